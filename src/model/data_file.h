@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "model/form_state.h"
+#include "runtime/text_file.h"
+
+namespace model {
+
+// The file the curve is left in for other programs, in the working directory.
+inline constexpr const char* kDataFileName = "datos.dat";
+
+// One line of datos.dat without its line end: the time in "#0.000", padded
+// with blanks to the next print zone of 14 columns, then the UV index in
+// "#0.0000" starting in column 15, e.g. "6.014         0.0025".
+std::string dataFileLine(double tiempo, double indiceUV, char decimalSeparator);
+
+// Writes samples 1 to 1000 as datos.dat at `path`, whole or not at all.
+runtime::SaveOutcome writeDataFile(const FormState& state, char decimalSeparator,
+                                   const std::string& path, runtime::FileCalls& calls);
+
+}  // namespace model

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+namespace model {
+
+// Number of samples of the day's curve, and the highest valid sample index.
+inline constexpr int kSampleCount = 1000;
+
+// What the window keeps between presses of "Calcular": the sampled curve and
+// the exposure parameters. Index 0 of both arrays is never written or read;
+// the samples are 1..kSampleCount. The three exposure values are the boxes'
+// 32-bit numbers exactly as typed, unrounded and unchecked (the skin type is
+// judged by the dose, not here).
+struct FormState {
+    std::array<double, kSampleCount + 1> Tiempo{};    // hours since 0:00
+    std::array<double, kSampleCount + 1> IndiceUV{};  // UV index at that hour
+    std::optional<int> NumPuntos;                     // unset until the first press
+    float HoraExposicion = 0.0f;
+    float Duracion = 0.0f;
+    float TipoPiel = 0.0f;
+};
+
+// The end of the exposure window. It is a 32-bit sum on purpose: start 12.7
+// and duration 0.3 add up to exactly 13 as floats, so the 13:00 sample counts.
+inline float exposureWindowEnd(const FormState& state)
+{
+    return state.HoraExposicion + state.Duracion;
+}
+
+// Whether sample time t lies in the exposure window, both ends included.
+// The dose and the chart's shading use this same test.
+inline bool insideExposureWindow(const FormState& state, double t)
+{
+    return t >= static_cast<double>(state.HoraExposicion)
+        && t <= static_cast<double>(exposureWindowEnd(state));
+}
+
+}  // namespace model

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "runtime/number_text.h"
+
+namespace model {
+
+// The six text boxes "Calcular" reads, in the order of the window.
+enum class InputBox { Text1, Text2, Text3, Text4, Text5, Text6 };
+inline constexpr int kInputCount = 6;
+
+// What the user typed, one text per box, indexed by InputBox.
+using InputTexts = std::array<std::string, kInputCount>;
+
+// The caption above each box, which names it in messages to the user.
+std::string_view captionOf(InputBox box);
+
+// The six boxes as 32-bit numbers.
+struct InputValues {
+    float indiceMaximo = 0;       // Text1, UV index
+    float horaExposicion = 0;     // Text2, hours from 0:00
+    float duracion = 0;           // Text3, hours
+    float tipoPiel = 0;           // Text4, 1 to 6
+    float diferenciaAltitud = 0;  // Text5, metres
+    float diferenciaLatitud = 0;  // Text6, degrees, positive to the north
+};
+
+// The first box, in reading order, whose text is not a number.
+struct InputFailure {
+    InputBox box;
+    std::string text;
+    runtime::ConversionError error;
+};
+
+// The warning shown for it, e.g. «Hora Exposición»: «abc» no es un número válido.
+std::string describe(const InputFailure& failure);
+
+using InputConversion = std::variant<InputValues, InputFailure>;
+
+// Converts all six texts before anything is computed, so a bad box changes nothing.
+InputConversion convertInputs(const InputTexts& texts, char decimalSeparator);
+
+}  // namespace model

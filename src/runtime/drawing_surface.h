@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace runtime {
+
+// An RGB colour as the chart names it: RGB(192, 0, 0) and so on.
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    friend constexpr bool operator==(Rgb, Rgb) = default;
+};
+
+// The picture box the chart draws on, reduced to the operations the chart
+// uses. Coordinates are twips (15 to a pixel at 96 dpi), origin at the top-left
+// corner of the inner area, y growing downwards. The pen width is in pixels.
+// Implementations: the Qt surface of the window and the recording surface of
+// the tests; the chart never knows which one it has.
+class DrawingSurface {
+public:
+    virtual ~DrawingSurface() = default;
+
+    // Fills the inner area with the background and moves the position to (0, 0).
+    virtual void Cls() = 0;
+    virtual float ScaleWidth() const = 0;
+    virtual float ScaleHeight() const = 0;
+
+    virtual void setDrawWidth(int pixels) = 0;
+    virtual void setForeColor(Rgb colour) = 0;
+    virtual void setFontSize(float points) = 0;
+    virtual void setFontBold(bool bold) = 0;
+
+    virtual void setCurrentX(float x) = 0;
+    virtual void setCurrentY(float y) = 0;
+    virtual float CurrentX() const = 0;
+    virtual float CurrentY() const = 0;
+
+    // A straight line in the current colour and pen width.
+    virtual void Line(float x1, float y1, float x2, float y2) = 0;
+    // One point in the current colour and pen width.
+    virtual void PSet(float x, float y) = 0;
+    // Text in the current font and colour, its top-left corner at the current position.
+    virtual void Print(std::string_view text) = 0;
+};
+
+}  // namespace runtime

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace runtime {
+
+// Why a text is not a number the program can use.
+enum class ConversionError {
+    Empty,       // nothing but blanks
+    NotANumber,  // anything else that is not a decimal number
+    OutOfRange,  // a number beyond the 32-bit float range
+    NotFinite,   // a spelling of infinity or NaN
+};
+
+// A short Spanish clause for the warning shown to the user, e.g. "no es un número válido".
+std::string_view describe(ConversionError error);
+
+using SingleResult = std::variant<float, ConversionError>;
+
+// Converts what a person typed into a 32-bit float, rounded to the nearest.
+// Accepted: blanks around the number, a sign, digits with `decimalSeparator`
+// (digits on at least one side), an exponent ("2,5e3"). The other separator
+// is refused rather than guessed at: in a comma locale "2.5" could mean 25 or
+// 2.5, and the program must not pick one silently. A number too small for a
+// float becomes 0 or a subnormal, as with any float arithmetic.
+SingleResult textToSingle(std::string_view text, char decimalSeparator);
+
+}  // namespace runtime

@@ -1,0 +1,154 @@
+#include "model/calcular.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+namespace model {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+InputTexts defaults()
+{
+    return {"10", "11", "2", "3", "0", "0"};
+}
+
+class CalcularTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        directory_ = fs::temp_directory_path() / ("calcular_test_" + std::to_string(::getpid()));
+        fs::create_directories(directory_);
+        path_ = (directory_ / kDataFileName).string();
+    }
+    void TearDown() override { fs::remove_all(directory_); }
+
+    CalcularResult press(const InputTexts& texts, char separator = '.')
+    {
+        CalcularOutcome outcome = Calcular(texts, separator, state_, path_);
+        EXPECT_TRUE(std::holds_alternative<CalcularResult>(outcome));
+        return std::get<CalcularResult>(outcome);
+    }
+
+    fs::path directory_;
+    std::string path_;
+    FormState state_;
+};
+
+TEST_F(CalcularTest, DefaultInputsGiveTheWholeResult)
+{
+    const CalcularResult result = press(defaults());
+    EXPECT_FALSE(result.text7);
+    EXPECT_EQ(result.correctedMaximum, 10.0);
+    EXPECT_TRUE(result.datos.saved);
+    ASSERT_TRUE(result.dose.label4Caption);
+    EXPECT_EQ(*result.dose.label4Caption, "4.45");
+
+    EXPECT_EQ(state_.NumPuntos, kSampleCount);
+    EXPECT_EQ(state_.HoraExposicion, 11.0f);
+    EXPECT_EQ(state_.Duracion, 2.0f);
+    EXPECT_EQ(state_.TipoPiel, 3.0f);
+    EXPECT_EQ(state_.Tiempo[1], 6.014);
+    EXPECT_EQ(state_.IndiceUV[500], 10.0);
+    // 1000 lines of 22 bytes; only line 500, "13.000        10.0000", has a longer index.
+    EXPECT_EQ(readAll(path_).size(), 1000u * 22u + 1u);
+}
+
+TEST_F(CalcularTest, Text7ShowsTheCorrectedMaximumOnlyForADifference)
+{
+    EXPECT_EQ(press({"10", "11", "2", "3", "0", "1"}).text7, "10.2");
+    EXPECT_EQ(press({"10", "11", "2", "3", "1000", "10"}).text7, "12.4");
+    EXPECT_EQ(press({"10", "11", "2", "3", "0", "-4"}, ',').text7, "9,4");
+    EXPECT_EQ(state_.IndiceUV[500], 9.4);
+    EXPECT_EQ(press({"10", "11", "2", "3", "0,0", "-0"}, ',').text7, std::nullopt);
+}
+
+TEST_F(CalcularTest, CommaLocaleReadsAndWritesCommas)
+{
+    const CalcularResult result = press({"10", "12,5", "1", "1", "0", "0"}, ',');
+    EXPECT_EQ(result.dose.label4Caption, "4,38");
+    EXPECT_EQ(readAll(path_).substr(0, 22), "6,014         0,0025\r\n");
+}
+
+TEST_F(CalcularTest, UnknownSkinTypeStillDrawsAndWritesTheFile)
+{
+    const CalcularResult result = press({"10", "11", "2", "2,5", "0", "0"}, ',');
+    EXPECT_TRUE(result.dose.showSkinTypeMessage());
+    EXPECT_EQ(state_.TipoPiel, 2.5f);
+    EXPECT_TRUE(result.datos.saved);
+}
+
+TEST_F(CalcularTest, ARefusedTextChangesNothing)
+{
+    press(defaults());
+    const std::string fileBefore = readAll(path_);
+    const FormState stateBefore = state_;
+
+    struct Case {
+        InputTexts texts;
+        InputBox box;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"", "11", "2", "3", "0", "0"}, InputBox::Text1, "«Indice Máximo» está vacío."},
+        {{"10", "abc", "2", "3", "0", "0"}, InputBox::Text2, "«Hora Exposición»: «abc» no es un número válido."},
+        {{"10", "11", "1e39", "3", "0", "0"}, InputBox::Text3,
+         "«Duración (hr)»: «1e39» está fuera del rango de valores admitidos."},
+        {{"10", "11", "2", "x", "0", "5"}, InputBox::Text4, "«Tipo de piel»: «x» no es un número válido."},
+        {{"10", "11", "2", "3", "nan", "0"}, InputBox::Text5,
+         "«Diferencia de altitud (m)»: «nan» no es un número finito."},
+        // The corrections are read before the exposure, so Text6 is named first.
+        {{"10", "11", "2", "bad", "0", "2.5"}, InputBox::Text6,
+         "«Diferencia de latitud (º)»: «2.5» no es un número válido."},
+    };
+    for (const Case& c : cases) {
+        const CalcularOutcome outcome = Calcular(c.texts, ',', state_, path_);
+        ASSERT_TRUE(std::holds_alternative<InputFailure>(outcome)) << c.message;
+        const InputFailure& failure = std::get<InputFailure>(outcome);
+        EXPECT_EQ(failure.box, c.box);
+        EXPECT_EQ(describe(failure), c.message);
+    }
+    EXPECT_EQ(readAll(path_), fileBefore);
+    EXPECT_EQ(state_.Tiempo, stateBefore.Tiempo);
+    EXPECT_EQ(state_.IndiceUV, stateBefore.IndiceUV);
+    EXPECT_EQ(state_.TipoPiel, stateBefore.TipoPiel);
+}
+
+TEST_F(CalcularTest, ALongBadTextIsShortenedInTheMessage)
+{
+    const std::string pasted = std::string(38, 'x') + "ñññ";
+    const CalcularOutcome outcome = Calcular({pasted, "11", "2", "3", "0", "0"}, '.', state_, path_);
+    const std::string message = describe(std::get<InputFailure>(outcome));
+    EXPECT_EQ(message, "«Indice Máximo»: «" + std::string(38, 'x') + "ñ…» no es un número válido.");
+}
+
+TEST_F(CalcularTest, AFailedWriteKeepsTheOldFileButStillComputes)
+{
+    press(defaults());
+    const std::string fileBefore = readAll(path_);
+
+    // datos.dat replaced by a directory of that name cannot be written.
+    const std::string blocked = (directory_ / "sub" / kDataFileName).string();
+    fs::create_directories(blocked);
+    const CalcularOutcome outcome = Calcular({"12", "11", "2", "3", "0", "0"}, '.', state_, blocked);
+    const CalcularResult& result = std::get<CalcularResult>(outcome);
+    EXPECT_FALSE(result.datos.saved);
+    EXPECT_EQ(result.datos.reason, "existe un directorio con ese nombre");
+    EXPECT_EQ(state_.IndiceUV[500], 12.0);
+    EXPECT_TRUE(result.dose.label4Caption);
+    EXPECT_EQ(readAll(path_), fileBefore);
+}
+
+}  // namespace
+}  // namespace model

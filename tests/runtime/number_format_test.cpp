@@ -1,0 +1,75 @@
+#include "runtime/number_format.h"
+
+#include <gtest/gtest.h>
+
+namespace runtime {
+namespace {
+
+struct Formatted {
+    const char* name;
+    double value;
+    NumberPattern pattern;
+    char separator;
+    const char* text;
+};
+
+class FormatNumber : public testing::TestWithParam<Formatted> {};
+
+TEST_P(FormatNumber, ShowsThePatternsDigits)
+{
+    const Formatted& row = GetParam();
+    EXPECT_EQ(formatNumber(row.value, row.pattern, row.separator), row.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FormatNumber,
+    testing::Values(
+        Formatted{"CorrectedMaximum", 10.15, NumberPattern::OneDecimal, '.', "10.2"},
+        Formatted{"CorrectedMaximumComma", 12.4315, NumberPattern::OneDecimal, ',', "12,4"},
+        Formatted{"LeadingZeroKept", 0.25, NumberPattern::FourDecimals, '.', "0.2500"},
+        Formatted{"SampleTime", 6.014, NumberPattern::ThreeDecimals, '.', "6.014"},
+        Formatted{"SampleTimeComma", 10.004, NumberPattern::ThreeDecimals, ',', "10,004"},
+        Formatted{"WholeNumberGetsDecimals", 20, NumberPattern::ThreeDecimals, '.', "20.000"},
+        Formatted{"Exposure", 4.4466, NumberPattern::TwoDecimals, '.', "4.45"},
+        Formatted{"AxisLabel", 14.0 * 2 / 6, NumberPattern::AxisLabel, ',', "4,7"},
+        Formatted{"NoGrouping", 1234567.891, NumberPattern::TwoDecimals, '.', "1234567.89"},
+        Formatted{"Negative", -9.4, NumberPattern::OneDecimal, '.', "-9.4"},
+        Formatted{"NegativeRoundingToZeroHasNoSign", -0.00004, NumberPattern::FourDecimals, '.', "0.0000"},
+        Formatted{"NegativeZeroHasNoSign", -0.0, NumberPattern::OneDecimal, ',', "0,0"},
+        Formatted{"ExactBinaryValueIsRounded", 0.125, NumberPattern::TwoDecimals, '.', "0.12"},
+        Formatted{"AboveHalfRoundsUp", 0.1251, NumberPattern::TwoDecimals, '.', "0.13"},
+        Formatted{"RoundingCarriesIntoIntegers", 9.99996, NumberPattern::FourDecimals, '.', "10.0000"},
+        Formatted{"HugeValue", 1e30, NumberPattern::OneDecimal, '.', "1000000000000000019884624838656.0"}),
+    [](const testing::TestParamInfo<Formatted>& info) { return std::string(info.param.name); });
+
+TEST(FormatNumber, LargestDoubleFitsWithAllDecimals)
+{
+    const std::string text = formatNumber(-1.7976931348623157e308, NumberPattern::FourDecimals, ',');
+    EXPECT_EQ(text.size(), 1u + 309u + 1u + 4u);
+    EXPECT_EQ(text.substr(0, 4), "-179");
+    EXPECT_EQ(text.substr(text.size() - 5), ",0000");
+}
+
+TEST(FormatHourMinute, RoundsToTheSecondThenDropsTheSeconds)
+{
+    EXPECT_EQ(formatHourMinute(6.014 / 24), "6:00");    // 6:00:50
+    EXPECT_EQ(formatHourMinute(8.012 / 24), "8:00");    // 8:00:43
+    EXPECT_EQ(formatHourMinute(20.0 / 24), "20:00");
+    EXPECT_EQ(formatHourMinute((13 * 3600 + 59 * 60 + 59.7) / 86400), "14:00");
+    EXPECT_EQ(formatHourMinute((13 * 3600 + 59 * 60 + 59.4) / 86400), "13:59");
+    EXPECT_EQ(formatHourMinute(0), "0:00");
+    EXPECT_EQ(formatHourMinute(9.5 / 24), "9:30");
+    // A clock shows the time of day only.
+    EXPECT_EQ(formatHourMinute(1 + 7.25 / 24), "7:15");
+    EXPECT_EQ(formatHourMinute(-1.0 / 24), "23:00");
+}
+
+TEST(IntegerToText, PlainDigitsAndAMinusOnlyWhenNegative)
+{
+    EXPECT_EQ(integerToText(0), "0");
+    EXPECT_EQ(integerToText(18), "18");
+    EXPECT_EQ(integerToText(-32768), "-32768");
+}
+
+}  // namespace
+}  // namespace runtime
