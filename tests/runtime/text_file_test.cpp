@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace runtime {
 namespace {
 
@@ -194,6 +197,33 @@ TEST_F(TextFileWriterTest, RealFailuresAreReported)
     const SaveOutcome missing = twoLines(directory_ / "no-such-folder" / "datos.dat").save();
     EXPECT_FALSE(missing.saved);
     EXPECT_EQ(missing.reason, "la carpeta no existe");
+}
+
+TEST_F(TextFileWriterTest, ReadOnlyFolderIsReportedAndTheFileKept)
+{
+    const fs::path folder = directory_ / "readonly";
+    fs::create_directories(folder);
+    writeAll(folder / "datos.dat", "old");
+    fs::permissions(directory_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec
+                                    | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
+                                | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+
+    // The superuser writes anywhere, so the save runs as an ordinary user in a child.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        const SaveOutcome outcome = twoLines(folder / "datos.dat").save();
+        ::_exit(outcome.saved ? 1 : outcome.reason == "permiso denegado" ? 0 : 2);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: saved anyway, 2: wrong reason, 3: could not drop privileges";
+    EXPECT_EQ(readAll(folder / "datos.dat"), "old");
+    fs::permissions(folder, fs::perms::owner_all);
 }
 
 }  // namespace
