@@ -84,6 +84,11 @@ void TextFileWriter::writeLine(std::string_view line)
     contents_ += "\r\n";
 }
 
+void TextFileWriter::append(std::string_view bytes)
+{
+    contents_ += bytes;
+}
+
 SaveOutcome TextFileWriter::save() const
 {
     FileCalls calls;

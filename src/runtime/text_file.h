@@ -41,6 +41,8 @@ public:
 
     // One line, ended with CR LF as the file's readers expect.
     void writeLine(std::string_view line);
+    // Bytes as they are, for files that are not made of CR LF lines.
+    void append(std::string_view bytes);
 
     SaveOutcome save(FileCalls& calls) const;
     SaveOutcome save() const;

@@ -1,0 +1,35 @@
+// indice-uv-calc: the window's "Calcular" for scripts, reports and batch work.
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QGuiApplication>
+
+#include "cli/companion.h"
+#include "ui/decimal_separator.h"
+
+int main(int argc, char* argv[])
+{
+    std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const auto parsed = cli::parseOptions(arguments);
+    if (const auto* error = std::get_if<cli::UsageError>(&parsed)) {
+        std::fprintf(stderr, "%s\n", error->message.c_str());
+        return cli::kExitBadInput;
+    }
+    const cli::Options& options = std::get<cli::Options>(parsed);
+
+    // Only drawing text into a PNG needs the GUI machinery (fonts); it draws
+    // offscreen, so no display is needed.
+    std::unique_ptr<QGuiApplication> gui;
+    if (options.pngFile) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        gui = std::make_unique<QGuiApplication>(argc, argv);
+    }
+
+    const cli::RunResult result = cli::run(options, ui::systemDecimalSeparator());
+    std::fputs(result.out.c_str(), stdout);
+    std::fputs(result.err.c_str(), stderr);
+    return result.exitStatus;
+}

@@ -1,0 +1,169 @@
+#include "cli/companion.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "cli/chart_export.h"
+#include "model/calcular.h"
+#include "model/data_file.h"
+#include "model/time_to_dose.h"
+#include "runtime/number_format.h"
+
+namespace cli {
+namespace {
+
+using runtime::NumberPattern;
+
+std::string describeForOption(const model::InputFailure& failure)
+{
+    std::string message(optionFor(failure.box));
+    message += ": ";
+    if (failure.error != runtime::ConversionError::Empty)
+        message += "«" + failure.text + "» ";
+    message += runtime::describe(failure.error);
+    return message + ".";
+}
+
+// The results, computed once and shown as text or JSON.
+struct Results {
+    model::Calculation calculation;
+    double doses = 0;
+    std::array<double, 6> dosesBySkinType{};
+    std::optional<int> minutesToOneDose;
+    std::string dataFile;
+    bool dataFileSaved = false;
+};
+
+double dosesFor(model::FormState state, float skinType)
+{
+    state.TipoPiel = skinType;
+    return model::exposureInDoses(state).value_or(0);
+}
+
+std::string durationText(int minutes)
+{
+    const std::string rest = runtime::integerToText(minutes % 60);
+    return runtime::integerToText(minutes / 60) + " h " + (rest.size() < 2 ? "0" : "") + rest + " min";
+}
+
+std::string textReport(const Options& options, const Results& results, char separator)
+{
+    const model::FormState& state = results.calculation.state;
+    std::string out;
+    if (results.calculation.text7)
+        out += "Nuevo índice máximo (aprox.): " + *results.calculation.text7 + "\n";
+    out += "Exposición (DEM), tipo de piel " + runtime::integerToText(static_cast<long long>(state.TipoPiel)) + ": "
+        + runtime::formatNumber(results.doses, NumberPattern::TwoDecimals, separator) + "\n";
+    if (options.allSkinTypes) {
+        out += "Exposición (DEM) por tipo de piel:\n";
+        for (std::size_t i = 0; i < results.dosesBySkinType.size(); ++i) {
+            out += "  " + runtime::integerToText(static_cast<long long>(i + 1)) + ": "
+                + runtime::formatNumber(results.dosesBySkinType[i], NumberPattern::TwoDecimals, separator) + "\n";
+        }
+    }
+    if (options.timeToOneDose) {
+        out += "Tiempo hasta 1 DEM: ";
+        if (const auto minutes = results.minutesToOneDose) {
+            const double start = state.HoraExposicion;
+            out += durationText(*minutes) + " (de " + runtime::formatHourMinute(start / 24) + " a "
+                + runtime::formatHourMinute((start + *minutes / 60.0) / 24) + ")\n";
+        } else {
+            out += "no se alcanza con la radiación que queda en el día\n";
+        }
+    }
+    return out;
+}
+
+std::string jsonReport(const Options& options, const Results& results, char separator)
+{
+    const model::FormState& state = results.calculation.state;
+    QJsonObject report;
+    report["indiceMaximoCorregido"] = results.calculation.correctedMaximum;
+    if (results.calculation.text7)
+        report["nuevoIndiceMaximo"] = QString::fromStdString(*results.calculation.text7);
+    report["horaExposicion"] = static_cast<double>(state.HoraExposicion);
+    report["duracion"] = static_cast<double>(state.Duracion);
+    report["tipoPiel"] = static_cast<double>(state.TipoPiel);
+    report["exposicionDEM"] = results.doses;
+    report["exposicionTexto"] =
+        QString::fromStdString(runtime::formatNumber(results.doses, NumberPattern::TwoDecimals, separator));
+    if (options.allSkinTypes) {
+        QJsonArray bySkinType;
+        for (std::size_t i = 0; i < results.dosesBySkinType.size(); ++i) {
+            bySkinType.append(QJsonObject{
+                {"tipoPiel", static_cast<int>(i + 1)},
+                {"exposicionDEM", results.dosesBySkinType[i]},
+                {"exposicionTexto", QString::fromStdString(runtime::formatNumber(
+                                        results.dosesBySkinType[i], NumberPattern::TwoDecimals, separator))},
+            });
+        }
+        report["exposicionPorTipoDePiel"] = bySkinType;
+    }
+    if (options.timeToOneDose) {
+        report["minutosHastaUnDEM"] =
+            results.minutesToOneDose ? QJsonValue(*results.minutesToOneDose) : QJsonValue(QJsonValue::Null);
+    }
+    if (options.dataFile) {
+        report["datos"] = QJsonObject{{"archivo", QString::fromStdString(results.dataFile)},
+                                      {"guardado", results.dataFileSaved}};
+    }
+    return QJsonDocument(report).toJson(QJsonDocument::Indented).toStdString();
+}
+
+}  // namespace
+
+RunResult run(const Options& options, char localeSeparator)
+{
+    if (options.help)
+        return RunResult{kExitOk, helpText(), {}};
+
+    const char separator = options.point ? '.' : localeSeparator;
+    const model::InputConversion converted = model::convertInputs(options.texts, separator);
+    if (const auto* failure = std::get_if<model::InputFailure>(&converted))
+        return RunResult{kExitBadInput, {}, describeForOption(*failure) + "\n"};
+    const model::InputValues& values = std::get<model::InputValues>(converted);
+    if (!model::skinTypeDivisor(values.tipoPiel)) {
+        return RunResult{kExitBadInput, {},
+                         std::string(optionFor(model::InputBox::Text4)) + ":" + std::string(model::kSkinTypeMessage)
+                             + " (1 a 6).\n"};
+    }
+
+    Results results;
+    results.calculation = model::calculate(values, separator);
+    const model::FormState& state = results.calculation.state;
+    results.doses = model::exposureInDoses(state).value_or(0);
+    for (std::size_t i = 0; i < results.dosesBySkinType.size(); ++i)
+        results.dosesBySkinType[i] = dosesFor(state, static_cast<float>(i + 1));
+    if (options.timeToOneDose)
+        results.minutesToOneDose = model::minutesToOneDose(state);
+
+    RunResult result;
+    if (options.dataFile) {
+        results.dataFile = *options.dataFile;
+        runtime::FileCalls calls;
+        const runtime::SaveOutcome saved = model::writeDataFile(state, separator, *options.dataFile, calls);
+        results.dataFileSaved = saved.saved;
+        if (!saved.saved) {
+            result.exitStatus = kExitFileFailed;
+            result.err += "No se pudo guardar " + *options.dataFile + ": " + saved.reason + ".\n";
+        }
+    }
+    const auto exportChart = [&](const std::optional<std::string>& file, auto save) {
+        if (!file)
+            return;
+        if (const std::string failure = save(state, *file, separator); !failure.empty()) {
+            result.exitStatus = kExitFileFailed;
+            result.err += "No se pudo guardar " + *file + ": " + failure + ".\n";
+        }
+    };
+    exportChart(options.pngFile, [&](const model::FormState& s, const std::string& file, char sep) {
+        return savePng(s, file, sep, options.scale);
+    });
+    exportChart(options.svgFile, saveSvg);
+
+    result.out = options.json ? jsonReport(options, results, separator) : textReport(options, results, separator);
+    return result;
+}
+
+}  // namespace cli

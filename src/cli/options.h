@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "model/inputs.h"
+
+namespace cli {
+
+// What the command line asks for. The six inputs stay texts until the model
+// converts them, exactly as the window's boxes do.
+struct Options {
+    model::InputTexts texts = {"10", "11", "2", "3", "0", "0"};
+    bool allSkinTypes = false;
+    bool timeToOneDose = false;
+    bool json = false;
+    bool point = false;  // numbers with a decimal point whatever the locale
+    bool help = false;
+    std::optional<std::string> dataFile;
+    std::optional<std::string> pngFile;
+    std::optional<std::string> svgFile;
+    int scale = 1;
+};
+
+// The option that sets a box, e.g. "--hora-exposicion" for Text2.
+std::string_view optionFor(model::InputBox box);
+
+// A Spanish message for the user, naming the option at fault.
+struct UsageError {
+    std::string message;
+};
+
+std::variant<Options, UsageError> parseOptions(const std::vector<std::string_view>& arguments);
+
+// The text of --help.
+std::string helpText();
+
+}  // namespace cli

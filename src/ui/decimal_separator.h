@@ -1,0 +1,10 @@
+#pragma once
+
+namespace ui {
+
+// The decimal separator of the user's locale as Qt reports it, for the
+// number conversions and formats. A separator that is not a single ASCII
+// character (rare scripts) falls back to the point.
+char systemDecimalSeparator();
+
+}  // namespace ui
