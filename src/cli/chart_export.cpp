@@ -16,7 +16,6 @@ namespace {
 constexpr float kChartWidthTwips = 8115;
 constexpr float kChartHeightTwips = 5715;
 constexpr float kFormScaleHeight = 9615;
-constexpr int kTwipsPerPixel = 15;
 
 std::string saveBytes(std::string_view bytes, const std::string& file)
 {
@@ -30,9 +29,7 @@ std::string saveBytes(std::string_view bytes, const std::string& file)
 
 std::string savePng(const model::FormState& state, const std::string& file, char decimalSeparator, int scale)
 {
-    ui::QtSurface surface(QSize(static_cast<int>(kChartWidthTwips) / kTwipsPerPixel,
-                                static_cast<int>(kChartHeightTwips) / kTwipsPerPixel),
-                          scale);
+    ui::QtSurface surface(kChartWidthTwips, kChartHeightTwips, scale);
     chart::GraficaIndice(state, surface, kFormScaleHeight, decimalSeparator);
 
     QByteArray png;
