@@ -173,6 +173,9 @@ TEST(QtSurface, KeepsTheDrawingAcrossAPixelRatioChange)
 
 int main(int argc, char** argv)
 {
+    // ctest lists the tests before it sets their environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
