@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "chart/uv_categories.h"
@@ -15,6 +16,11 @@ struct AxisTopRow {
     double vmax;
     double vtop;
 };
+
+void PrintTo(const AxisTopRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 class AxisTop : public testing::TestWithParam<AxisTopRow> {};
 
@@ -36,6 +42,11 @@ struct RectangleRow {
     float sw, sh;
     double x0, y0, w, h;
 };
+
+void PrintTo(const RectangleRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 class PlotRectangle : public testing::TestWithParam<RectangleRow> {};
 
@@ -112,6 +123,11 @@ struct CategoryRow {
     double index;
     runtime::Rgb colour;
 };
+
+void PrintTo(const CategoryRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 class Category : public testing::TestWithParam<CategoryRow> {};
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -319,6 +320,11 @@ struct WindowRow {
     int lines;
 };
 
+void PrintTo(const WindowRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
 class ShadingWindow : public testing::TestWithParam<WindowRow> {};
 
 TEST_P(ShadingWindow, DrawsOneLineFewerThanItsSamples)
@@ -351,6 +357,11 @@ struct IndexLabelRow {
     char separator;
     std::vector<std::string> labels;
 };
+
+void PrintTo(const IndexLabelRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 class IndexLabels : public testing::TestWithParam<IndexLabelRow> {};
 
@@ -409,6 +420,11 @@ struct ExtremeRow {
     std::function<model::FormState()> make;
     bool axes;
 };
+
+void PrintTo(const ExtremeRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 model::FormState curve(double maximum, std::optional<int> numPuntos = model::kSampleCount)
 {
