@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ui {

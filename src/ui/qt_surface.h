@@ -14,7 +14,8 @@ namespace ui {
 // screen when it is uncovered or restored. The chart works in twips; this
 // surface maps them to logical pixels (15 twips a pixel, as at 96 dpi), and the
 // image holds device pixels at the screen's pixel ratio so the chart stays
-// sharp on high-density screens. Pen widths are in logical pixels.
+// sharp on high-density screens. Pen widths are in logical pixels. Text
+// needs the QGuiApplication to exist.
 class QtSurface final : public runtime::DrawingSurface {
 public:
     static constexpr double kTwipsPerPixel = 15;

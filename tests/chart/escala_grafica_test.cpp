@@ -104,20 +104,6 @@ TEST(EscalaGrafica, DataMinimumNotZeroIsTheBottom)
     EXPECT_LT(e.y(0), e.y0 + e.H + 2);
 }
 
-TEST(EscalaGrafica, FlatCurvesHaveAnEmptyRange)
-{
-    model::FormState zero;  // all samples 0: Vtop 6 above Vmin 0, but every time equal
-    EXPECT_TRUE(escalaGrafica(zero, 8115, 5715).emptyRange());
-
-    model::FormState flatHigh;
-    model::sampleCurve(1, flatHigh);
-    flatHigh.IndiceUV.fill(13);  // above 12 the axis ends at the maximum, which is the minimum
-    EXPECT_TRUE(escalaGrafica(flatHigh, 8115, 5715).emptyRange());
-
-    flatHigh.IndiceUV[500] = 12;
-    EXPECT_FALSE(escalaGrafica(flatHigh, 8115, 5715).emptyRange());
-}
-
 struct CategoryRow {
     std::string name;
     double index;

@@ -6,9 +6,11 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
 #include <string>
 
 #include "chart/grafica_indice.h"
+#include "model/curve.h"
 #include "support/default_example.h"
 
 namespace ui {
@@ -166,6 +168,28 @@ TEST(QtSurface, KeepsTheDrawingAcrossAPixelRatioChange)
     EXPECT_EQ(image.size(), QSize(1082, 762));
     EXPECT_EQ(colourAt(image, 267, 250), kRed);
     EXPECT_EQ(colourAt(image, 5, 5), kWhite);
+}
+
+TEST(QtSurface, ExtremeCurvesDrawWithoutHarm)
+{
+    model::FormState nearlyFlat = test_support::defaultExampleState();
+    nearlyFlat.IndiceUV.fill(100);
+    nearlyFlat.IndiceUV[700] = 100.000001;  // the shading reaches millions of heights down
+    model::FormState huge;
+    model::sampleCurve(1e30, huge);
+    huge.NumPuntos = model::kSampleCount;
+    huge.HoraExposicion = 6;
+    huge.Duracion = 14;
+    model::FormState infinite = huge;
+    infinite.IndiceUV[500] = INFINITY;
+
+    for (const model::FormState* state : {&nearlyFlat, &huge, &infinite}) {
+        QtSurface surface(kInnerWidth, kInnerHeight, 2);
+        chart::GraficaIndice(*state, surface, kWindowHeight, '.');
+        const QImage& image = surface.image();
+        EXPECT_EQ(colourAt(image, 5, 5), kWhite);
+        EXPECT_TRUE(colourNear(image, 54, 150, kBlack));
+    }
 }
 
 }  // namespace
