@@ -1,0 +1,14 @@
+#include "chart/uv_categories.h"
+
+namespace chart {
+
+runtime::Rgb categoryColour(double v)
+{
+    for (const UvCategory& category : kUvCategories) {
+        if (v <= category.upperBound)
+            return category.colour;
+    }
+    return kExtremeColour;
+}
+
+}  // namespace chart

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+
+#include "runtime/drawing_surface.h"
+
+namespace ui {
+
+// The chart's picture box: draws into an image of the box's inner area that
+// keeps the chart until the next Cls, so the window only copies it to the
+// screen when it is uncovered or restored. The chart works in twips; this
+// surface maps them to logical pixels (15 twips a pixel, as at 96 dpi), and the
+// image holds device pixels at the screen's pixel ratio so the chart stays
+// sharp on high-density screens. Pen widths are in logical pixels. Text
+// needs the QGuiApplication to exist.
+class QtSurface final : public runtime::DrawingSurface {
+public:
+    static constexpr double kTwipsPerPixel = 15;
+
+    // `scaleWidth` x `scaleHeight` twips of inner area, white after creation.
+    QtSurface(float scaleWidth, float scaleHeight, qreal devicePixelRatio = 1);
+    ~QtSurface() override;
+    QtSurface(const QtSurface&) = delete;
+    QtSurface& operator=(const QtSurface&) = delete;
+
+    void Cls() override;
+    float ScaleWidth() const override { return width_; }
+    float ScaleHeight() const override { return height_; }
+
+    void setDrawWidth(int pixels) override;
+    void setForeColor(runtime::Rgb colour) override;
+    void setFontSize(float points) override;
+    void setFontBold(bool bold) override;
+
+    void setCurrentX(float x) override { currentX_ = x; }
+    void setCurrentY(float y) override { currentY_ = y; }
+    float CurrentX() const override { return currentX_; }
+    float CurrentY() const override { return currentY_; }
+
+    void Line(float x1, float y1, float x2, float y2) override;
+    void PSet(float x, float y) override;
+    void Print(std::string_view text) override;
+
+    // The drawing so far, ready to be copied to the screen.
+    const QImage& image() const;
+
+    // For a move to a screen of another pixel ratio: the drawing is kept,
+    // rescaled, until the chart is next drawn.
+    void setDevicePixelRatio(qreal ratio);
+    qreal devicePixelRatio() const { return image_.devicePixelRatio(); }
+
+private:
+    QPainter& painter();
+    void finishPainting() const;
+    void applyFont();
+
+    float width_;
+    float height_;
+    float currentX_ = 0;
+    float currentY_ = 0;
+    QImage image_;
+    // Opening a painter for every line would cost more than the line, so one
+    // stays open while the chart draws and is closed whenever the image is read.
+    mutable QPainter painter_;
+    QPen pen_;
+    QFont font_;
+    qreal ascent_ = 0;  // of font_, in logical pixels
+    bool fontDirty_ = true;
+};
+
+}  // namespace ui

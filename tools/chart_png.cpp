@@ -1,0 +1,64 @@
+// Writes the chart of the window's start-up example (maximum 10, start 11 h,
+// duration 2 h) as the window would show it, to a PNG file:
+//   chart-png out.png [--scale RATIO]
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+
+#include <cstdio>
+#include <variant>
+
+#include "chart/grafica_indice.h"
+#include "model/calcular.h"
+#include "ui/qt_surface.h"
+
+namespace {
+
+constexpr float kInnerWidth = 8115;   // the picture box's inner area, twips
+constexpr float kInnerHeight = 5715;
+constexpr float kWindowHeight = 9615; // the window's inner height, twips
+
+int usage()
+{
+    std::fputs("uso: chart-png SALIDA.png [--scale PROPORCION]\n", stderr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const QStringList args = app.arguments();
+    QString output;
+    qreal scale = 1;
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == "--scale" && i + 1 < args.size()) {
+            bool ok = false;
+            scale = args[++i].toDouble(&ok);
+            if (!ok || scale <= 0 || scale > 8)
+                return usage();
+        } else if (output.isEmpty()) {
+            output = args[i];
+        } else {
+            return usage();
+        }
+    }
+    if (output.isEmpty())
+        return usage();
+
+    const model::InputConversion inputs = model::convertInputs({"10", "11", "2", "3", "0", "0"}, '.');
+    const model::FormState state = model::calculate(std::get<model::InputValues>(inputs), '.').state;
+
+    ui::QtSurface surface(kInnerWidth, kInnerHeight, scale);
+    chart::GraficaIndice(state, surface, kWindowHeight, '.');
+    if (!surface.image().save(output, "PNG")) {
+        std::fprintf(stderr, "no se pudo escribir %s\n", output.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
