@@ -9,8 +9,21 @@
 #include "cli/companion.h"
 #include "ui/decimal_separator.h"
 
+namespace {
+
+// Qt's notes about the session (a missing runtime folder and the like) mean
+// nothing to a script reading our output; only real errors get through.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    qInstallMessageHandler(quietMessages);
     std::vector<std::string_view> arguments(argv + 1, argv + argc);
     const auto parsed = cli::parseOptions(arguments);
     if (const auto* error = std::get_if<cli::UsageError>(&parsed)) {

@@ -108,7 +108,10 @@ std::string jsonReport(const Options& options, const Results& results, char sepa
         report["datos"] = QJsonObject{{"archivo", QString::fromStdString(results.dataFile)},
                                       {"guardado", results.dataFileSaved}};
     }
-    return QJsonDocument(report).toJson(QJsonDocument::Indented).toStdString();
+    std::string text = QJsonDocument(report).toJson(QJsonDocument::Indented).toStdString();
+    if (text.empty() || text.back() != '\n')
+        text += '\n';
+    return text;
 }
 
 }  // namespace

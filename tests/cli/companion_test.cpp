@@ -1,0 +1,213 @@
+#include "cli/companion.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include "model/calcular.h"
+#include "model/curve.h"
+#include "model/dose.h"
+
+namespace cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CompanionTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        directory_ = fs::temp_directory_path() / ("companion_test_" + std::to_string(::getpid()));
+        fs::remove_all(directory_);
+        fs::create_directories(directory_);
+    }
+    void TearDown() override { fs::remove_all(directory_); }
+
+    std::string file(const char* name) const { return (directory_ / name).string(); }
+
+    // What the window shows for the same texts: Text7 and Label4.
+    model::CalcularResult window(const model::InputTexts& texts, char separator)
+    {
+        model::FormState state;
+        auto outcome = model::Calcular(texts, separator, state, file("window.dat"));
+        return std::get<model::CalcularResult>(outcome);
+    }
+
+    fs::path directory_;
+};
+
+Options withTexts(const model::InputTexts& texts)
+{
+    Options options;
+    options.texts = texts;
+    return options;
+}
+
+TEST_F(CompanionTest, PrintsWhatTheWindowShows)
+{
+    const model::InputTexts cases[] = {
+        {"10", "11", "2", "3", "0", "0"},    {"10", "11", "2", "1", "0", "1"},   {"10", "11", "2", "6", "1000", "10"},
+        {"10", "11", "2", "3", "0", "-4"},   {"10", "12.5", "1", "1", "0", "0"}, {"10", "13", "0", "3", "0", "0"},
+        {"10", "12.7", "0.3", "3", "0", "0"}, {"10", "15", "5", "3", "0", "0"},   {"10", "0", "24", "3", "0", "0"},
+        {"10", "21", "2", "3", "0", "0"},    {"0", "11", "2", "3", "0", "0"},    {"-5", "11", "2", "2", "0", "0"},
+    };
+    for (const char separator : {'.', ','}) {
+        for (model::InputTexts texts : cases) {
+            for (std::string& text : texts)
+                std::replace(text.begin(), text.end(), '.', separator);
+            const model::CalcularResult shown = window(texts, separator);
+            const RunResult printed = run(withTexts(texts), separator);
+            ASSERT_EQ(printed.exitStatus, kExitOk) << printed.err;
+            std::string expected;
+            if (shown.text7)
+                expected += "Nuevo índice máximo (aprox.): " + *shown.text7 + "\n";
+            expected += "Exposición (DEM), tipo de piel " + texts[3] + ": " + *shown.dose.label4Caption + "\n";
+            EXPECT_EQ(printed.out, expected);
+        }
+    }
+}
+
+TEST_F(CompanionTest, JsonHoldsTheSameNumbers)
+{
+    Options options = withTexts({"10", "11", "2", "3", "1000", "10"});
+    options.json = true;
+    options.allSkinTypes = true;
+    options.timeToOneDose = true;
+    const RunResult printed = run(options, ',');
+    ASSERT_EQ(printed.exitStatus, kExitOk);
+
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(printed.out), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << printed.out;
+    const QJsonObject report = document.object();
+    const model::CalcularResult shown = window(options.texts, ',');
+    EXPECT_EQ(report["nuevoIndiceMaximo"].toString().toStdString(), "12,4");
+    EXPECT_EQ(report["indiceMaximoCorregido"].toDouble(), shown.correctedMaximum);
+    EXPECT_EQ(report["exposicionTexto"].toString().toStdString(), *shown.dose.label4Caption);
+
+    const QJsonArray bySkinType = report["exposicionPorTipoDePiel"].toArray();
+    ASSERT_EQ(bySkinType.size(), 6);
+    for (int skin = 1; skin <= 6; ++skin) {
+        model::InputTexts texts = options.texts;
+        texts[3] = std::to_string(skin);
+        EXPECT_EQ(bySkinType[skin - 1].toObject()["exposicionTexto"].toString().toStdString(),
+                  *window(texts, ',').dose.label4Caption);
+    }
+    EXPECT_TRUE(report["minutosHastaUnDEM"].isDouble());
+    EXPECT_FALSE(report.contains("datos"));
+}
+
+TEST_F(CompanionTest, TimeToOneDoseAgreesWithADurationSearch)
+{
+    for (int skin = 1; skin <= 6; ++skin) {
+        // The slow way: whole calculations, one more minute each time.
+        std::optional<int> searched;
+        for (int minutes = 0; minutes <= 9 * 60 && !searched; ++minutes) {
+            model::InputValues values{10, 11, static_cast<float>(minutes) / 60.0f, static_cast<float>(skin), 0, 0};
+            if (model::exposureInDoses(model::calculate(values, '.').state).value_or(0) >= 1)
+                searched = minutes;
+        }
+        Options options = withTexts({"10", "11", "2", std::to_string(skin), "0", "0"});
+        options.timeToOneDose = true;
+        options.json = true;
+        const QJsonObject report =
+            QJsonDocument::fromJson(QByteArray::fromStdString(run(options, '.').out)).object();
+        ASSERT_TRUE(searched) << skin;
+        EXPECT_EQ(report["minutosHastaUnDEM"].toInt(-1), *searched) << skin;
+    }
+
+    Options late = withTexts({"10", "19", "2", "6", "0", "0"});
+    late.timeToOneDose = true;
+    EXPECT_NE(run(late, '.').out.find("Tiempo hasta 1 DEM: no se alcanza"), std::string::npos);
+    Options early = withTexts({"10", "11", "2", "1", "0", "0"});
+    early.timeToOneDose = true;
+    EXPECT_NE(run(early, '.').out.find(" (de 11:00 a "), std::string::npos);
+}
+
+TEST_F(CompanionTest, ExportsTheChartAsPngAndSvg)
+{
+    Options options;
+    options.pngFile = file("grafica.png");
+    options.svgFile = file("grafica.svg");
+    options.dataFile = file("datos.dat");
+    options.scale = 2;
+    ASSERT_EQ(run(options, ',').exitStatus, kExitOk);
+
+    const QImage png(QString::fromStdString(*options.pngFile));
+    EXPECT_EQ(png.size(), QSize(541 * 2, 381 * 2));
+
+    std::ifstream in(*options.svgFile);
+    std::stringstream svg;
+    svg << in.rdbuf();
+    QXmlStreamReader reader(QString::fromStdString(svg.str()));
+    QStringList texts;
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QStringLiteral("text"))
+            texts << reader.readElementText();
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    EXPECT_TRUE(texts.contains("Indice Ultravioleta"));
+    EXPECT_TRUE(texts.contains("Tiempo (Hr)"));
+    EXPECT_TRUE(texts.contains("6:00"));
+    EXPECT_TRUE(texts.contains("12,0"));
+
+    std::ifstream datos(*options.dataFile, std::ios::binary);
+    std::string first;
+    std::getline(datos, first);
+    EXPECT_EQ(first, "6,014         0,0025\r");
+}
+
+TEST_F(CompanionTest, BadInputTouchesNoFile)
+{
+    Options options = withTexts({"10", "once", "2", "3", "0", "0"});
+    options.dataFile = file("datos.dat");
+    options.pngFile = file("grafica.png");
+    const RunResult result = run(options, '.');
+    EXPECT_EQ(result.exitStatus, kExitBadInput);
+    EXPECT_EQ(result.err, "--hora-exposicion: «once» no es un número válido.\n");
+    EXPECT_TRUE(result.out.empty());
+
+    options.texts = {"10", "11", "2", "2.5", "0", "0"};
+    const RunResult skin = run(options, '.');
+    EXPECT_EQ(skin.exitStatus, kExitBadInput);
+    EXPECT_EQ(skin.err, "--tipo-piel: Por favor ingrese nuevamente el tipo de piel (1 a 6).\n");
+    EXPECT_TRUE(fs::is_empty(directory_));
+}
+
+TEST_F(CompanionTest, TheProgramExitsWithTwoAndWritesNothing)
+{
+    const std::string program = INDICE_UV_CALC;
+    for (const std::string arguments : {"--duracion abc --datos --png g.png", "--tipo-piel 7 --datos",
+                                        "--no-existe --datos", "--scale 9 --png g.png"}) {
+        const std::string command = "cd '" + directory_.string() + "' && '" + program + "' " + arguments
+            + " >/dev/null 2>&1";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << arguments;
+        EXPECT_EQ(WEXITSTATUS(status), 2) << arguments;
+        EXPECT_TRUE(fs::is_empty(directory_)) << arguments;
+    }
+    const std::string ok = "cd '" + directory_.string() + "' && '" + program + "' --datos >/dev/null";
+    EXPECT_EQ(std::system(ok.c_str()), 0);
+    EXPECT_TRUE(fs::exists(directory_ / "datos.dat"));
+}
+
+}  // namespace
+}  // namespace cli
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
