@@ -70,24 +70,37 @@ TEST(DatosCrash, AKilledPressLeavesAWholeFileAndTheNextPressCleansUp)
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
-    std::uniform_int_distribution<long> delay(0, 3 * pressMicroseconds);
+    std::uniform_int_distribution<long> delay(0, 2 * pressMicroseconds);
 
     // Enough kills must land while the new file is being written, or the test
     // proves nothing; on a fast disk that window is short, so keep going.
     constexpr int kKills = 200;
     constexpr int kKillsWhileWriting = 20;
-    constexpr int kMostKills = 5000;
+    constexpr int kMostKills = 2000;
     int kills = 0;
     int whileWriting = 0;
     int lastPress = 1;
     for (; kills < kMostKills && (kills < kKills || whileWriting < kKillsWhileWriting); ++kills) {
+        // The child says when its first press is done, so that the fork and
+        // the first touches of its copied memory do not eat into the delay.
+        int started[2];
+        ASSERT_EQ(::pipe(started), 0);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            ::close(started[0]);
             FormState childState;
-            for (int k = lastPress + 1;; ++k)
+            Calcular(presses[(lastPress + 1) % 2], '.', childState, datos);
+            if (::write(started[1], "!", 1) != 1)
+                ::_exit(1);
+            for (int k = lastPress;; ++k)
                 Calcular(presses[k % 2], '.', childState, datos);
         }
+        ::close(started[1]);
+        char signal = 0;
+        const bool childStarted = ::read(started[0], &signal, 1) == 1;
+        ::close(started[0]);
+        ASSERT_TRUE(childStarted);
         ::usleep(static_cast<useconds_t>(delay(random)));
         ASSERT_EQ(::kill(child, SIGKILL), 0);
         int status = 0;
