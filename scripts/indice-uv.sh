@@ -6,6 +6,17 @@ set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$here/build"
+build_asan="$here/build-asan"
+build_fuzz="$here/build-fuzz"
+
+# Inputs each fuzz target runs per test command: enough to reach the corners,
+# each well under a minute here (libFuzzer also stops a target at its time cap).
+fuzz_runs=(
+  text_to_single:400000
+  number_format:400000
+  calcular:20000
+)
+fuzz_seconds_cap=50
 
 packages=(
   g++ cmake ninja-build pkg-config
@@ -14,6 +25,7 @@ packages=(
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
   xvfb xauth xdotool
   locales
+  clang libclang-rt-14-dev
 )
 
 as_root() {
@@ -37,9 +49,74 @@ install_missing() {
   fi
 }
 
+# configure_and_build DIR [cmake options...]
+configure_and_build() {
+  local dir=$1
+  shift
+  cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" --parallel 2
+}
+
 build() {
-  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$build"
+  configure_and_build "$build"
+}
+
+# The normal build's tests, first: they are the quickest to say what broke.
+pass_tests() {
+  (cd "$build" && ctest --output-on-failure --timeout 600)
+}
+
+# The same tests again in a locale whose decimal separator is the comma; the
+# window's tests use it to check that the comma reaches every box and label.
+pass_comma_locale() {
+  (cd "$build" && LC_ALL=es_ES.UTF-8 LANG=es_ES.UTF-8 ctest --output-on-failure --timeout 600)
+}
+
+# Everything again, built with AddressSanitizer and UndefinedBehaviorSanitizer:
+# any report ends the test that caused it.
+pass_sanitizers() {
+  configure_and_build "$build_asan" -DINDICE_UV_SANITIZE=ON -DINDICE_UV_BUILD_BENCH=OFF
+  (cd "$build_asan" &&
+    ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --output-on-failure --timeout 600)
+}
+
+# Each libFuzzer target for a bounded number of inputs, starting from the
+# committed seeds plus what earlier runs found. A broken property leaves the
+# input in build-fuzz/crashes/.
+pass_fuzz() {
+  configure_and_build "$build_fuzz" -DCMAKE_CXX_COMPILER=clang++ -DINDICE_UV_FUZZ=ON
+  mkdir -p "$build_fuzz/crashes"
+  # The calculation writes datos.dat on every input; memory is the quicker disk.
+  local scratch=${TMPDIR:-/tmp}
+  [ -d /dev/shm ] && [ -w /dev/shm ] && scratch=/dev/shm
+  local entry target runs
+  for entry in "${fuzz_runs[@]}"; do
+    target=${entry%%:*}
+    runs=${entry#*:}
+    mkdir -p "$build_fuzz/corpus/$target"
+    echo "fuzz $target: $runs entradas"
+    if ! TMPDIR=$scratch "$build_fuzz/fuzz/${target}_fuzz" \
+        -runs="$runs" -max_total_time="$fuzz_seconds_cap" -timeout=10 -print_final_stats=1 \
+        -artifact_prefix="$build_fuzz/crashes/${target}-" \
+        "$build_fuzz/corpus/$target" "$here/fuzz/corpus/$target" >"$build_fuzz/$target.log" 2>&1; then
+      tail -n 40 "$build_fuzz/$target.log" >&2
+      echo "fuzz $target: falló; registro completo en $build_fuzz/$target.log" >&2
+      return 1
+    fi
+    grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$build_fuzz/$target.log" || true
+  done
+}
+
+# timed NAME COMMAND...: runs one pass and notes how long it took.
+timings=()
+timed() {
+  local name=$1
+  shift
+  local start=$SECONDS
+  "$@"
+  timings+=("$name: $((SECONDS - start)) s")
 }
 
 case "${1:-}" in
@@ -54,9 +131,13 @@ case "${1:-}" in
     ;;
   test)
     install_missing
-    build
-    cd "$build"
-    ctest --output-on-failure --timeout 600
+    timed "compilación" build
+    timed "pruebas" pass_tests
+    timed "pruebas con coma decimal" pass_comma_locale
+    timed "sanitizadores (compilación y pruebas)" pass_sanitizers
+    timed "fuzzing (compilación y ejecución)" pass_fuzz
+    echo "Tiempos:"
+    printf '  %s\n' "${timings[@]}"
     ;;
   *)
     echo "uso: $0 run|test" >&2

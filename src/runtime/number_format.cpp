@@ -53,8 +53,9 @@ std::string formatHourMinute(double dayFraction)
     if (!std::isfinite(dayFraction))
         return "0:00";
     constexpr double kSecondsPerDay = 86400.0;
-    // Round to the nearest second first; fmod keeps huge values in range.
-    double seconds = std::round(std::fmod(dayFraction * kSecondsPerDay, kSecondsPerDay));
+    // Drop whole days before scaling to seconds: the fraction is exact, and a
+    // huge number of days scaled first would overflow to infinity.
+    double seconds = std::round(std::fmod(dayFraction, 1.0) * kSecondsPerDay);
     if (seconds < 0)
         seconds += kSecondsPerDay;
     const auto secondOfDay = static_cast<long>(seconds) % 86400;

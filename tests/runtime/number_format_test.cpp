@@ -1,5 +1,7 @@
 #include "runtime/number_format.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 namespace runtime {
@@ -62,6 +64,10 @@ TEST(FormatHourMinute, RoundsToTheSecondThenDropsTheSeconds)
     // A clock shows the time of day only.
     EXPECT_EQ(formatHourMinute(1 + 7.25 / 24), "7:15");
     EXPECT_EQ(formatHourMinute(-1.0 / 24), "23:00");
+    // So many days that scaling them to seconds would overflow.
+    EXPECT_EQ(formatHourMinute(std::numeric_limits<double>::max()), "0:00");
+    EXPECT_EQ(formatHourMinute(-std::numeric_limits<double>::max()), "0:00");
+    EXPECT_EQ(formatHourMinute(1e300 + 0.0), "0:00");
 }
 
 TEST(IntegerToText, PlainDigitsAndAMinusOnlyWhenNegative)
