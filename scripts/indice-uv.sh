@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
-  xvfb xauth xdotool
+  xvfb xauth xdotool imagemagick
   locales
 )
 
