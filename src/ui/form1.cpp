@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "ui/layout.h"
 #include "ui/picture_box.h"
@@ -230,7 +231,7 @@ QWidget* Form1::create(const Control& row)
     case Kind::PictureBox: {
         auto* box = new PictureBox(colourOf(row.background, scheme, buttonFace), this);
         if (!row.image.empty()) {
-            QImage& image = row.name == "Picture1" ? crest_ : banner_;
+            QImage& image = pictures_[textOf(row.name)];
             image.load(textOf(row.image));
             box->showImage(&image);
         }

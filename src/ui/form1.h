@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -99,8 +100,7 @@ private:
     Form1Options options_;
     Form1Controls c_;
     QHash<QString, QWidget*> byName_;
-    QImage crest_;
-    QImage banner_;
+    std::map<QString, QImage> pictures_;  // by picture box; the boxes show them in place
     std::unique_ptr<QtSurface> surface_;
     model::FormState state_;
 };

@@ -8,6 +8,14 @@
 #include "ui/layout.h"
 #include "window_fixture.h"
 
+namespace ui::layout {
+// Test names and failures show the control's name, not its bytes.
+void PrintTo(const Control& row, std::ostream* out)
+{
+    *out << row.name;
+}
+}  // namespace ui::layout
+
 namespace {
 
 using ui::layout::Control;
