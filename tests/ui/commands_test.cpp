@@ -81,14 +81,6 @@ TEST_F(Commands, AnUnknownSkinTypeAsksAgainAfterTheChartAndKeepsLabel4)
     EXPECT_EQ(dataFileContents().count("\r\n"), 1000);
 }
 
-TEST_F(Commands, SkinTypeMessageBeforeAnyResultLeavesLabel4Empty)
-{
-    type(c().Text4, "2.5");
-    calcular();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(c().Label4->text().isEmpty());
-}
-
 // A text that is not a number: a warning naming the box, the focus back in
 // it with the text selected, and nothing else changed.
 struct BadText {
