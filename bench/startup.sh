@@ -9,8 +9,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 program="${INDICE_UV_PROGRAM:-$here/build/src/app/indice-uv}"
 runs="${1:-20}"
 
+# A random first display number keeps runs started side by side from racing for the same one.
 if [ -z "${INSIDE_XVFB:-}" ]; then
-  exec env INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$runs"
+  exec env INSIDE_XVFB=1 xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$runs"
 fi
 
 work=$(mktemp -d)
@@ -21,7 +22,14 @@ for _ in $(seq "$runs"); do
   start=$(date +%s%N)
   "$program" &
   pid=$!
-  until xdotool search --onlyvisible --name '^Indice UV$' >/dev/null 2>&1; do sleep 0.002; done
+  until xdotool search --onlyvisible --name '^Indice UV$' >/dev/null 2>&1; do
+    if ! kill -0 "$pid" 2>/dev/null || [ $(( $(date +%s%N) - start )) -gt 10000000000 ]; then
+      echo "the window did not appear" >&2
+      kill "$pid" 2>/dev/null || true
+      exit 1
+    fi
+    sleep 0.002
+  done
   end=$(date +%s%N)
   times+=($(( (end - start) / 1000000 )))
   kill "$pid"

@@ -8,8 +8,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=$(realpath -m "${1:-$here/docs/ventana.png}")
 program="${INDICE_UV_PROGRAM:-$here/build/src/app/indice-uv}"
 
+# A random first display number keeps runs started side by side from racing for the same one.
 if [ -z "${INSIDE_XVFB:-}" ]; then
-  exec env INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$out"
+  exec env INSIDE_XVFB=1 xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1024x768x24 -dpi 96" "$0" "$out"
 fi
 
 work=$(mktemp -d)

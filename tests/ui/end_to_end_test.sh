@@ -7,8 +7,9 @@ set -euo pipefail
 
 program=$(realpath "$1")
 
+# A random first display number keeps runs started side by side from racing for the same one.
 if [ -z "${INSIDE_XVFB:-}" ]; then
-  exec env INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$program"
+  exec env INSIDE_XVFB=1 xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$program"
 fi
 
 fail() { echo "FALLO: $*" >&2; exit 1; }
