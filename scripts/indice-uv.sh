@@ -23,7 +23,7 @@ packages=(
   qt6-base-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
-  xvfb xauth xdotool
+  xvfb xauth xdotool imagemagick
   locales
   clang libclang-rt-14-dev
 )

@@ -1,0 +1,286 @@
+#include "ui/form1.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "ui/layout.h"
+#include "ui/picture_box.h"
+#include "ui/qt_surface.h"
+#include "ui/spin_bar.h"
+
+// The images live in the ui library; a static library's resources must be
+// registered by hand, and only from the global namespace.
+static void registerImages()
+{
+    Q_INIT_RESOURCE(images);
+}
+
+namespace ui {
+namespace {
+
+using layout::Colour;
+using layout::Control;
+using layout::Kind;
+
+int pixels(int twips)
+{
+    return static_cast<int>(std::lround(twips / static_cast<double>(layout::kTwipsPerPixel)));
+}
+
+// A line becomes a strip of its width that covers both end points; a wider pen
+// is centred on the line, as the desktop draws it, so the corners close.
+QRect lineStrip(const layout::Ends& ends, int width)
+{
+    const int before = width / 2;
+    const int after = width - 1 - before;
+    const QPoint a(pixels(std::min(ends.x1, ends.x2)), pixels(std::min(ends.y1, ends.y2)));
+    const QPoint b(pixels(std::max(ends.x1, ends.x2)), pixels(std::max(ends.y1, ends.y2)));
+    return QRect(a - QPoint(before, before), b + QPoint(after, after));
+}
+
+// The design's faces are not on a free desktop; these metric-compatible or
+// close faces come with the fonts packages the program installs.
+QString familyOf(layout::Face face)
+{
+    switch (face) {
+    case layout::Face::MsSansSerif:
+    case layout::Face::Arial:
+        return QStringLiteral("Liberation Sans");
+    case layout::Face::ArialNarrow:
+        return QStringLiteral("Liberation Sans Narrow");
+    case layout::Face::BookmanOldStyle:
+        return QStringLiteral("URW Bookman");
+    }
+    return {};
+}
+
+QColor colourOf(Colour colour, const QPalette& scheme, QColor kindDefault)
+{
+    switch (colour.system) {
+    case Colour::System::KindDefault:
+        return kindDefault;
+    case Colour::System::ButtonFace:
+        return scheme.color(QPalette::Window);
+    case Colour::System::WindowText:
+        return scheme.color(QPalette::WindowText);
+    case Colour::System::Window:
+        return scheme.color(QPalette::Base);
+    case Colour::System::ActiveBorder:
+        return scheme.color(QPalette::Mid);
+    case Colour::System::Rgb:
+        return QColor::fromRgb(colour.rgb);
+    }
+    return kindDefault;
+}
+
+QString textOf(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr int kSansStretch = 92;
+
+QFont fontOf(const layout::Font& font)
+{
+    QFont qfont(familyOf(font.face));
+    // The layout is fixed in pixels (15 twips each), so the text is too: a
+    // point is 96/72 of a pixel whatever the display's reported resolution.
+    qfont.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
+    qfont.setWeight(static_cast<QFont::Weight>(font.weight));
+    qfont.setItalic(font.italic);
+    // The design's sans face is narrower than its stand-in; without this the
+    // captions it was laid out for would lose their last word.
+    // Set for every face, so that no control inherits the window's stretch.
+    qfont.setStretch(font.face == layout::Face::MsSansSerif ? kSansStretch : QFont::AnyStretch);
+    return qfont;
+}
+
+QRect pixelRect(const layout::Control& row)
+{
+    if (row.kind == Kind::Line)
+        return lineStrip(row.ends, row.lineWidth);
+    return QRect(pixels(row.rect.left), pixels(row.rect.top), pixels(row.rect.width), pixels(row.rect.height));
+}
+
+}  // namespace
+
+Form1::Form1(Form1Options options, QWidget* parent)
+    : QWidget(parent)
+    , options_(std::move(options))
+{
+    registerImages();
+    if (!options_.messages)
+        options_.messages = std::make_unique<MessageBoxSink>(this);
+    setWindowTitle(textOf(layout::kCaption));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/images/icon32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/images/icon16.png"), QSize(16, 16));
+    setWindowIcon(icon);
+    setFont(fontOf(layout::kWindowFont));
+    setFixedSize(pixels(layout::kClientWidthTwips), pixels(layout::kClientHeightTwips));
+
+    build();
+    stack();
+    orderTabs();
+    Form_Load();
+    c_.Text1->setFocus();
+}
+
+Form1::~Form1() = default;
+
+QWidget* Form1::control(std::string_view name) const
+{
+    return byName_.value(textOf(name), nullptr);
+}
+
+void Form1::build()
+{
+    for (const Control& row : layout::kControls) {
+        QWidget* widget = create(row);
+        widget->setObjectName(textOf(row.name));
+        widget->setGeometry(pixelRect(row));
+        if (row.kind != Kind::Line)
+            widget->setFont(fontOf(row.font));
+        byName_.insert(widget->objectName(), widget);
+    }
+
+    auto get = [this]<typename T>(T*& slot, const char* name) { slot = qobject_cast<T*>(byName_.value(name)); };
+    get(c_.Text1, "Text1");
+    get(c_.Text2, "Text2");
+    get(c_.Text3, "Text3");
+    get(c_.Text4, "Text4");
+    get(c_.Text5, "Text5");
+    get(c_.Text6, "Text6");
+    get(c_.Text7, "Text7");
+    get(c_.VScroll1, "VScroll1");
+    get(c_.VScroll2, "VScroll2");
+    get(c_.VScroll3, "VScroll3");
+    get(c_.VScroll4, "VScroll4");
+    get(c_.Command1, "Command1");
+    get(c_.Command2, "Command2");
+    get(c_.Command3, "Command3");
+    get(c_.Label4, "Label4");
+    get(c_.Indice, "Indice");
+
+    const QSize inner = c_.Indice->innerRect().size();
+    surface_ = std::make_unique<QtSurface>(static_cast<float>(inner.width() * layout::kTwipsPerPixel),
+                                           static_cast<float>(inner.height() * layout::kTwipsPerPixel),
+                                           devicePixelRatioF());
+    c_.Indice->showImage(&surface_->image());
+
+    connect(c_.VScroll1, &SpinBar::Change, this, &Form1::VScroll1_Change);
+    connect(c_.VScroll2, &SpinBar::Change, this, &Form1::VScroll2_Change);
+    connect(c_.VScroll3, &SpinBar::Change, this, &Form1::VScroll3_Change);
+    connect(c_.VScroll4, &SpinBar::Change, this, &Form1::VScroll4_Change);
+    connect(c_.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(c_.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(c_.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+}
+
+QWidget* Form1::create(const Control& row)
+{
+    const QPalette scheme = palette();
+    const QColor buttonFace = scheme.color(QPalette::Window);
+    switch (row.kind) {
+    case Kind::Label: {
+        auto* label = new QLabel(textOf(row.text), this);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignTop
+                            | (row.alignment == layout::Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+        QPalette colours = scheme;
+        colours.setColor(QPalette::WindowText,
+                         colourOf(row.foreground, scheme, scheme.color(QPalette::WindowText)));
+        colours.setColor(QPalette::Window, colourOf(row.background, scheme, buttonFace));
+        label->setPalette(colours);
+        label->setAutoFillBackground(true);
+        label->setFocusPolicy(Qt::NoFocus);
+        return label;
+    }
+    case Kind::TextBox: {
+        auto* box = new QLineEdit(textOf(row.text), this);
+        box->setFocusPolicy(Qt::StrongFocus);
+        return box;
+    }
+    case Kind::CommandButton: {
+        auto* button = new QPushButton(textOf(row.text), this);
+        button->setFocusPolicy(Qt::StrongFocus);
+        // Enter on a focused button presses that button; elsewhere the
+        // window sends it to the default button (keyPressEvent).
+        button->setAutoDefault(true);
+        button->setDefault(row.isDefault);
+        return button;
+    }
+    case Kind::VScrollBar: {
+        auto* bar = new SpinBar(this);
+        bar->setFocusPolicy(Qt::StrongFocus);
+        return bar;
+    }
+    case Kind::PictureBox: {
+        auto* box = new PictureBox(colourOf(row.background, scheme, buttonFace), this);
+        if (!row.image.empty()) {
+            QImage& image = pictures_[textOf(row.name)];
+            image.load(textOf(row.image));
+            box->showImage(&image);
+        }
+        return box;
+    }
+    case Kind::Line: {
+        auto* line = new QWidget(this);
+        QPalette colours = scheme;
+        colours.setColor(QPalette::Window, colourOf(row.foreground, scheme, scheme.color(QPalette::WindowText)));
+        line->setPalette(colours);
+        line->setAutoFillBackground(true);
+        line->setFocusPolicy(Qt::NoFocus);
+        line->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
+// Later siblings paint over earlier ones: raise from the bottom of each list
+// up, decoration first, so every windowed control ends above every label.
+void Form1::stack()
+{
+    for (auto name = layout::kDecorStacking.rbegin(); name != layout::kDecorStacking.rend(); ++name)
+        control(*name)->raise();
+    for (auto name = layout::kWindowedStacking.rbegin(); name != layout::kWindowedStacking.rend(); ++name)
+        control(*name)->raise();
+}
+
+// Only controls that take the focus join the chain; labels and lines stay out.
+void Form1::orderTabs()
+{
+    std::vector<const Control*> rows;
+    for (const Control& row : layout::kControls) {
+        if (row.tabIndex != layout::kNoTabIndex && control(row.name)->focusPolicy() != Qt::NoFocus)
+            rows.push_back(&row);
+    }
+    std::sort(rows.begin(), rows.end(), [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        setTabOrder(control(rows[i - 1]->name), control(rows[i]->name));
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A focused button has taken its own Enter; anything else means "Calcular".
+        c_.Command1->click();
+        return;
+    case Qt::Key_Escape:
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,106 @@
+// The eight events the window handles. Each reads the controls, calls the
+// model or the chart, and writes the controls back; nothing else lives here.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <variant>
+
+#include "chart/grafica_indice.h"
+#include "model/calcular.h"
+#include "runtime/number_format.h"
+#include "ui/form1.h"
+#include "ui/layout.h"
+#include "ui/picture_box.h"
+#include "ui/qt_surface.h"
+#include "ui/spin_bar.h"
+
+namespace ui {
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void copyValue(const SpinBar* bar, QLineEdit* box)
+{
+    box->setText(fromUtf8(runtime::integerToText(bar->barValue())));
+}
+
+// Each bar's ends and step are set before its value, so the value is never
+// clamped to a range still being set up. The box is filled from the bar itself.
+void setUp(SpinBar* bar, int max, int min, int value, QLineEdit* box)
+{
+    bar->setMax(max);
+    bar->setMin(min);
+    bar->setSmallChange(1);
+    bar->setBarValue(value);
+    copyValue(bar, box);
+}
+
+}  // namespace
+
+void Form1::Form_Load()
+{
+    setUp(c_.VScroll1, 1, 6, 3, c_.Text4);
+    setUp(c_.VScroll2, 0, 10, 2, c_.Text3);
+    setUp(c_.VScroll3, 0, 22, 11, c_.Text2);
+    setUp(c_.VScroll4, 0, 18, 10, c_.Text1);
+}
+
+// The bars pair with the boxes crosswise.
+void Form1::VScroll1_Change() { copyValue(c_.VScroll1, c_.Text4); }
+void Form1::VScroll2_Change() { copyValue(c_.VScroll2, c_.Text3); }
+void Form1::VScroll3_Change() { copyValue(c_.VScroll3, c_.Text2); }
+void Form1::VScroll4_Change() { copyValue(c_.VScroll4, c_.Text1); }
+
+void Form1::Command1_Click()
+{
+    QLineEdit* const boxes[] = {c_.Text1, c_.Text2, c_.Text3, c_.Text4, c_.Text5, c_.Text6};
+    model::InputTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = boxes[i]->text().toStdString();
+
+    const char separator = options_.decimalSeparator;
+    const model::CalcularOutcome outcome =
+        options_.fileCalls ? model::Calcular(texts, separator, state_, options_.dataFilePath, *options_.fileCalls)
+                           : model::Calcular(texts, separator, state_, options_.dataFilePath);
+
+    // A text that is not a number changes nothing; the user corrects it in place.
+    if (const auto* failure = std::get_if<model::InputFailure>(&outcome)) {
+        options_.messages->warn(windowTitle(), fromUtf8(model::describe(*failure)));
+        QLineEdit* box = boxes[static_cast<std::size_t>(failure->box)];
+        box->setFocus();
+        box->selectAll();
+        return;
+    }
+
+    const auto& result = std::get<model::CalcularResult>(outcome);
+    if (result.text7)
+        c_.Text7->setText(fromUtf8(*result.text7));
+    chart::GraficaIndice(state_, *surface_, static_cast<float>(layout::kClientHeightTwips), separator);
+    // Reading the image ends the surface's painting, so the box shows it whole.
+    c_.Indice->showImage(&surface_->image());
+    if (result.dose.showSkinTypeMessage())
+        options_.messages->inform(windowTitle(), fromUtf8(model::kSkinTypeMessage));
+    else
+        c_.Label4->setText(fromUtf8(*result.dose.label4Caption));
+    if (!result.datos.saved) {
+        options_.messages->warn(windowTitle(),
+                                QStringLiteral("No se pudo guardar datos.dat: %1.").arg(fromUtf8(result.datos.reason)));
+    }
+}
+
+void Form1::Command2_Click()
+{
+    close();
+}
+
+void Form1::Command3_Click()
+{
+    c_.Text5->setText(fromUtf8(runtime::integerToText(0)));
+    c_.Text6->setText(fromUtf8(runtime::integerToText(0)));
+    c_.Text7->clear();
+}
+
+}  // namespace ui

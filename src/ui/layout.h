@@ -1,0 +1,200 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// The window Form1 as data: one row per control, in the designer's units.
+// Nothing here is Qt: the window turns the rows into widgets in one loop.
+namespace ui::layout {
+
+// 1440 twips to the inch, 15 to a pixel at 96 dpi.
+inline constexpr int kTwipsPerPixel = 15;
+
+inline constexpr std::string_view kCaption = "Indice UV";
+inline constexpr int kClientWidthTwips = 11265;
+inline constexpr int kClientHeightTwips = 9615;
+
+enum class Kind { PictureBox, Label, TextBox, CommandButton, VScrollBar, Line };
+
+// The faces the design names; the window maps each to the nearest installed one.
+enum class Face { MsSansSerif, BookmanOldStyle, Arial, ArialNarrow };
+
+struct Font {
+    Face face = Face::MsSansSerif;
+    double points = 9.75;
+    int weight = 400;  // 400 regular, 700 bold
+    bool italic = false;
+};
+
+inline constexpr Font kWindowFont{};
+
+// A colour of the desktop's scheme, or a fixed RGB one.
+struct Colour {
+    enum class System { KindDefault, ButtonFace, WindowText, Window, ActiveBorder, Rgb };
+    System system = System::KindDefault;
+    std::uint32_t rgb = 0;  // 0xRRGGBB, only for System::Rgb
+
+    static constexpr Colour fixed(std::uint32_t rgb) { return {System::Rgb, rgb}; }
+    static constexpr Colour scheme(System system) { return {system, 0}; }
+};
+
+enum class Alignment { Left, Centre };
+
+// Left, top, width and height of the outer rectangle.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// A line's two end points.
+struct Ends {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+};
+
+inline constexpr int kNoTabIndex = -1;
+
+// One control. Fields a row leaves out take the kind's default.
+struct Control {
+    std::string_view name;
+    Kind kind = Kind::Label;
+    Rect rect{};                  // twips; not for lines
+    Ends ends{};                  // twips; lines only
+    std::string_view text{};      // caption of a label or button, text of a text box
+    Font font = kWindowFont;
+    Colour foreground{};          // text colour, or a line's colour
+    Colour background{};
+    Alignment alignment = Alignment::Left;
+    int tabIndex = kNoTabIndex;
+    int lineWidth = 1;            // pixels, lines only
+    std::string_view image{};     // Qt resource path, picture boxes only
+    bool autoSize = false;        // the picture box takes the image's size plus its border
+    bool isDefault = false;       // the button Enter presses
+};
+
+namespace detail {
+inline constexpr Font kCaptionFont{Face::BookmanOldStyle, 14.25, 300, true};
+inline constexpr Font kBoxFont{Face::MsSansSerif, 12, 400, false};
+inline constexpr Font kButtonFont{Face::MsSansSerif, 12, 700, false};
+inline constexpr Font kPanelFont{Face::MsSansSerif, 12, 400, false};
+inline constexpr Colour kRed = Colour::fixed(0xFF0000);
+inline constexpr Colour kDarkRed = Colour::fixed(0x800000);
+inline constexpr Colour kActiveBorder = Colour::scheme(Colour::System::ActiveBorder);
+inline constexpr Colour kPanelSide = Colour::fixed(0x804040);
+}  // namespace detail
+
+// The credit under the logo; it names the program's purpose, nobody's name.
+inline constexpr std::string_view kCredit = "Cálculo de exposición solar";
+
+// clang-format off
+inline constexpr std::array<Control, 38> kControls = {{
+    // Header band: banner, result caption and value in a thin frame, logo, credit.
+    {.name = "Picture2", .kind = Kind::PictureBox, .rect = {120, 120, 2655, 1575},
+     .tabIndex = 29, .image = ":/images/banner.jpg"},
+    {.name = "Label5", .kind = Kind::Label, .rect = {3000, 240, 2175, 1095}, .text = "Exposición: (DEM)",
+     .font = {Face::Arial, 20.25, 400, true}, .foreground = detail::kRed, .tabIndex = 10},
+    {.name = "Label4", .kind = Kind::Label, .rect = {5400, 360, 1935, 615},
+     .font = {Face::Arial, 27.75, 400, false}, .foreground = Colour::fixed(0x0000C0), .tabIndex = 9},
+    {.name = "Picture1", .kind = Kind::PictureBox, .rect = {7800, 120, 1140, 1470},
+     .tabIndex = 11, .image = ":/images/crest.jpg", .autoSize = true},
+    {.name = "Label6", .kind = Kind::Label, .rect = {9000, 360, 2055, 855}, .text = kCredit,
+     .font = {Face::ArialNarrow, 15.75, 400, false}, .alignment = Alignment::Centre, .tabIndex = 12},
+    {.name = "Line1", .kind = Kind::Line, .ends = {5400, 360, 7320, 360}, .foreground = detail::kActiveBorder},
+    {.name = "Line2", .kind = Kind::Line, .ends = {7320, 360, 7320, 1080}, .foreground = detail::kActiveBorder},
+    {.name = "Line3", .kind = Kind::Line, .ends = {5400, 1080, 7320, 1080}, .foreground = detail::kActiveBorder},
+    {.name = "Line4", .kind = Kind::Line, .ends = {5400, 360, 5400, 1080}, .foreground = detail::kActiveBorder},
+
+    // Input column: caption, box and the bar that drives it, four times; then two commands.
+    {.name = "Label1", .kind = Kind::Label, .rect = {240, 2040, 2295, 375}, .text = "Indice Máximo",
+     .font = detail::kCaptionFont, .foreground = detail::kRed, .tabIndex = 4},
+    {.name = "Text1", .kind = Kind::TextBox, .rect = {840, 2520, 735, 420}, .text = "10",
+     .font = detail::kBoxFont, .tabIndex = 0},
+    {.name = "VScroll4", .kind = Kind::VScrollBar, .rect = {1560, 2520, 255, 495}, .tabIndex = 18},
+    {.name = "Label2", .kind = Kind::Label, .rect = {120, 3240, 2415, 375}, .text = "Hora Exposición",
+     .font = detail::kCaptionFont, .foreground = detail::kRed, .tabIndex = 5},
+    {.name = "Text2", .kind = Kind::TextBox, .rect = {840, 3720, 735, 420}, .text = "11",
+     .font = detail::kBoxFont, .tabIndex = 6},
+    {.name = "VScroll3", .kind = Kind::VScrollBar, .rect = {1560, 3720, 255, 495}, .tabIndex = 17},
+    {.name = "Label3", .kind = Kind::Label, .rect = {240, 4440, 2055, 375}, .text = "Duración (hr)",
+     .font = detail::kCaptionFont, .foreground = detail::kRed, .tabIndex = 7},
+    {.name = "Text3", .kind = Kind::TextBox, .rect = {840, 4920, 735, 420}, .text = "2",
+     .font = detail::kBoxFont, .tabIndex = 8},
+    {.name = "VScroll2", .kind = Kind::VScrollBar, .rect = {1560, 4920, 255, 495}, .tabIndex = 16},
+    {.name = "Label7", .kind = Kind::Label, .rect = {360, 5640, 1815, 375}, .text = "Tipo de piel",
+     .font = detail::kCaptionFont, .foreground = detail::kRed, .tabIndex = 13},
+    {.name = "Text4", .kind = Kind::TextBox, .rect = {840, 6120, 735, 420}, .text = "3",
+     .font = detail::kBoxFont, .tabIndex = 14},
+    {.name = "VScroll1", .kind = Kind::VScrollBar, .rect = {1560, 6120, 255, 495}, .tabIndex = 15},
+    {.name = "Command1", .kind = Kind::CommandButton, .rect = {600, 6840, 1335, 375}, .text = "Calcular",
+     .font = detail::kButtonFont, .tabIndex = 1, .isDefault = true},
+    {.name = "Command2", .kind = Kind::CommandButton, .rect = {600, 7320, 1335, 375}, .text = "Terminar",
+     .font = detail::kButtonFont, .tabIndex = 2},
+
+    // The chart surface.
+    {.name = "Indice", .kind = Kind::PictureBox, .rect = {2640, 1920, 8175, 5775},
+     .background = Colour::fixed(0xFFFFFF), .tabIndex = 3},
+
+    // Other-locality panel: a frame of thick lines, its top edge reaching a little further left.
+    {.name = "Line5", .kind = Kind::Line, .ends = {1060, 7920, 10800, 7920},
+     .foreground = Colour::fixed(0x804000), .lineWidth = 2},
+    {.name = "Line6", .kind = Kind::Line, .ends = {1080, 7920, 1080, 9360},
+     .foreground = detail::kPanelSide, .lineWidth = 2},
+    {.name = "Line7", .kind = Kind::Line, .ends = {10800, 7920, 10800, 9360},
+     .foreground = detail::kPanelSide, .lineWidth = 2},
+    {.name = "Line8", .kind = Kind::Line, .ends = {1080, 9360, 10800, 9360},
+     .foreground = detail::kPanelSide, .lineWidth = 2},
+    {.name = "Label8", .kind = Kind::Label, .rect = {2640, 8040, 5535, 375},
+     .text = "Cálculo de la exposición en otra localidad", .font = {Face::MsSansSerif, 13.5, 400, false},
+     .foreground = Colour::fixed(0x0000FF), .tabIndex = 21},
+    {.name = "Command3", .kind = Kind::CommandButton, .rect = {8640, 8040, 1575, 375}, .text = "Reiniciar",
+     .tabIndex = 26},
+    {.name = "Label9", .kind = Kind::Label, .rect = {1440, 8400, 2535, 255}, .text = "Diferencia de altitud (m)",
+     .font = detail::kPanelFont, .foreground = detail::kDarkRed, .tabIndex = 19},
+    {.name = "Text5", .kind = Kind::TextBox, .rect = {1920, 8760, 1300, 420}, .text = "0",
+     .font = detail::kBoxFont, .tabIndex = 20},
+    // The caption ends in U+00BA, the ordinal indicator, as designed (not the degree sign).
+    {.name = "Label10", .kind = Kind::Label, .rect = {4560, 8400, 2655, 255}, .text = "Diferencia de latitud (º)",
+     .font = detail::kPanelFont, .foreground = detail::kDarkRed, .tabIndex = 22},
+    {.name = "Text6", .kind = Kind::TextBox, .rect = {4680, 8760, 1300, 420}, .text = "0",
+     .font = detail::kBoxFont, .tabIndex = 23},
+    {.name = "Label12", .kind = Kind::Label, .rect = {6120, 8640, 1215, 375}, .text = "+ : norte",
+     .font = detail::kPanelFont, .foreground = detail::kDarkRed, .tabIndex = 27},
+    {.name = "Label13", .kind = Kind::Label, .rect = {6150, 8880, 1215, 255}, .text = "- : sur",
+     .font = detail::kPanelFont, .foreground = detail::kDarkRed, .tabIndex = 28},
+    {.name = "Label11", .kind = Kind::Label, .rect = {7560, 8400, 3135, 255}, .text = "Nuevo índice máximo (aprox.)",
+     .font = detail::kPanelFont, .foreground = detail::kDarkRed, .tabIndex = 24},
+    {.name = "Text7", .kind = Kind::TextBox, .rect = {8040, 8760, 1300, 420},
+     .font = detail::kBoxFont, .tabIndex = 25},
+}};
+// clang-format on
+
+// Top to bottom. Windowed controls always lie above every label and line.
+inline constexpr std::array<std::string_view, 17> kWindowedStacking = {
+    "Picture2", "Command3", "Text7", "Text6", "Text5", "VScroll4", "VScroll3", "VScroll2", "VScroll1",
+    "Text4", "Picture1", "Text3", "Text2", "Indice", "Command2", "Command1", "Text1",
+};
+inline constexpr std::array<std::string_view, 21> kDecorStacking = {
+    "Label13", "Label12", "Label11", "Label10", "Line8", "Line7", "Line6", "Line5", "Label8", "Label9", "Label7",
+    "Label6", "Line4", "Line3", "Line2", "Line1", "Label4", "Label5", "Label3", "Label2", "Label1",
+};
+
+constexpr bool isWindowed(Kind kind)
+{
+    return kind != Kind::Label && kind != Kind::Line;
+}
+
+constexpr const Control* find(std::string_view name)
+{
+    for (const Control& control : kControls) {
+        if (control.name == name)
+            return &control;
+    }
+    return nullptr;
+}
+
+}  // namespace ui::layout

@@ -1,0 +1,44 @@
+#include "ui/picture_box.h"
+
+#include <QImage>
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace ui {
+
+PictureBox::PictureBox(QColor background, QWidget* parent)
+    : QWidget(parent)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, background);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setContentsMargins(kBorder, kBorder, kBorder, kBorder);
+}
+
+void PictureBox::showImage(const QImage* image)
+{
+    image_ = image;
+    update();
+}
+
+QRect PictureBox::innerRect() const
+{
+    return contentsRect();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (image_ && !image_->isNull()) {
+        painter.save();
+        painter.setClipRect(innerRect());
+        painter.drawImage(innerRect().topLeft(), *image_);
+        painter.restore();
+    }
+    // The sunken border of the desktop's scheme: shadow outside, dark inside.
+    qDrawWinPanel(&painter, rect(), palette(), /*sunken=*/true);
+}
+
+}  // namespace ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+class QImage;
+
+namespace ui {
+
+// A picture box: a 2-pixel sunken border around an inner area filled with the
+// background, and an image drawn at its natural size at the inner area's
+// top-left corner, cut at the inner area's edges. The image is not owned: the
+// chart surface draws into its own image and the box shows it as it is now.
+// It takes the focus by Tab and by a click, and shows no focus mark.
+class PictureBox : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kBorder = 2;
+
+    PictureBox(QColor background, QWidget* parent = nullptr);
+
+    void showImage(const QImage* image);
+    const QImage* image() const { return image_; }
+
+    // The inner area, in the box's own pixels.
+    QRect innerRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const QImage* image_ = nullptr;
+};
+
+}  // namespace ui

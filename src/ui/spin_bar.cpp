@@ -1,0 +1,82 @@
+#include "ui/spin_bar.h"
+
+#include <QSignalBlocker>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+namespace ui {
+namespace {
+
+int to16Bits(int value)
+{
+    return std::clamp<int>(value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max());
+}
+
+}  // namespace
+
+SpinBar::SpinBar(QWidget* parent)
+    : QScrollBar(Qt::Vertical, parent)
+{
+    setRange(0, std::abs(max_ - min_));
+    // A click in the trough moves by one, like an arrow.
+    setPageStep(1);
+    setSingleStep(1);
+    // During a drag the box keeps its text; the new value counts on release.
+    setTracking(false);
+    connect(this, &QAbstractSlider::valueChanged, this, &SpinBar::Change);
+}
+
+void SpinBar::setMin(int value)
+{
+    setEnds(to16Bits(value), max_);
+}
+
+void SpinBar::setMax(int value)
+{
+    setEnds(min_, to16Bits(value));
+}
+
+void SpinBar::setSmallChange(int step)
+{
+    setSingleStep(std::max(1, to16Bits(step)));
+}
+
+void SpinBar::setBarValue(int value)
+{
+    setValue(positionOf(clamped(to16Bits(value))));
+}
+
+int SpinBar::barValue() const
+{
+    return min_ > max_ ? min_ - value() : min_ + value();
+}
+
+// A new end keeps the value where it still fits and moves it to the nearest
+// end otherwise; Change is raised once, only if the value moved.
+void SpinBar::setEnds(int min, int max)
+{
+    const int before = barValue();
+    {
+        const QSignalBlocker quiet(this);
+        min_ = min;
+        max_ = max;
+        setRange(0, std::abs(max_ - min_));
+        setValue(positionOf(clamped(before)));
+    }
+    if (barValue() != before)
+        emit Change();
+}
+
+int SpinBar::clamped(int value) const
+{
+    return std::clamp(value, std::min(min_, max_), std::max(min_, max_));
+}
+
+int SpinBar::positionOf(int value) const
+{
+    return std::abs(value - min_);
+}
+
+}  // namespace ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QScrollBar>
+
+namespace ui {
+
+// A vertical scroll bar used as a small integer spinner for the box beside it.
+// Its ends are named as the program names them: Min is the value at the top
+// end and Max the value at the bottom end, and either may be the larger. Qt
+// counts a vertical bar from 0 at the top, so the Qt position is the distance
+// from the top end; the up arrow then moves toward Min, as the user expects
+// when Min is the high end. Values are 16-bit, as the program's bars hold.
+//
+// Change is raised whenever the value changes, including when the program
+// sets it; a thumb drag raises it once, when the thumb is released.
+class SpinBar : public QScrollBar {
+    Q_OBJECT
+
+public:
+    explicit SpinBar(QWidget* parent = nullptr);
+
+    void setMin(int value);
+    void setMax(int value);
+    void setSmallChange(int step);
+    void setBarValue(int value);
+
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int barValue() const;
+
+signals:
+    void Change();
+
+private:
+    void setEnds(int min, int max);
+    int clamped(int value) const;
+    int positionOf(int value) const;
+
+    int min_ = 0;
+    int max_ = 32767;
+};
+
+}  // namespace ui

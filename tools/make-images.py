@@ -1,0 +1,110 @@
+#!/usr/bin/env python3
+"""Draws the window's two pictures and its icon into src/ui/images/.
+
+The build uses the committed files; run this only to change them
+(Debian: apt-get install python3-pil fonts-liberation). The output is the
+same on every run: no randomness, fixed fonts, fixed JPEG settings.
+"""
+import math
+import pathlib
+
+from PIL import Image, ImageDraw, ImageFont
+
+OUT = pathlib.Path(__file__).resolve().parent.parent / "src" / "ui" / "images"
+FONTS = pathlib.Path("/usr/share/fonts/truetype/liberation")
+
+SKY_TOP = (32, 96, 176)
+SKY_BOTTOM = (150, 200, 240)
+SUN = (255, 196, 0)
+SUN_CORE = (255, 232, 96)
+RAY = (255, 150, 0)
+NAVY = (20, 40, 110)
+WHITE = (255, 255, 255)
+
+
+def font(name, size):
+    return ImageFont.truetype(str(FONTS / name), size)
+
+
+def save_jpeg(image, name):
+    # Baseline (not progressive) JFIF, 72 dpi, three colour components.
+    image.convert("RGB").save(OUT / name, "JPEG", quality=90, optimize=False, progressive=False,
+                              dpi=(72, 72), subsampling=0)
+
+
+def sun(draw, cx, cy, radius, rays, ray_length):
+    for i in range(rays):
+        angle = 2 * math.pi * i / rays
+        inner = radius + 2
+        outer = radius + ray_length
+        draw.line([(cx + inner * math.cos(angle), cy + inner * math.sin(angle)),
+                   (cx + outer * math.cos(angle), cy + outer * math.sin(angle))], fill=RAY, width=2)
+    draw.ellipse([cx - radius, cy - radius, cx + radius, cy + radius], fill=SUN, outline=RAY)
+    core = radius * 0.55
+    draw.ellipse([cx - core, cy - core, cx + core, cy + core], fill=SUN_CORE)
+
+
+def crest():
+    """A small shield: a sun over hills, under a blue chief with three discs."""
+    w, h = 72, 94
+    image = Image.new("RGB", (w, h), (236, 233, 216))
+    draw = ImageDraw.Draw(image)
+    shield = [(6, 6), (66, 6), (66, 52), (60, 70), (36, 88), (12, 70), (6, 52)]
+    draw.polygon(shield, fill=(250, 246, 230))
+    for y in range(7, 50):
+        t = (y - 7) / 43
+        colour = tuple(round(a + (b - a) * t) for a, b in zip(SKY_TOP, SKY_BOTTOM))
+        draw.line([(7, y), (65, y)], fill=colour)
+    sun(draw, 36, 36, 9, 12, 7)
+    draw.polygon([(7, 50), (22, 40), (36, 50), (50, 42), (65, 50), (65, 52), (59, 69), (36, 87),
+                  (13, 69), (7, 52)], fill=(70, 140, 70))
+    draw.polygon([(13, 69), (36, 58), (59, 69), (36, 87)], fill=(50, 110, 60))
+    draw.rectangle([7, 7, 65, 17], fill=NAVY)
+    for x in (20, 36, 52):
+        draw.ellipse([x - 3, 9, x + 3, 15], fill=WHITE)
+    draw.line(shield + [shield[0]], fill=(120, 90, 20), width=2)
+    save_jpeg(image, "crest.jpg")
+
+
+def banner():
+    """A sun rising behind lettering, and a one-line slogan underneath."""
+    w, h = 178, 100
+    image = Image.new("RGB", (w, h))
+    draw = ImageDraw.Draw(image)
+    for y in range(h):
+        t = y / (h - 1)
+        colour = tuple(round(a + (b - a) * t) for a, b in zip(SKY_TOP, SKY_BOTTOM))
+        draw.line([(0, y), (w, y)], fill=colour)
+    sun(draw, 34, 38, 16, 16, 11)
+    draw.text((62, 14), "Indice", font=font("LiberationSans-BoldItalic.ttf", 26), fill=WHITE)
+    draw.text((64, 40), "UV", font=font("LiberationSans-Bold.ttf", 30), fill=SUN_CORE)
+    draw.rectangle([0, 76, w, h], fill=NAVY)
+    draw.text((6, 80), "Disfruta el sol con cuidado", font=font("LiberationSansNarrow-Regular.ttf", 14),
+              fill=WHITE)
+    save_jpeg(image, "banner.jpg")
+
+
+def icon(size):
+    """A generic window: grey frame, cyan title bar, white client area."""
+    image = Image.new("RGB", (size, size), (0, 0, 0))
+    draw = ImageDraw.Draw(image)
+    s = size / 32
+    draw.rectangle([round(1 * s), round(3 * s), round(30 * s), round(28 * s)], fill=(192, 192, 192),
+                   outline=(0, 0, 0))
+    draw.rectangle([round(3 * s), round(5 * s), round(28 * s), round(10 * s)], fill=(0, 255, 255))
+    draw.rectangle([round(3 * s), round(12 * s), round(28 * s), round(26 * s)], fill=WHITE, outline=(128, 128, 128))
+    # Transparent outside the frame, and 16 colours, as desktop icons of this size are.
+    mask = Image.new("L", (size, size), 0)
+    ImageDraw.Draw(mask).rectangle([round(1 * s), round(3 * s), round(30 * s), round(28 * s)], fill=255)
+    paletted = image.quantize(colors=16, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+    rgba = paletted.convert("RGBA")
+    rgba.putalpha(mask)
+    rgba.save(OUT / f"icon{size}.png", optimize=False)
+
+
+if __name__ == "__main__":
+    OUT.mkdir(parents=True, exist_ok=True)
+    crest()
+    banner()
+    icon(32)
+    icon(16)

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Writes a PNG of the real window after "Calcular" with the starting inputs,
+# under a virtual X server: bash tools/screenshot.sh [out.png]
+# Needs a build (bash scripts/indice-uv.sh test or run) and xvfb, xdotool, imagemagick.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+out=$(realpath -m "${1:-$here/docs/ventana.png}")
+program="${INDICE_UV_PROGRAM:-$here/build/src/app/indice-uv}"
+
+# A random first display number keeps runs started side by side from racing for the same one.
+if [ -z "${INSIDE_XVFB:-}" ]; then
+  exec env INSIDE_XVFB=1 xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1024x768x24 -dpi 96" "$0" "$out"
+fi
+
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+cd "$work"
+"$program" &
+pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Indice UV$' | head -n 1)
+xdotool windowfocus --sync "$window"
+xdotool key --window "$window" Return
+# The file appears once the press is done; the repaint follows within a moment.
+for _ in $(seq 100); do [ -s datos.dat ] && break; sleep 0.05; done
+sleep 0.5
+mkdir -p "$(dirname "$out")"
+import -window "$window" "$out"
+echo "$out"
