@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -17,6 +16,7 @@
 #include "model/calcular.h"
 #include "model/curve.h"
 #include "model/dose.h"
+#include "support/scratch_directory.h"
 
 namespace cli {
 namespace {
@@ -25,15 +25,7 @@ namespace fs = std::filesystem;
 
 class CompanionTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        directory_ = fs::temp_directory_path() / ("companion_test_" + std::to_string(::getpid()));
-        fs::remove_all(directory_);
-        fs::create_directories(directory_);
-    }
-    void TearDown() override { fs::remove_all(directory_); }
-
-    std::string file(const char* name) const { return (directory_ / name).string(); }
+    std::string file(const char* name) const { return scratch_.file(name); }
 
     // What the window shows for the same texts: Text7 and Label4.
     model::CalcularResult window(const model::InputTexts& texts, char separator)
@@ -43,7 +35,8 @@ protected:
         return std::get<model::CalcularResult>(outcome);
     }
 
-    fs::path directory_;
+    test_support::ScratchDirectory scratch_{"companion_test"};
+    const fs::path& directory_ = scratch_.path();
 };
 
 Options withTexts(const model::InputTexts& texts)
@@ -146,10 +139,7 @@ TEST_F(CompanionTest, ExportsTheChartAsPngAndSvg)
     const QImage png(QString::fromStdString(*options.pngFile));
     EXPECT_EQ(png.size(), QSize(541 * 2, 381 * 2));
 
-    std::ifstream in(*options.svgFile);
-    std::stringstream svg;
-    svg << in.rdbuf();
-    QXmlStreamReader reader(QString::fromStdString(svg.str()));
+    QXmlStreamReader reader(QString::fromStdString(test_support::readFile(*options.svgFile)));
     QStringList texts;
     while (!reader.atEnd()) {
         if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QStringLiteral("text"))

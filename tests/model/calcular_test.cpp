@@ -1,23 +1,17 @@
 #include "model/calcular.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
+
+#include "support/scratch_directory.h"
 
 namespace model {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::readFile;
 
 InputTexts defaults()
 {
@@ -26,14 +20,6 @@ InputTexts defaults()
 
 class CalcularTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        directory_ = fs::temp_directory_path() / ("calcular_test_" + std::to_string(::getpid()));
-        fs::create_directories(directory_);
-        path_ = (directory_ / kDataFileName).string();
-    }
-    void TearDown() override { fs::remove_all(directory_); }
-
     CalcularResult press(const InputTexts& texts, char separator = '.')
     {
         CalcularOutcome outcome = Calcular(texts, separator, state_, path_);
@@ -41,8 +27,9 @@ protected:
         return std::get<CalcularResult>(outcome);
     }
 
-    fs::path directory_;
-    std::string path_;
+    test_support::ScratchDirectory scratch_{"calcular_test"};
+    const fs::path& directory_ = scratch_.path();
+    const std::string path_ = scratch_.file(kDataFileName);
     FormState state_;
 };
 
@@ -62,7 +49,7 @@ TEST_F(CalcularTest, DefaultInputsGiveTheWholeResult)
     EXPECT_EQ(state_.Tiempo[1], 6.014);
     EXPECT_EQ(state_.IndiceUV[500], 10.0);
     // 1000 lines of 22 bytes; only line 500, "13.000        10.0000", has a longer index.
-    EXPECT_EQ(readAll(path_).size(), 1000u * 22u + 1u);
+    EXPECT_EQ(readFile(path_).size(), 1000u * 22u + 1u);
 }
 
 TEST_F(CalcularTest, Text7ShowsTheCorrectedMaximumOnlyForADifference)
@@ -78,7 +65,7 @@ TEST_F(CalcularTest, CommaLocaleReadsAndWritesCommas)
 {
     const CalcularResult result = press({"10", "12,5", "1", "1", "0", "0"}, ',');
     EXPECT_EQ(result.dose.label4Caption, "4,38");
-    EXPECT_EQ(readAll(path_).substr(0, 22), "6,014         0,0025\r\n");
+    EXPECT_EQ(readFile(path_).substr(0, 22), "6,014         0,0025\r\n");
 }
 
 TEST_F(CalcularTest, UnknownSkinTypeStillDrawsAndWritesTheFile)
@@ -92,7 +79,7 @@ TEST_F(CalcularTest, UnknownSkinTypeStillDrawsAndWritesTheFile)
 TEST_F(CalcularTest, ARefusedTextChangesNothing)
 {
     press(defaults());
-    const std::string fileBefore = readAll(path_);
+    const std::string fileBefore = readFile(path_);
     const FormState stateBefore = state_;
 
     struct Case {
@@ -119,7 +106,7 @@ TEST_F(CalcularTest, ARefusedTextChangesNothing)
         EXPECT_EQ(failure.box, c.box);
         EXPECT_EQ(describe(failure), c.message);
     }
-    EXPECT_EQ(readAll(path_), fileBefore);
+    EXPECT_EQ(readFile(path_), fileBefore);
     EXPECT_EQ(state_.Tiempo, stateBefore.Tiempo);
     EXPECT_EQ(state_.IndiceUV, stateBefore.IndiceUV);
     EXPECT_EQ(state_.TipoPiel, stateBefore.TipoPiel);
@@ -136,7 +123,7 @@ TEST_F(CalcularTest, ALongBadTextIsShortenedInTheMessage)
 TEST_F(CalcularTest, AFailedWriteKeepsTheOldFileButStillComputes)
 {
     press(defaults());
-    const std::string fileBefore = readAll(path_);
+    const std::string fileBefore = readFile(path_);
 
     // datos.dat replaced by a directory of that name cannot be written.
     const std::string blocked = (directory_ / "sub" / kDataFileName).string();
@@ -147,7 +134,7 @@ TEST_F(CalcularTest, AFailedWriteKeepsTheOldFileButStillComputes)
     EXPECT_EQ(result.datos.reason, "existe un directorio con ese nombre");
     EXPECT_EQ(state_.IndiceUV[500], 12.0);
     EXPECT_TRUE(result.dose.label4Caption);
-    EXPECT_EQ(readAll(path_), fileBefore);
+    EXPECT_EQ(readFile(path_), fileBefore);
 }
 
 }  // namespace

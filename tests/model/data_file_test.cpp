@@ -1,12 +1,11 @@
 #include "model/data_file.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "model/curve.h"
+#include "support/scratch_directory.h"
 
 namespace model {
 namespace {
@@ -15,10 +14,7 @@ namespace fs = std::filesystem;
 
 std::vector<std::string> crlfLines(const fs::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    const std::string text = all.str();
+    const std::string text = test_support::readFile(path);
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
@@ -29,16 +25,8 @@ std::vector<std::string> crlfLines(const fs::path& path)
 
 class DataFileTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        directory_ = fs::temp_directory_path() / ("data_file_test_" + std::to_string(::getpid()));
-        fs::create_directories(directory_);
-        path_ = (directory_ / kDataFileName).string();
-    }
-    void TearDown() override { fs::remove_all(directory_); }
-
-    fs::path directory_;
-    std::string path_;
+    test_support::ScratchDirectory scratch_{"data_file_test"};
+    const std::string path_ = scratch_.file(kDataFileName);
     runtime::FileCalls calls_;
 };
 

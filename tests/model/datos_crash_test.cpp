@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "model/calcular.h"
+#include "support/scratch_directory.h"
 
 namespace model {
 namespace {
@@ -18,11 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-std::string readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using test_support::readFile;
 
 // What datos.dat must hold after a complete press with these texts, worked
 // out without touching the disk.
@@ -48,9 +45,8 @@ std::vector<std::string> filesIn(const fs::path& directory)
 // whatever it left behind must be gone after the next press.
 TEST(DatosCrash, AKilledPressLeavesAWholeFileAndTheNextPressCleansUp)
 {
-    const fs::path directory = fs::temp_directory_path() / ("datos_crash_test_" + std::to_string(::getpid()));
-    fs::remove_all(directory);
-    fs::create_directories(directory);
+    const test_support::ScratchDirectory scratch("datos_crash_test");
+    const fs::path& directory = scratch.path();
     const std::string datos = (directory / kDataFileName).string();
     const fs::path temporary = directory / ".datos.dat.tmp";
 
@@ -107,7 +103,7 @@ TEST(DatosCrash, AKilledPressLeavesAWholeFileAndTheNextPressCleansUp)
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child ended on its own";
 
-        const std::string left = readAll(datos);
+        const std::string left = readFile(datos);
         ASSERT_TRUE(left == complete[0] || left == complete[1])
             << "after kill " << kills << " datos.dat holds " << left.size() << " bytes of something else";
         if (fs::exists(temporary))
@@ -115,14 +111,13 @@ TEST(DatosCrash, AKilledPressLeavesAWholeFileAndTheNextPressCleansUp)
 
         lastPress = kills % 2;
         ASSERT_TRUE(std::get<CalcularResult>(Calcular(presses[lastPress], '.', state, datos)).datos.saved);
-        ASSERT_EQ(readAll(datos), complete[lastPress]);
+        ASSERT_EQ(readFile(datos), complete[lastPress]);
         ASSERT_EQ(filesIn(directory), std::vector<std::string>{kDataFileName}) << "after kill " << kills;
     }
     EXPECT_GE(kills, kKills);
     EXPECT_GE(whileWriting, kKillsWhileWriting) << "too few kills landed while the file was being written";
     std::printf("%d kills, %d while the new file was being written (%ld us a press)\n", kills, whileWriting,
                 pressMicroseconds);
-    fs::remove_all(directory);
 }
 
 }  // namespace

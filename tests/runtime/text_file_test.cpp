@@ -3,9 +3,10 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
+
+#include "support/scratch_directory.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,13 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::readFile;
 
 void writeAll(const fs::path& path, const std::string& text)
 {
@@ -30,13 +25,6 @@ void writeAll(const fs::path& path, const std::string& text)
 
 class TextFileWriterTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        directory_ = fs::temp_directory_path() / ("text_file_test_" + std::to_string(::getpid()));
-        fs::remove_all(directory_);
-        fs::create_directories(directory_);
-    }
-    void TearDown() override { fs::remove_all(directory_); }
 
     // Every file in the directory: the target and nothing beside it.
     std::vector<std::string> filesInDirectory() const
@@ -48,7 +36,8 @@ protected:
         return names;
     }
 
-    fs::path directory_;
+    test_support::ScratchDirectory scratch_{"text_file_test"};
+    const fs::path& directory_ = scratch_.path();
 };
 
 TextFileWriter twoLines(const fs::path& path)
@@ -104,14 +93,14 @@ TEST_F(TextFileWriterTest, SavesLinesWithCrLfAndLeavesNothingBeside)
 {
     const fs::path target = directory_ / "datos.dat";
     EXPECT_TRUE(twoLines(target).save().saved);
-    EXPECT_EQ(readAll(target), "uno\r\ndos\r\n");
+    EXPECT_EQ(readFile(target), "uno\r\ndos\r\n");
     EXPECT_EQ(filesInDirectory(), std::vector<std::string>{"datos.dat"});
 
     // A second save replaces the file whole rather than appending.
     TextFileWriter other(target.string());
     other.writeLine("tres");
     EXPECT_TRUE(other.save().saved);
-    EXPECT_EQ(readAll(target), "tres\r\n");
+    EXPECT_EQ(readFile(target), "tres\r\n");
 }
 
 TEST_F(TextFileWriterTest, StaleTemporaryFileFromACrashIsReused)
@@ -141,7 +130,7 @@ TEST_F(TextFileWriterTest, SymbolicLinkStaysAndItsTargetIsReplaced)
 
     ASSERT_TRUE(twoLines(link).save().saved);
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(readAll(real), "uno\r\ndos\r\n");
+    EXPECT_EQ(readFile(real), "uno\r\ndos\r\n");
     EXPECT_EQ(filesInDirectory(), (std::vector<std::string>{"datos.dat", "real"}));
 }
 
@@ -166,7 +155,7 @@ TEST_P(TextFileWriterFailure, KeepsThePreviousFileAndSaysWhy)
     const SaveOutcome outcome = twoLines(target).save(calls);
     EXPECT_FALSE(outcome.saved);
     EXPECT_EQ(outcome.reason, row.reason);
-    EXPECT_EQ(readAll(target), previous);
+    EXPECT_EQ(readFile(target), previous);
     EXPECT_EQ(filesInDirectory(), std::vector<std::string>{"datos.dat"});
 }
 
@@ -222,7 +211,7 @@ TEST_F(TextFileWriterTest, ReadOnlyFolderIsReportedAndTheFileKept)
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: saved anyway, 2: wrong reason, 3: could not drop privileges";
-    EXPECT_EQ(readAll(folder / "datos.dat"), "old");
+    EXPECT_EQ(readFile(folder / "datos.dat"), "old");
     fs::permissions(folder, fs::perms::owner_all);
 }
 
