@@ -26,6 +26,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   locales
   clang libclang-rt-14-dev
+  desktop-file-utils dpkg-dev file
 )
 
 as_root() {
@@ -70,6 +71,11 @@ pass_tests() {
 # window's tests use it to check that the comma reaches every box and label.
 pass_comma_locale() {
   (cd "$build" && LC_ALL=es_ES.UTF-8 LANG=es_ES.UTF-8 ctest --output-on-failure --timeout 600)
+}
+
+# The Debian package built, installed with apt-get, used and removed again.
+pass_package() {
+  bash "$here/tests/packaging/package_test.sh" "$here/build-deb"
 }
 
 # Everything again, built with AddressSanitizer and UndefinedBehaviorSanitizer:
@@ -134,6 +140,7 @@ case "${1:-}" in
     timed "compilación" build
     timed "pruebas" pass_tests
     timed "pruebas con coma decimal" pass_comma_locale
+    timed "paquete Debian (compilación, instalación, uso)" pass_package
     timed "sanitizadores (compilación y pruebas)" pass_sanitizers
     timed "fuzzing (compilación y ejecución)" pass_fuzz
     echo "Tiempos:"
