@@ -30,11 +30,12 @@ deb=${debs[0]}
 echo "paquete: $deb"
 
 # What the programs need at run time: the libraries they link, found by
-# dpkg-shlibdeps, and what Qt loads without linking: platform plugins, fonts.
+# dpkg-shlibdeps (libqt6gui6 also brings the platform and JPEG plugins), and
+# the fonts, which nothing links.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6 libc6 \
-               qt6-qpa-plugins fonts-liberation fonts-urw-base35 fonts-dejavu-core; do
+               fonts-liberation fonts-urw-base35 fonts-dejavu-core; do
   [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = science ] || fail "section"
@@ -43,7 +44,7 @@ work=$(mktemp -d)
 pid=
 cleanup() {
   if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid"; fi
-  rm -rf "$work"
+  cd / && rm -rf "$work"
   if dpkg-query -W -f='${Status}' indice-uv 2>/dev/null | grep -q 'install ok'; then
     as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq indice-uv >/dev/null
   fi
@@ -52,6 +53,12 @@ trap cleanup EXIT
 
 # apt-get resolves the Depends from the archive, as on a fresh machine.
 as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
+# The plugins the window loads must come from a package apt-get pulled in.
+for plugin in platforms/libqxcb.so platforms/libqoffscreen.so imageformats/libqjpeg.so; do
+  owner=$(dpkg -S "/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/qt6/plugins/$plugin" 2>/dev/null | cut -d: -f1) \
+    || fail "no package holds the Qt plugin $plugin"
+  [[ ", $depends," == *", $owner"[\ ,]* ]] || fail "the Qt plugin $plugin comes from $owner, not in Depends"
+done
 for file in /usr/bin/indice-uv /usr/bin/indice-uv-calc /usr/share/applications/indice-uv.desktop \
             /usr/share/icons/hicolor/16x16/apps/indice-uv.png /usr/share/icons/hicolor/256x256/apps/indice-uv.png; do
   dpkg -S "$file" >/dev/null 2>&1 || fail "the package does not own $file"
