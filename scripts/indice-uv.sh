@@ -82,8 +82,10 @@ pass_package() {
 # any report ends the test that caused it.
 pass_sanitizers() {
   configure_and_build "$build_asan" -DINDICE_UV_SANITIZE=ON -DINDICE_UV_BUILD_BENCH=OFF
+  # The suppressions name only reports from Debian's libraries (each file says why).
   (cd "$build_asan" &&
-    ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+    ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:suppressions=$here/scripts/asan-suppressions.txt \
+    LSAN_OPTIONS=suppressions=$here/scripts/lsan-suppressions.txt \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --output-on-failure --timeout 600)
 }
