@@ -26,6 +26,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   locales
   clang libclang-rt-14-dev
+  desktop-file-utils dpkg-dev file
 )
 
 as_root() {
@@ -72,12 +73,19 @@ pass_comma_locale() {
   (cd "$build" && LC_ALL=es_ES.UTF-8 LANG=es_ES.UTF-8 ctest --output-on-failure --timeout 600)
 }
 
+# The Debian package built, installed with apt-get, used and removed again.
+pass_package() {
+  bash "$here/tests/packaging/package_test.sh" "$here/build-deb"
+}
+
 # Everything again, built with AddressSanitizer and UndefinedBehaviorSanitizer:
 # any report ends the test that caused it.
 pass_sanitizers() {
   configure_and_build "$build_asan" -DINDICE_UV_SANITIZE=ON -DINDICE_UV_BUILD_BENCH=OFF
+  # The suppressions name only reports from Debian's libraries (each file says why).
   (cd "$build_asan" &&
-    ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+    ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:suppressions=$here/scripts/asan-suppressions.txt \
+    LSAN_OPTIONS=suppressions=$here/scripts/lsan-suppressions.txt \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --output-on-failure --timeout 600)
 }
@@ -134,6 +142,7 @@ case "${1:-}" in
     timed "compilación" build
     timed "pruebas" pass_tests
     timed "pruebas con coma decimal" pass_comma_locale
+    timed "paquete Debian (compilación, instalación, uso)" pass_package
     timed "sanitizadores (compilación y pruebas)" pass_sanitizers
     timed "fuzzing (compilación y ejecución)" pass_fuzz
     echo "Tiempos:"

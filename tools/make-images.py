@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """Draws the window's two pictures and its icon into src/ui/images/.
 
+The icon comes in the window's two sizes (16 and 32, built into the program)
+and in the larger sizes the desktop's icon theme asks for (installed only).
+
 The build uses the committed files; run this only to change them
 (Debian: apt-get install python3-pil fonts-liberation). The output is the
 same on every run: no randomness, fixed fonts, fixed JPEG settings.
@@ -20,6 +23,9 @@ SUN_CORE = (255, 232, 96)
 RAY = (255, 150, 0)
 NAVY = (20, 40, 110)
 WHITE = (255, 255, 255)
+
+# The window uses 32 and 16; the others are for the desktop's icon theme.
+ICON_SIZES = (32, 16, 48, 64, 128, 256)
 
 
 def font(name, size):
@@ -89,10 +95,13 @@ def icon(size):
     image = Image.new("RGB", (size, size), (0, 0, 0))
     draw = ImageDraw.Draw(image)
     s = size / 32
+    # Outlines thicken with the size, so the large icons keep the small ones' look.
+    edge = max(1, int(s))
     draw.rectangle([round(1 * s), round(3 * s), round(30 * s), round(28 * s)], fill=(192, 192, 192),
-                   outline=(0, 0, 0))
+                   outline=(0, 0, 0), width=edge)
     draw.rectangle([round(3 * s), round(5 * s), round(28 * s), round(10 * s)], fill=(0, 255, 255))
-    draw.rectangle([round(3 * s), round(12 * s), round(28 * s), round(26 * s)], fill=WHITE, outline=(128, 128, 128))
+    draw.rectangle([round(3 * s), round(12 * s), round(28 * s), round(26 * s)], fill=WHITE, outline=(128, 128, 128),
+                   width=edge)
     # Transparent outside the frame, and 16 colours, as desktop icons of this size are.
     mask = Image.new("L", (size, size), 0)
     ImageDraw.Draw(mask).rectangle([round(1 * s), round(3 * s), round(30 * s), round(28 * s)], fill=255)
@@ -106,5 +115,5 @@ if __name__ == "__main__":
     OUT.mkdir(parents=True, exist_ok=True)
     crest()
     banner()
-    icon(32)
-    icon(16)
+    for size in ICON_SIZES:
+        icon(size)

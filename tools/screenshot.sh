@@ -1,22 +1,36 @@
 #!/usr/bin/env bash
 # Writes a PNG of the real window after "Calcular" with the starting inputs,
-# under a virtual X server: bash tools/screenshot.sh [out.png]
+# under a virtual X server:
+#   bash tools/screenshot.sh [out.png]              # docs/ventana.png
+#   bash tools/screenshot.sh --ratio 2 [out.png]    # docs/ventana@2x.png, device pixel ratio 2
 # Needs a build (bash scripts/indice-uv.sh test or run) and xvfb, xdotool, imagemagick.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-out=$(realpath -m "${1:-$here/docs/ventana.png}")
+ratio=1
+if [ "${1:-}" = "--ratio" ]; then
+  ratio=$2
+  shift 2
+fi
+case "$ratio" in
+  1) default_out=$here/docs/ventana.png ;;
+  2) default_out=$here/docs/ventana@2x.png ;;
+  *) echo "--ratio: 1 o 2" >&2; exit 2 ;;
+esac
+out=$(realpath -m "${1:-$default_out}")
 program="${INDICE_UV_PROGRAM:-$here/build/src/app/indice-uv}"
 
 # A random first display number keeps runs started side by side from racing for the same one.
+# The screen grows with the ratio so the whole window fits on it.
 if [ -z "${INSIDE_XVFB:-}" ]; then
-  exec env INSIDE_XVFB=1 xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1024x768x24 -dpi 96" "$0" "$out"
+  exec env INSIDE_XVFB=1 xvfb-run -a -n "$((100 + RANDOM % 800))" \
+    -s "-screen 0 $((1024 * ratio))x$((768 * ratio))x24 -dpi 96" "$0" --ratio "$ratio" "$out"
 fi
 
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 cd "$work"
-"$program" &
+QT_SCALE_FACTOR=$ratio "$program" &
 pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Indice UV$' | head -n 1)
 xdotool windowfocus --sync "$window"

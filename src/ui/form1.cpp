@@ -5,10 +5,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
+#include "chart/chart_description.h"
+#include "chart/grafica_indice.h"
 #include "ui/layout.h"
 #include "ui/picture_box.h"
 #include "ui/qt_surface.h"
@@ -134,6 +137,12 @@ Form1::Form1(Form1Options options, QWidget* parent)
 
 Form1::~Form1() = default;
 
+// The chart is a picture; its description says in words what it shows now.
+void Form1::describeChart()
+{
+    c_.Indice->setAccessibleDescription(textOf(chart::describeChart(state_, options_.decimalSeparator)));
+}
+
 QWidget* Form1::control(std::string_view name) const
 {
     return byName_.value(textOf(name), nullptr);
@@ -147,6 +156,10 @@ void Form1::build()
         widget->setGeometry(pixelRect(row));
         if (row.kind != Kind::Line)
             widget->setFont(fontOf(row.font));
+        if (!row.accessibleName.empty())
+            widget->setAccessibleName(textOf(row.accessibleName));
+        if (!row.accessibleDescription.empty())
+            widget->setAccessibleDescription(textOf(row.accessibleDescription));
         byName_.insert(widget->objectName(), widget);
     }
 
@@ -173,6 +186,7 @@ void Form1::build()
                                            static_cast<float>(inner.height() * layout::kTwipsPerPixel),
                                            devicePixelRatioF());
     c_.Indice->showImage(&surface_->image());
+    describeChart();
 
     connect(c_.VScroll1, &SpinBar::Change, this, &Form1::VScroll1_Change);
     connect(c_.VScroll2, &SpinBar::Change, this, &Form1::VScroll2_Change);
@@ -266,6 +280,31 @@ void Form1::orderTabs()
     std::sort(rows.begin(), rows.end(), [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
     for (std::size_t i = 1; i < rows.size(); ++i)
         setTabOrder(control(rows[i - 1]->name), control(rows[i]->name));
+}
+
+// The window may open on, or later move to, a screen of another pixel ratio
+// than the one the chart surface was made for.
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (QWindow* handle = windowHandle(); handle && !followsScreen_) {
+        connect(handle, &QWindow::screenChanged, this, &Form1::followScreenRatio);
+        followsScreen_ = true;
+    }
+    followScreenRatio();
+}
+
+void Form1::followScreenRatio()
+{
+    if (devicePixelRatioF() == surface_->devicePixelRatio())
+        return;
+    surface_->setDevicePixelRatio(devicePixelRatioF());
+    // Drawn again rather than kept rescaled, so it is as sharp as on the first screen.
+    if (state_.NumPuntos) {
+        chart::GraficaIndice(state_, *surface_, static_cast<float>(layout::kClientHeightTwips),
+                             options_.decimalSeparator);
+    }
+    c_.Indice->showImage(&surface_->image());
 }
 
 void Form1::keyPressEvent(QKeyEvent* event)

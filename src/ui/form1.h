@@ -77,12 +77,15 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void build();
     void stack();
     void orderTabs();
     QWidget* create(const layout::Control& row);
+    void describeChart();
+    void followScreenRatio();
 
     void Form_Load();
     void VScroll1_Change();
@@ -99,6 +102,7 @@ private:
     std::map<QString, QImage> pictures_;  // by picture box; the boxes show them in place
     std::unique_ptr<QtSurface> surface_;
     model::FormState state_;
+    bool followsScreen_ = false;
 };
 
 }  // namespace ui

@@ -75,6 +75,10 @@ struct Control {
     std::string_view image{};     // Qt resource path, picture boxes only
     bool autoSize = false;        // the picture box takes the image's size plus its border
     bool isDefault = false;       // the button Enter presses
+    // What a screen reader says for the control: its name, then its description.
+    // An empty name leaves Qt's own (a label's or button's text).
+    std::string_view accessibleName{};
+    std::string_view accessibleDescription{};
 };
 
 namespace detail {
@@ -95,13 +99,18 @@ inline constexpr std::string_view kCredit = "Cálculo de exposición solar";
 inline constexpr std::array<Control, 38> kControls = {{
     // Header band: banner, result caption and value in a thin frame, logo, credit.
     {.name = "Picture2", .kind = Kind::PictureBox, .rect = {120, 120, 2655, 1575},
-     .tabIndex = 29, .image = ":/images/banner.jpg"},
+     .tabIndex = 29, .image = ":/images/banner.jpg", .accessibleName = "Cartel «Indice UV»",
+     .accessibleDescription = "Un sol naciente tras las letras «Indice UV», sobre el lema «Disfruta el sol con cuidado»"},
     {.name = "Label5", .kind = Kind::Label, .rect = {3000, 240, 2175, 1095}, .text = "Exposición: (DEM)",
      .font = {Face::Arial, 20.25, 400, true}, .foreground = detail::kRed, .tabIndex = 10},
     {.name = "Label4", .kind = Kind::Label, .rect = {5400, 360, 1935, 615},
-     .font = {Face::Arial, 27.75, 400, false}, .foreground = Colour::fixed(0x0000C0), .tabIndex = 9},
+     .font = {Face::Arial, 27.75, 400, false}, .foreground = Colour::fixed(0x0000C0), .tabIndex = 9,
+     // Named by its own text, the exposure, so a reader hears each new value.
+     .accessibleDescription = "Exposición de la estancia en múltiplos de la dosis eritematógena mínima (DEM) "
+                              "del tipo de piel; vacía hasta pulsar «Calcular»"},
     {.name = "Picture1", .kind = Kind::PictureBox, .rect = {7800, 120, 1140, 1470},
-     .tabIndex = 11, .image = ":/images/crest.jpg", .autoSize = true},
+     .tabIndex = 11, .image = ":/images/crest.jpg", .autoSize = true, .accessibleName = "Escudo",
+     .accessibleDescription = "Un escudo con un sol sobre colinas verdes, bajo una franja azul con tres discos blancos"},
     {.name = "Label6", .kind = Kind::Label, .rect = {9000, 360, 2055, 855}, .text = kCredit,
      .font = {Face::ArialNarrow, 15.75, 400, false}, .alignment = Alignment::Centre, .tabIndex = 12},
     {.name = "Line1", .kind = Kind::Line, .ends = {5400, 360, 7320, 360}, .foreground = detail::kActiveBorder},
@@ -113,31 +122,48 @@ inline constexpr std::array<Control, 38> kControls = {{
     {.name = "Label1", .kind = Kind::Label, .rect = {240, 2040, 2295, 375}, .text = "Indice Máximo",
      .font = detail::kCaptionFont, .foreground = detail::kRed, .tabIndex = 4},
     {.name = "Text1", .kind = Kind::TextBox, .rect = {840, 2520, 735, 420}, .text = "10",
-     .font = detail::kBoxFont, .tabIndex = 0},
-    {.name = "VScroll4", .kind = Kind::VScrollBar, .rect = {1560, 2520, 255, 495}, .tabIndex = 18},
+     .font = detail::kBoxFont, .tabIndex = 0,
+     .accessibleName = "Indice Máximo",
+     .accessibleDescription = "El índice UV máximo del día, sin corregir; un número, por ejemplo 10"},
+    {.name = "VScroll4", .kind = Kind::VScrollBar, .rect = {1560, 2520, 255, 495}, .tabIndex = 18,
+     .accessibleName = "Ajusta «Indice Máximo»",
+     .accessibleDescription = "Sube o baja de uno en uno el índice máximo de la casilla «Indice Máximo»"},
     {.name = "Label2", .kind = Kind::Label, .rect = {120, 3240, 2415, 375}, .text = "Hora Exposición",
      .font = detail::kCaptionFont, .foreground = detail::kRed, .tabIndex = 5},
     {.name = "Text2", .kind = Kind::TextBox, .rect = {840, 3720, 735, 420}, .text = "11",
-     .font = detail::kBoxFont, .tabIndex = 6},
-    {.name = "VScroll3", .kind = Kind::VScrollBar, .rect = {1560, 3720, 255, 495}, .tabIndex = 17},
+     .font = detail::kBoxFont, .tabIndex = 6,
+     .accessibleName = "Hora Exposición",
+     .accessibleDescription = "Hora del día a la que empieza la estancia al sol, en horas; 11 son las 11:00"},
+    {.name = "VScroll3", .kind = Kind::VScrollBar, .rect = {1560, 3720, 255, 495}, .tabIndex = 17,
+     .accessibleName = "Ajusta «Hora Exposición»",
+     .accessibleDescription = "Sube o baja de uno en uno la hora de comienzo de la casilla «Hora Exposición»"},
     {.name = "Label3", .kind = Kind::Label, .rect = {240, 4440, 2055, 375}, .text = "Duración (hr)",
      .font = detail::kCaptionFont, .foreground = detail::kRed, .tabIndex = 7},
     {.name = "Text3", .kind = Kind::TextBox, .rect = {840, 4920, 735, 420}, .text = "2",
-     .font = detail::kBoxFont, .tabIndex = 8},
-    {.name = "VScroll2", .kind = Kind::VScrollBar, .rect = {1560, 4920, 255, 495}, .tabIndex = 16},
+     .font = detail::kBoxFont, .tabIndex = 8,
+     .accessibleName = "Duración (hr)",
+     .accessibleDescription = "Horas que dura la estancia al sol"},
+    {.name = "VScroll2", .kind = Kind::VScrollBar, .rect = {1560, 4920, 255, 495}, .tabIndex = 16,
+     .accessibleName = "Ajusta «Duración (hr)»",
+     .accessibleDescription = "Sube o baja de uno en uno la duración de la casilla «Duración (hr)»"},
     {.name = "Label7", .kind = Kind::Label, .rect = {360, 5640, 1815, 375}, .text = "Tipo de piel",
      .font = detail::kCaptionFont, .foreground = detail::kRed, .tabIndex = 13},
     {.name = "Text4", .kind = Kind::TextBox, .rect = {840, 6120, 735, 420}, .text = "3",
-     .font = detail::kBoxFont, .tabIndex = 14},
-    {.name = "VScroll1", .kind = Kind::VScrollBar, .rect = {1560, 6120, 255, 495}, .tabIndex = 15},
+     .font = detail::kBoxFont, .tabIndex = 14,
+     .accessibleName = "Tipo de piel",
+     .accessibleDescription = "Tipo de piel, de 1, la más sensible al sol, a 6, la menos sensible"},
+    {.name = "VScroll1", .kind = Kind::VScrollBar, .rect = {1560, 6120, 255, 495}, .tabIndex = 15,
+     .accessibleName = "Ajusta «Tipo de piel»",
+     .accessibleDescription = "Sube o baja de uno en uno el tipo de piel de la casilla «Tipo de piel»"},
     {.name = "Command1", .kind = Kind::CommandButton, .rect = {600, 6840, 1335, 375}, .text = "Calcular",
-     .font = detail::kButtonFont, .tabIndex = 1, .isDefault = true},
+     .font = detail::kButtonFont, .tabIndex = 1, .isDefault = true,
+     .accessibleDescription = "Calcula la exposición, dibuja la curva del día y guarda datos.dat; también con Intro"},
     {.name = "Command2", .kind = Kind::CommandButton, .rect = {600, 7320, 1335, 375}, .text = "Terminar",
-     .font = detail::kButtonFont, .tabIndex = 2},
+     .font = detail::kButtonFont, .tabIndex = 2, .accessibleDescription = "Cierra el programa"},
 
     // The chart surface.
     {.name = "Indice", .kind = Kind::PictureBox, .rect = {2640, 1920, 8175, 5775},
-     .background = Colour::fixed(0xFFFFFF), .tabIndex = 3},
+     .background = Colour::fixed(0xFFFFFF), .tabIndex = 3, .accessibleName = "Gráfico del índice ultravioleta"},
 
     // Other-locality panel: a frame of thick lines, its top edge reaching a little further left.
     {.name = "Line5", .kind = Kind::Line, .ends = {1060, 7920, 10800, 7920},
@@ -152,16 +178,21 @@ inline constexpr std::array<Control, 38> kControls = {{
      .text = "Cálculo de la exposición en otra localidad", .font = {Face::MsSansSerif, 13.5, 400, false},
      .foreground = Colour::fixed(0x0000FF), .tabIndex = 21},
     {.name = "Command3", .kind = Kind::CommandButton, .rect = {8640, 8040, 1575, 375}, .text = "Reiniciar",
-     .tabIndex = 26},
+     .tabIndex = 26,
+     .accessibleDescription = "Pone a cero las diferencias de altitud y de latitud y vacía el nuevo índice máximo"},
     {.name = "Label9", .kind = Kind::Label, .rect = {1440, 8400, 2535, 255}, .text = "Diferencia de altitud (m)",
      .font = detail::kPanelFont, .foreground = detail::kDarkRed, .tabIndex = 19},
     {.name = "Text5", .kind = Kind::TextBox, .rect = {1920, 8760, 1300, 420}, .text = "0",
-     .font = detail::kBoxFont, .tabIndex = 20},
+     .font = detail::kBoxFont, .tabIndex = 20,
+     .accessibleName = "Diferencia de altitud (m)",
+     .accessibleDescription = "Metros que la otra localidad está por encima de esta; negativo si está más abajo"},
     // The caption ends in U+00BA, the ordinal indicator, as designed (not the degree sign).
     {.name = "Label10", .kind = Kind::Label, .rect = {4560, 8400, 2655, 255}, .text = "Diferencia de latitud (º)",
      .font = detail::kPanelFont, .foreground = detail::kDarkRed, .tabIndex = 22},
     {.name = "Text6", .kind = Kind::TextBox, .rect = {4680, 8760, 1300, 420}, .text = "0",
-     .font = detail::kBoxFont, .tabIndex = 23},
+     .font = detail::kBoxFont, .tabIndex = 23,
+     .accessibleName = "Diferencia de latitud (º)",
+     .accessibleDescription = "Grados de latitud de la otra localidad respecto de esta: positivo al norte, negativo al sur"},
     {.name = "Label12", .kind = Kind::Label, .rect = {6120, 8640, 1215, 375}, .text = "+ : norte",
      .font = detail::kPanelFont, .foreground = detail::kDarkRed, .tabIndex = 27},
     {.name = "Label13", .kind = Kind::Label, .rect = {6150, 8880, 1215, 255}, .text = "- : sur",
@@ -169,7 +200,8 @@ inline constexpr std::array<Control, 38> kControls = {{
     {.name = "Label11", .kind = Kind::Label, .rect = {7560, 8400, 3135, 255}, .text = "Nuevo índice máximo (aprox.)",
      .font = detail::kPanelFont, .foreground = detail::kDarkRed, .tabIndex = 24},
     {.name = "Text7", .kind = Kind::TextBox, .rect = {8040, 8760, 1300, 420},
-     .font = detail::kBoxFont, .tabIndex = 25},
+     .font = detail::kBoxFont, .tabIndex = 25, .accessibleName = "Nuevo índice máximo (aprox.)",
+     .accessibleDescription = "El índice máximo corregido para la otra localidad; lo escribe «Calcular»"},
 }};
 // clang-format on
 

@@ -1,0 +1,113 @@
+// The window on a screen of device pixel ratio 2 (run with QT_SCALE_FACTOR=2):
+// twice the size in device pixels, the same layout, and a chart drawn at the
+// screen's own resolution rather than a ratio-1 picture scaled up.
+#include <QFontMetrics>
+#include <QWindow>
+#include <cmath>
+
+#include "ui/layout.h"
+#include "window_fixture.h"
+
+namespace {
+
+using ui::layout::Kind;
+
+constexpr qreal kRatio = 2;
+
+int px(int twips)
+{
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+// The control's rectangle at ratio 1, from its row; a line is the strip it covers.
+QRect designRect(const ui::layout::Control& row)
+{
+    if (row.kind == Kind::Line) {
+        const int before = row.lineWidth / 2;
+        const int after = row.lineWidth - 1 - before;
+        return QRect(QPoint(px(std::min(row.ends.x1, row.ends.x2)) - before, px(std::min(row.ends.y1, row.ends.y2)) - before),
+                     QPoint(px(std::max(row.ends.x1, row.ends.x2)) + after, px(std::max(row.ends.y1, row.ends.y2)) + after));
+    }
+    return QRect(px(row.rect.left), px(row.rect.top), px(row.rect.width), px(row.rect.height));
+}
+
+class HighDensity : public uitest::WindowTest {
+protected:
+    void SetUp() override
+    {
+        uitest::WindowTest::SetUp();
+        ASSERT_EQ(window->windowHandle()->devicePixelRatio(), kRatio) << "run with QT_SCALE_FACTOR=2";
+    }
+
+    // Where the control lands on the screen, in device pixels.
+    QRect deviceRect(QWidget* widget) const
+    {
+        const qreal ratio = window->windowHandle()->devicePixelRatio();
+        const QPoint at = widget->mapTo(window.get(), QPoint(0, 0));
+        return QRect(QPoint(std::lround(at.x() * ratio), std::lround(at.y() * ratio)),
+                     QSize(std::lround(widget->width() * ratio), std::lround(widget->height() * ratio)));
+    }
+};
+
+TEST_F(HighDensity, WindowIsTwiceTheSizeInDevicePixels)
+{
+    EXPECT_EQ(window->size(), QSize(751, 641));
+    EXPECT_EQ(window->size() * window->windowHandle()->devicePixelRatio(), QSize(1502, 1282));
+    const QPixmap shot = window->grab();
+    EXPECT_EQ(shot.devicePixelRatio(), kRatio);
+    EXPECT_EQ(shot.size(), QSize(1502, 1282));
+}
+
+TEST_F(HighDensity, ControlsOverlapOnlyWhereTheyDoAtRatioOne)
+{
+    const auto& rows = ui::layout::kControls;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const QRect a = deviceRect(window->control(rows[i].name));
+        EXPECT_EQ(a.size(), designRect(rows[i]).size() * 2) << rows[i].name;
+        for (std::size_t j = i + 1; j < rows.size(); ++j) {
+            const QRect b = deviceRect(window->control(rows[j].name));
+            EXPECT_EQ(a.intersects(b), designRect(rows[i]).intersects(designRect(rows[j])))
+                << rows[i].name << " and " << rows[j].name;
+        }
+    }
+}
+
+// Text is laid out again at the new resolution; a caption that came out
+// wider would lose its last word to a hidden line or run into its neighbour.
+TEST_F(HighDensity, CaptionsWrapAsAtRatioOneAndFitTheirLabels)
+{
+    for (const auto& row : ui::layout::kControls) {
+        if (row.kind != Kind::Label || row.text.empty())
+            continue;
+        auto* label = qobject_cast<QLabel*>(window->control(row.name));
+        const QFontMetrics metrics(label->font(), label);
+        const QRect needed = metrics.boundingRect(QRect(QPoint(), label->size()), Qt::TextWordWrap, label->text());
+        const int lines = static_cast<int>(std::lround(needed.height() / double(metrics.lineSpacing())));
+        EXPECT_EQ(lines, row.name == "Label5" || row.name == "Label6" ? 2 : 1) << row.name;
+        EXPECT_LE(needed.width(), label->width()) << row.name;
+    }
+}
+
+TEST_F(HighDensity, ChartIsDrawnAtTheScreensResolution)
+{
+    calcular();
+    const QImage& image = window->surface().image();
+    EXPECT_EQ(image.devicePixelRatio(), kRatio);
+    EXPECT_EQ(image.size(), QSize(1082, 762));
+
+    // What reaches the screen: the chart's area of the window, in device pixels.
+    // A ratio-1 picture scaled up would be made of 2 x 2 blocks of one colour;
+    // text and sloping lines drawn at ratio 2 split many of them.
+    const QImage shot = window->grab().toImage();
+    const QRect chart = deviceRect(c().Indice).adjusted(8, 8, -8, -8);
+    int split = 0;
+    for (int y = chart.top() & ~1; y + 1 <= chart.bottom(); y += 2) {
+        for (int x = chart.left() & ~1; x + 1 <= chart.right(); x += 2) {
+            const QRgb p = shot.pixel(x, y);
+            split += shot.pixel(x + 1, y) != p || shot.pixel(x, y + 1) != p || shot.pixel(x + 1, y + 1) != p;
+        }
+    }
+    EXPECT_GT(split, 1000);
+}
+
+}  // namespace

@@ -1,0 +1,48 @@
+// The window moved between screens of pixel ratio 1 and 2 (two offscreen
+// screens, see two_screens.json): the chart follows, drawn anew at the new
+// ratio rather than kept as a rescaled copy.
+#include <QScreen>
+#include <QWindow>
+
+#include "chart/grafica_indice.h"
+#include "ui/layout.h"
+#include "window_fixture.h"
+
+namespace {
+
+using ScreenMove = uitest::WindowTest;
+
+// The chart as drawn straight onto a surface of that ratio.
+QImage chartAt(const model::FormState& state, qreal ratio)
+{
+    ui::QtSurface surface(8115, 5715, ratio);
+    chart::GraficaIndice(state, surface, static_cast<float>(ui::layout::kClientHeightTwips), '.');
+    return surface.image();
+}
+
+TEST_F(ScreenMove, ChartIsRedrawnAtTheRatioOfEachScreen)
+{
+    QScreen* ordinary = nullptr;
+    QScreen* dense = nullptr;
+    for (QScreen* screen : QGuiApplication::screens())
+        (screen->devicePixelRatio() == 2 ? dense : ordinary) = screen;
+    ASSERT_TRUE(ordinary && dense) << "run with QT_QPA_PLATFORM=offscreen:configfile=two_screens.json";
+    ASSERT_EQ(ordinary->devicePixelRatio(), 1);
+    window->windowHandle()->setScreen(ordinary);
+    ASSERT_EQ(window->surface().devicePixelRatio(), 1);
+
+    calcular();
+    const QString exposure = c().Label4->text();
+    window->windowHandle()->setScreen(dense);
+    EXPECT_EQ(window->surface().devicePixelRatio(), 2);
+    EXPECT_EQ(window->surface().image().size(), QSize(1082, 762));
+    EXPECT_EQ(window->surface().image(), chartAt(window->state(), 2));
+    EXPECT_EQ(c().Indice->image(), &window->surface().image());
+    EXPECT_EQ(c().Label4->text(), exposure);
+
+    window->windowHandle()->setScreen(ordinary);
+    EXPECT_EQ(window->surface().devicePixelRatio(), 1);
+    EXPECT_EQ(window->surface().image(), chartAt(window->state(), 1));
+}
+
+}  // namespace
