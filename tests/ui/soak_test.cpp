@@ -190,8 +190,9 @@ TEST(Soak, ManyPressesKeepNeitherMemoryNorFileDescriptors)
 
     EXPECT_EQ(descriptorsAtEnd, descriptorsAfterFirst);
     ASSERT_GT(residentAfterSettling, 0) << "/proc/self/statm unreadable";
-    if (kMemoryIsMeaningful)
+    if (kMemoryIsMeaningful) {
         EXPECT_LE(residentAtEnd - residentAfterSettling, kAllowedGrowthBytes);
+    }
 }
 
 }  // namespace
