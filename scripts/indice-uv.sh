@@ -24,7 +24,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
   xvfb xauth xdotool imagemagick
-  locales
+  locales time
   clang libclang-rt-14-dev
   desktop-file-utils dpkg-dev file
 )
@@ -117,6 +117,12 @@ pass_fuzz() {
   done
 }
 
+# The program's start-up beside an empty Qt window (bench/startup_compare.sh):
+# prints both times and memories; only the memory bound can fail it.
+pass_startup() {
+  bash "$here/bench/startup_compare.sh" 15 "$build"
+}
+
 # timed NAME COMMAND...: runs one pass and notes how long it took.
 timings=()
 timed() {
@@ -142,6 +148,7 @@ case "${1:-}" in
     timed "compilación" build
     timed "pruebas" pass_tests
     timed "pruebas con coma decimal" pass_comma_locale
+    timed "arranque comparado" pass_startup
     timed "paquete Debian (compilación, instalación, uso)" pass_package
     timed "sanitizadores (compilación y pruebas)" pass_sanitizers
     timed "fuzzing (compilación y ejecución)" pass_fuzz

@@ -410,7 +410,7 @@ TEST(GraficaIndice, RedrawStartsWithAClearedSurface)
     EXPECT_EQ(surface.ops()[once].kind, OpKind::Cls);
     // The first call's blue and size 12 are still in force: the second must
     // set the title's own size and colour before printing it.
-    const Op title = surface.opsOf(OpKind::Print)[17];
+    const Op title = surface.opsOf(OpKind::Print)[17];  // a copy: opsOf returns a new vector
     EXPECT_EQ(title.state.fontSize, 18);
     EXPECT_EQ(title.state.colour, (Rgb{192, 0, 0}));
 }

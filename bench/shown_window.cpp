@@ -1,0 +1,18 @@
+// The program's own start-up, ending once its window is painted: main() of
+// the program plus the quit hook, for bench/startup_compare.sh.
+#include <QApplication>
+
+#include "quit_when_shown.h"
+#include "ui/decimal_separator.h"
+#include "ui/form1.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    ui::Form1Options options;
+    options.decimalSeparator = ui::systemDecimalSeparator();
+    ui::Form1 window(std::move(options));
+    bench::QuitWhenShown quit(window);
+    window.show();
+    return app.exec();
+}
