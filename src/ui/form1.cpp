@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include <QIcon>
+#include <QPixmap>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,9 +122,11 @@ Form1::Form1(Form1Options options, QWidget* parent)
     if (!options_.messages)
         options_.messages = std::make_unique<MessageBoxSink>(this);
     setWindowTitle(textOf(layout::kCaption));
+    // Formats named and pixmaps given: left to guess, Qt would load and probe
+    // every image and icon plugin (SVG among them) before the window shows.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/images/icon32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/images/icon16.png"), QSize(16, 16));
+    icon.addPixmap(QPixmap(QStringLiteral(":/images/icon32.png"), "PNG"));
+    icon.addPixmap(QPixmap(QStringLiteral(":/images/icon16.png"), "PNG"));
     setWindowIcon(icon);
     setFont(fontOf(layout::kWindowFont));
     setFixedSize(pixels(layout::kClientWidthTwips), pixels(layout::kClientHeightTwips));
@@ -240,7 +243,7 @@ QWidget* Form1::create(const Control& row)
         auto* box = new PictureBox(colourOf(row.background, scheme, buttonFace), this);
         if (!row.image.empty()) {
             QImage& image = pictures_[textOf(row.name)];
-            image.load(textOf(row.image));
+            image.load(textOf(row.image), "JPG");
             box->showImage(&image);
         }
         return box;
