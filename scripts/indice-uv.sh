@@ -137,11 +137,8 @@ case "${1:-}" in
   run)
     install_missing
     build
-    if [ -x "$build/src/app/indice-uv" ]; then
-      cd "${INDICE_UV_WORKDIR:-$PWD}"
-      exec "$build/src/app/indice-uv"
-    fi
-    echo "Compilado. La ventana todavía no existe en esta versión; 'test' ejecuta las pruebas."
+    # datos.dat goes to the working directory, as always.
+    exec "$build/src/app/indice-uv"
     ;;
   test)
     install_missing
