@@ -98,6 +98,12 @@ TEST_F(CalcularTest, ARefusedTextChangesNothing)
         // The corrections are read before the exposure, so Text6 is named first.
         {{"10", "11", "2", "bad", "0", "2.5"}, InputBox::Text6,
          "«Diferencia de latitud (º)»: «2.5» no es un número válido."},
+        // Two bad boxes: the one read first is named, in the order 1, 6, 5, 2, 3, 4.
+        {{"uno", "11", "2", "3", "0", "dos"}, InputBox::Text1, "«Indice Máximo»: «uno» no es un número válido."},
+        {{"10", "11", "2", "3", "mil", "norte"}, InputBox::Text6,
+         "«Diferencia de latitud (º)»: «norte» no es un número válido."},
+        {{"10", "once", "2", "3", "mil", "0"}, InputBox::Text5,
+         "«Diferencia de altitud (m)»: «mil» no es un número válido."},
     };
     for (const Case& c : cases) {
         const CalcularOutcome outcome = Calcular(c.texts, ',', state_, path_);

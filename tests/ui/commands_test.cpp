@@ -23,6 +23,32 @@ TEST_F(Commands, CalcularWithTheStartingInputsShowsTheExposureAndWritesTheFile)
     EXPECT_TRUE(messages.empty());
 }
 
+// How many pixel rows of the chart the time tick hanging from the top edge
+// at 8:00 covers: its column is 1796.3 twips, 120 pixels, from the chart's
+// left, and the top edge 457 twips, 30.5 pixels, from its top.
+int hangingTimeTickRows(const QImage& chart)
+{
+    int rows = 0;
+    for (int y = 28; y < 48; ++y) {
+        bool blue = false;
+        for (int x = 119; x <= 121; ++x)
+            blue = blue || chart.pixelColor(x, y) == QColor(0, 0, 255);
+        rows += blue ? 1 : 0;
+    }
+    return rows;
+}
+
+TEST_F(Commands, TheChartsTicksFollowTheWindowsHeight)
+{
+    calcular();
+    const QImage chart = window->surface().image();
+    ASSERT_EQ(chart.devicePixelRatio(), 1.0);
+    // The window's inner height, 9615 twips, over 90: a tick of 106.8 twips,
+    // 7.1 pixels, from 30.5 down to 37.6, rows 30 to 37. The chart's own
+    // height would give 63.5 twips, 4.2 pixels, rows 30 to 34.
+    EXPECT_NEAR(hangingTimeTickRows(chart), 8, 1);
+}
+
 TEST_F(Commands, OtherLocalityWritesText7AndReiniciarThenCalcularLeavesItEmpty)
 {
     type(c().Text6, "1");
