@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# Plants small faults in the code, one at a time, and checks that the fast
+# tests catch each one: a habit before changing a layer, to see that its tests
+# still guard it, and after, to see that they still do. Each fault is a row of
+# data below: the file, the text as it stands there, and what it becomes (\n
+# stands for a line break). The file is put back after each fault, also when
+# the script is interrupted, and the build is brought back to the sources at
+# the end.
+#
+#   bash tools/mutants.sh [BUILD_DIR]     # default build/, configured and built
+#
+# One line per fault: CAUGHT (with the first test that failed), MISSED, STALE
+# (the text is no longer in the file: update the row), BROKEN (the fault does
+# not build: update the row) or SKIPPED (the processor cannot run it). Exits 1
+# unless every fault that ran was caught.
+# It rebuilds incrementally and takes minutes; the test command does not run it.
+set -uo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+build=${1:-build}
+# What a one-line fault does not need: the soak, the kill loop over datos.dat,
+# the program under an X server, the fuzz corpora and the package.
+slow='soak|DatosCrash|end_to_end|fuzz|package|install|startup'
+
+faults=(
+  # The curve's fourth power squared twice: the last bits of 182 samples move.
+  src/model/curve.cpp 'std::pow(d / kOuterWidth, 4)' '((d / kOuterWidth) * (d / kOuterWidth)) * ((d / kOuterWidth) * (d / kOuterWidth))'
+  # The computation built with fused multiply-add, as some targets do by default.
+  src/model/CMakeLists.txt 'target_link_libraries(model PUBLIC runtime)' 'target_link_libraries(model PUBLIC runtime)\ntarget_compile_options(model PRIVATE -ffp-contract=fast -mfma)'
+  # The altitude term taken on the maximum before the latitude correction.
+  src/model/curve.cpp '((maximum * diferenciaAltitud)' '((indiceMaximo * diferenciaAltitud)'
+  # The strips starting at sample 1, or ending one strip early at 998.
+  src/model/dose.cpp 'for (int i = 2; i <= last - 1; ++i)' 'for (int i = 1; i <= last - 1; ++i)'
+  src/model/dose.cpp 'for (int i = 2; i <= last - 1; ++i)' 'for (int i = 2; i < last - 1; ++i)'
+  # The end of the exposure window left out.
+  src/model/form_state.h '&& t <= static_cast<double>(exposureWindowEnd(state))' '&& t < static_cast<double>(exposureWindowEnd(state))'
+  # A conversion factor rounded.
+  src/model/dose.cpp 'kFirstFactor = 2.778;' 'kFirstFactor = 2.78;'
+  # The boxes read in another order: the first two, the next two, the third and fourth.
+  src/model/inputs.cpp 'InputBox::Text1, InputBox::Text6, InputBox::Text5,' 'InputBox::Text6, InputBox::Text1, InputBox::Text5,'
+  src/model/inputs.cpp 'InputBox::Text1, InputBox::Text6, InputBox::Text5,' 'InputBox::Text1, InputBox::Text5, InputBox::Text6,'
+  src/model/inputs.cpp 'InputBox::Text5,\n    InputBox::Text2,' 'InputBox::Text2,\n    InputBox::Text5,'
+  # Time to one dose only once the dose is past 1.
+  src/model/time_to_dose.cpp 'exposureInDoses(state).value_or(0) >= 1' 'exposureInDoses(state).value_or(0) > 1'
+  # The window handing the chart's own height as the base of the tick length.
+  src/ui/form1_handlers.cpp 'chart::GraficaIndice(state_, *surface_, static_cast<float>(layout::kClientHeightTwips), separator);' 'chart::GraficaIndice(state_, *surface_, surface_->ScaleHeight(), separator);'
+  # A value on a category bound shaded in the upper category.
+  src/chart/uv_categories.cpp 'if (v <= category.upperBound)' 'if (v < category.upperBound)'
+  # The axis top for a maximum of exactly 10.
+  src/chart/escala_grafica.cpp 'if (vmax <= 10)' 'if (vmax < 10)'
+  # The plot's width rounded instead of floored.
+  src/chart/escala_grafica.cpp 'e.W = std::floor(static_cast<double>(sw) * 0.85);' 'e.W = std::round(static_cast<double>(sw) * 0.85);'
+)
+
+mutated=""
+backup=$(mktemp)
+restore() {
+    if [[ -n $mutated ]]; then
+        # A fresh modification time, so the next build compiles the original again.
+        cat "$backup" >"$mutated"
+        mutated=""
+    fi
+}
+finish() {
+    restore
+    rm -f "$backup" "$backup.log"
+}
+trap finish EXIT
+trap 'exit 130' INT TERM
+
+# Replaces the one occurrence of ORIG by REPL in the file; fails, changing
+# nothing, when ORIG is not there exactly once.
+plant() {
+    ORIG=$2 REPL=$3 perl -e '
+        my ($file) = @ARGV;
+        my ($orig, $repl) = ($ENV{ORIG}, $ENV{REPL});
+        s/\\n/\n/g for $orig, $repl;
+        open(my $in, "<", $file) or die; local $/; my $text = <$in>; close $in;
+        my $count = () = $text =~ /\Q$orig\E/g;
+        exit 3 unless $count == 1;
+        $text =~ s/\Q$orig\E/$repl/;
+        open(my $out, ">", $file) or die; print $out $text; close $out or die;
+    ' "$1"
+}
+
+build_quietly() { cmake --build "$build" --parallel 2 >"$backup.log" 2>&1; }
+fast_tests() { (cd "$build" && ctest -E "$slow" --timeout 120 --stop-on-failure) >"$backup.log" 2>&1; }
+
+if ! build_quietly || ! fast_tests; then
+    echo "The fast tests fail without any fault; see $build/Testing/Temporary/LastTest.log." >&2
+    exit 2
+fi
+
+total=0
+caught=0
+for ((i = 0; i < ${#faults[@]}; i += 3)); do
+    file=${faults[i]} orig=${faults[i + 1]} repl=${faults[i + 2]}
+    total=$((total + 1))
+    label="$file: ${orig//\\n/ } -> ${repl//\\n/ }"
+    if [[ $repl == *-mfma* ]] && ! grep -qw fma /proc/cpuinfo; then
+        echo "SKIPPED $label (this processor has no fused multiply-add)"
+        total=$((total - 1))
+        continue
+    fi
+    cp "$file" "$backup"
+    mutated=$file
+    if ! plant "$file" "$orig" "$repl"; then
+        mutated=""
+        echo "STALE   $label"
+        continue
+    fi
+    if ! build_quietly; then
+        echo "BROKEN  $label"
+    elif fast_tests; then
+        echo "MISSED  $label"
+    else
+        caught=$((caught + 1))
+        first=$(sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (Failed.*/\1/p; s/^[[:space:]]*[0-9]* - \(.*\) (Timeout.*/\1/p' "$backup.log" | head -1)
+        echo "CAUGHT  $label  [${first:-?}]"
+    fi
+    restore
+done
+
+build_quietly || echo "The build does not come back to the sources: see cmake --build $build" >&2
+echo "$caught of $total faults caught"
+[[ $caught -eq $total ]]
