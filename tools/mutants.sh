@@ -115,7 +115,7 @@ for ((i = 0; i < ${#faults[@]}; i += 3)); do
         echo "MISSED  $label"
     else
         caught=$((caught + 1))
-        first=$(sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (Failed.*/\1/p; s/^[[:space:]]*[0-9]* - \(.*\) (Timeout.*/\1/p' "$backup.log" | head -1)
+        first=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) .*(\(Failed\|Timeout\).*/\1/p' "$backup.log" | head -1)
         echo "CAUGHT  $label  [${first:-?}]"
     fi
     restore
