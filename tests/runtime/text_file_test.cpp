@@ -175,6 +175,25 @@ INSTANTIATE_TEST_SUITE_P(
                         "el sistema de archivos es de solo lectura"}),
     [](const testing::TestParamInfo<InjectedFailure>& info) { return std::string(info.param.name); });
 
+// Written in place, the file cannot be kept whole; a failure is still reported.
+TEST_F(TextFileWriterTest, AFailureWhileWritingInPlaceIsReported)
+{
+    const fs::path target = directory_ / "datos.dat";
+    writeAll(target, "old");
+    fs::create_hard_link(target, directory_ / "copia.dat");
+    const InjectedFailure rows[] = {
+        {"DiskFull", FailingCalls::Step::Write, ENOSPC, "no queda espacio en el disco"},
+        {"CloseFails", FailingCalls::Step::Close, EIO, "error de entrada/salida del disco"},
+    };
+    for (const InjectedFailure& row : rows) {
+        FailingCalls calls(row.step, row.error);
+        const SaveOutcome outcome = twoLines(target).save(calls);
+        EXPECT_FALSE(outcome.saved) << row.name;
+        EXPECT_EQ(outcome.reason, row.reason) << row.name;
+        EXPECT_TRUE(fs::equivalent(target, directory_ / "copia.dat")) << row.name;
+    }
+}
+
 TEST_F(TextFileWriterTest, MissingFolderIsReported)
 {
     const SaveOutcome missing = twoLines(directory_ / "no-such-folder" / "datos.dat").save();
@@ -221,7 +240,9 @@ enum class Saver { OrdinaryUser, Superuser };
 // Who owns the file beforehand.
 enum class Owner { OrdinaryUser, Superuser };
 // What stands at the name before the save.
-enum class Existing { Nothing, File, HardLinkedFile, Fifo, FifoWithReader, Socket, Folder, LinkToDevNull, LinkToDevFull };
+enum class Existing {
+    Nothing, File, HardLinkedFile, Fifo, FifoWithReader, Socket, Folder, LinkToDevNull, LinkToDevFull
+};
 // What the save does to it.
 enum class Effect { Created, Replaced, WrittenInPlace, WrittenInto, Untouched };
 
