@@ -116,9 +116,9 @@ bool ChartActions::eventFilter(QObject* watched, QEvent* event)
             copyChart();
         return true;
     }
-    // Shift+F10 is the desktop's other context menu key; the Menu key itself
-    // reaches the chart as a context menu event.
-    if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+    // Shift+F10 is the desktop's other context menu key. Some platforms turn
+    // the Menu key into a context menu event themselves; others pass it on.
+    if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
         menu_->popup(s_.chart->mapToGlobal(s_.chart->rect().center()));
         return true;
     }
