@@ -45,7 +45,7 @@ protected:
 
 private:
     bool active() const { return scale_.has_value(); }
-    bool followPointer(QPointF position);
+    void followPointer(QPointF position);
     bool followKey(int key);
     void showSample(int sample, double anchorY);
     void hideReadout();
