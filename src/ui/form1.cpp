@@ -140,7 +140,13 @@ Form1::Form1(Form1Options options, QWidget* parent)
     c_.Text1->setFocus();
 }
 
-Form1::~Form1() = default;
+// The chart's readout and menu watch the chart's events and read the form
+// state; they go first, before the state and the surface they read.
+Form1::~Form1()
+{
+    delete readout_;
+    delete chartActions_;
+}
 
 // The chart is a picture; its description says in words what it shows now.
 void Form1::describeChart()
