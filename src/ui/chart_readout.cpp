@@ -48,10 +48,14 @@ ChartReadout::ChartReadout(PictureBox* chart, const model::FormState& state, cha
 void ChartReadout::chartRedrawn()
 {
     hideReadout();
-    if (state_.NumPuntos) {
-        scale_ = chart::escalaGrafica(state_, static_cast<float>(width() * kTwips),
-                                      static_cast<float>(height() * kTwips));
-    }
+    scale_.reset();
+    if (!state_.NumPuntos)
+        return;
+    // A chart with an axis of no length drew no curve: nothing to read on it.
+    const chart::EscalaGrafica scale =
+        chart::escalaGrafica(state_, static_cast<float>(width() * kTwips), static_cast<float>(height() * kTwips));
+    if (!scale.emptyRange())
+        scale_ = scale;
 }
 
 QRect ChartReadout::guideRect() const
