@@ -56,6 +56,14 @@ ChosenFile askFile(QWidget* parent, const QString& title, const QString& name, s
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Formato:"));
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Carpeta:"));
+    // Choosing another format renames the proposed file to match, as the user expects.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, formats](const QString& filter) {
+        for (const SaveFormat& format : formats) {
+            const QStringList chosen = dialog.selectedFiles();
+            if (qs(format.filter) == filter && !chosen.isEmpty())
+                dialog.selectFile(QFileInfo(chosen.front()).completeBaseName() + QLatin1Char('.') + qs(format.suffix));
+        }
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     std::size_t selected = 0;
