@@ -7,7 +7,8 @@
 # the script is interrupted, and the build is brought back to the sources at
 # the end.
 #
-#   bash tools/mutants.sh [BUILD_DIR]     # default build/, configured and built
+#   bash tools/mutants.sh [BUILD_DIR [PATH]]   # default build/, configured and built;
+#                                              # PATH keeps the faults in files under it (src/chart)
 #
 # One line per fault: CAUGHT (with the first test that failed), MISSED, STALE
 # (the text is no longer in the file: update the row), BROKEN (the fault does
@@ -18,6 +19,7 @@ set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 build=${1:-build}
+only=${2:-}
 # What a one-line fault does not need: the soak, the kill loop over datos.dat,
 # the program under an X server, the fuzz corpora and the package.
 slow='soak|DatosCrash|end_to_end|fuzz|package|install|startup'
@@ -45,7 +47,7 @@ faults=(
   # The window handing the chart's own height as the base of the tick length.
   src/ui/form1_handlers.cpp 'chart::GraficaIndice(state_, *surface_, static_cast<float>(layout::kClientHeightTwips), separator);' 'chart::GraficaIndice(state_, *surface_, surface_->ScaleHeight(), separator);'
   # A value on a category bound shaded in the upper category.
-  src/chart/uv_categories.cpp 'if (v <= category.upperBound)' 'if (v < category.upperBound)'
+  src/chart/uv_categories.cpp 'if (v <= category.upperBound)\n            return category.colour;' 'if (v < category.upperBound)\n            return category.colour;'
   # The axis top for a maximum of exactly 10.
   src/chart/escala_grafica.cpp 'if (vmax <= 10)' 'if (vmax < 10)'
   # The plot's width rounded instead of floored.
@@ -95,6 +97,7 @@ total=0
 caught=0
 for ((i = 0; i < ${#faults[@]}; i += 3)); do
     file=${faults[i]} orig=${faults[i + 1]} repl=${faults[i + 2]}
+    [[ $file == "$only"* ]] || continue
     total=$((total + 1))
     label="$file: ${orig//\\n/ } -> ${repl//\\n/ }"
     if [[ $repl == *-mfma* ]] && ! grep -qw fma /proc/cpuinfo; then
