@@ -13,6 +13,7 @@
 
 #include "chart/chart_description.h"
 #include "chart/grafica_indice.h"
+#include "ui/command_button.h"
 #include "ui/layout.h"
 #include "ui/picture_box.h"
 #include "ui/qt_surface.h"
@@ -226,7 +227,7 @@ QWidget* Form1::create(const Control& row)
         return box;
     }
     case Kind::CommandButton: {
-        auto* button = new QPushButton(textOf(row.text), this);
+        auto* button = new CommandButton(textOf(row.text), this);
         button->setFocusPolicy(Qt::StrongFocus);
         // Enter on a focused button presses that button; elsewhere the
         // window sends it to the default button (keyPressEvent).

@@ -1,5 +1,5 @@
-// Focus and keys: the Tab cycle, Enter as "Calcular", a focused button's own
-// keys, Escape, and ending the program.
+// Focus and keys: the Tab cycle and what shows the focus, Enter as "Calcular",
+// a focused button's own keys, Escape, and ending the program.
 #include "window_fixture.h"
 
 namespace {
@@ -37,6 +37,25 @@ TEST_F(Keyboard, ShiftTabVisitsThemInReverse)
     for (auto name = kTabCycle.crbegin(); name != kTabCycle.crend(); ++name)
         expected << *name;
     EXPECT_EQ(visited, expected);
+}
+
+// Each stop looks different while it holds the focus: Tab onto it changes its
+// pixels, and the chart's own image stays as it was drawn.
+TEST_F(Keyboard, EveryTabStopShowsTheFocus)
+{
+    calcular();
+    const QImage chart = window->surface().image().copy();
+    const QRect chartPlace = window->control("Indice")->geometry();
+    window->control("Picture2")->setFocus();
+    for (const QString& name : kTabCycle) {
+        QWidget* control = window->control(name.toStdString());
+        const QImage without = control->grab().toImage();
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(focusName(*window), name);
+        EXPECT_NE(control->grab().toImage(), without) << name.toStdString();
+    }
+    EXPECT_EQ(window->surface().image(), chart);
+    EXPECT_EQ(window->control("Indice")->geometry(), chartPlace);
 }
 
 TEST_F(Keyboard, ClickingAPictureBoxGivesItTheFocus)
