@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QKeyEvent>
@@ -137,6 +138,7 @@ Form1::Form1(Form1Options options, QWidget* parent)
     orderTabs();
     Form_Load();
     c_.Text1->setFocus();
+    connect(qApp, &QApplication::focusChanged, this, &Form1::frameDefaultButton);
 }
 
 Form1::~Form1() = default;
@@ -309,6 +311,16 @@ void Form1::followScreenRatio()
                              options_.decimalSeparator);
     }
     c_.Indice->showImage(&surface_->image());
+}
+
+// Outside a dialog Qt takes the default-button frame from "Calcular" for good
+// once another button has had the focus. Here it behaves as in a dialog: the
+// focused button shows the frame, and when no button has the focus "Calcular"
+// shows it again (Enter runs it from there).
+void Form1::frameDefaultButton()
+{
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    c_.Command1->setDefault(!button || button == c_.Command1);
 }
 
 void Form1::keyPressEvent(QKeyEvent* event)

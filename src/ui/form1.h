@@ -86,6 +86,7 @@ private:
     QWidget* create(const layout::Control& row);
     void describeChart();
     void followScreenRatio();
+    void frameDefaultButton();
 
     void Form_Load();
     void VScroll1_Change();
