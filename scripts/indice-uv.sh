@@ -28,6 +28,7 @@ packages=(
   locales time
   clang libclang-rt-14-dev
   desktop-file-utils dpkg-dev file
+  python3
 )
 
 as_root() {
