@@ -207,7 +207,8 @@ void Form1::build()
     surface_ = std::make_unique<QtSurface>(static_cast<float>(inner.width() * layout::kTwipsPerPixel),
                                            static_cast<float>(inner.height() * layout::kTwipsPerPixel),
                                            devicePixelRatioF());
-    c_.Indice->showImage(&surface_->image());
+    // The box shows the chart's image from the first drawing on; until then
+    // its own white background looks the same.
     describeChart();
     readout_ = new ChartReadout(c_.Indice, state_, options_.decimalSeparator);
     chartActions_ = new ChartActions({c_.Indice, &state_, surface_.get(), options_.decimalSeparator,

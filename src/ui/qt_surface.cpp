@@ -55,7 +55,7 @@ QImage blankImage(float scaleWidth, float scaleHeight, qreal ratio)
 }  // namespace
 
 QtSurface::QtSurface(float scaleWidth, float scaleHeight, qreal devicePixelRatio)
-    : width_(scaleWidth), height_(scaleHeight), image_(blankImage(scaleWidth, scaleHeight, devicePixelRatio))
+    : width_(scaleWidth), height_(scaleHeight), ratio_(devicePixelRatio)
 {
     pen_.setColor(Qt::black);
     pen_.setWidth(snap::penWidth(1, devicePixelRatio));
@@ -75,7 +75,7 @@ QPainter& QtSurface::painter()
     if (!painter_.isActive()) {
         // The painter works in device pixels, where the coordinates are
         // snapped; only text is scaled up to the ratio (Print).
-        ratio_ = image_.devicePixelRatio();
+        makeImage();
         image_.setDevicePixelRatio(1);
         painter_.begin(&image_);
         // Lines and points as the picture box draws them: whole pixels, no blending.
@@ -95,16 +95,28 @@ void QtSurface::finishPainting() const
     }
 }
 
+// Made when first needed, so a window that has drawn nothing yet has not
+// paid for it at start-up.
+void QtSurface::makeImage() const
+{
+    if (image_.isNull())
+        image_ = blankImage(width_, height_, ratio_);
+}
+
 const QImage& QtSurface::image() const
 {
     finishPainting();
+    makeImage();
     return image_;
 }
 
 void QtSurface::Cls()
 {
     finishPainting();
-    image_.fill(Qt::white);
+    if (image_.isNull())
+        makeImage();
+    else
+        image_.fill(Qt::white);
     currentX_ = 0;
     currentY_ = 0;
 }
@@ -188,9 +200,14 @@ void QtSurface::Print(std::string_view text)
 
 void QtSurface::setDevicePixelRatio(qreal ratio)
 {
-    if (ratio <= 0 || ratio == devicePixelRatio())
+    if (ratio <= 0 || ratio == ratio_)
         return;
     finishPainting();
+    ratio_ = ratio;
+    pen_.setWidth(snap::penWidth(drawWidth_, ratio));
+    fontDirty_ = true;
+    if (image_.isNull())
+        return;
     QImage rescaled = blankImage(width_, height_, ratio);
     {
         QPainter p(&rescaled);
@@ -198,8 +215,6 @@ void QtSurface::setDevicePixelRatio(qreal ratio)
         p.drawImage(QRectF(QPointF(0, 0), rescaled.deviceIndependentSize()), image_);
     }
     image_ = rescaled;
-    pen_.setWidth(snap::penWidth(drawWidth_, ratio));
-    fontDirty_ = true;
 }
 
 }  // namespace ui

@@ -51,21 +51,22 @@ public:
     // For a move to a screen of another pixel ratio: the drawing is kept,
     // rescaled, until the chart is next drawn.
     void setDevicePixelRatio(qreal ratio);
-    qreal devicePixelRatio() const { return painter_.isActive() ? ratio_ : image_.devicePixelRatio(); }
+    qreal devicePixelRatio() const { return ratio_; }
 
 private:
     QPainter& painter();
     void finishPainting() const;
+    void makeImage() const;
     void applyFont();
 
     float width_;
     float height_;
     float currentX_ = 0;
     float currentY_ = 0;
+    qreal ratio_;
     // While the painter is open the image's own ratio is 1, so the painter
-    // works in device pixels; the ratio is kept here meanwhile.
+    // works in device pixels.
     mutable QImage image_;
-    qreal ratio_ = 1;
     // Opening a painter for every line would cost more than the line, so one
     // stays open while the chart draws and is closed whenever the image is read.
     mutable QPainter painter_;
