@@ -13,7 +13,7 @@
 
 #include "chart/chart_description.h"
 #include "chart/grafica_indice.h"
-#include "ui/layout.h"
+#include "layout/layout.h"
 #include "ui/picture_box.h"
 #include "ui/qt_surface.h"
 #include "ui/spin_bar.h"
@@ -243,7 +243,7 @@ QWidget* Form1::create(const Control& row)
         auto* box = new PictureBox(colourOf(row.background, scheme, buttonFace), this);
         if (!row.image.empty()) {
             QImage& image = pictures_[textOf(row.name)];
-            image.load(textOf(row.image), "JPG");
+            image.load(QStringLiteral(":/images/") + textOf(row.image), "JPG");
             box->showImage(&image);
         }
         return box;

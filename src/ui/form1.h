@@ -20,11 +20,11 @@ namespace runtime {
 class FileCalls;
 }
 
-namespace ui {
-
 namespace layout {
 struct Control;
 }
+
+namespace ui {
 
 class PictureBox;
 class QtSurface;
