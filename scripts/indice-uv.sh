@@ -178,7 +178,7 @@ case "${1:-}" in
     build_web
     port=${PORT:-8000}
     echo "Edición web en http://127.0.0.1:$port/ (Ctrl+C para terminar)"
-    exec /usr/bin/python3 -m http.server --bind 127.0.0.1 --directory "$build_web/site" "$port"
+    exec /usr/bin/python3 -m http.server --bind 127.0.0.1 --protocol HTTP/1.1 --directory "$build_web/site" "$port"
     ;;
   *)
     echo "uso: $0 run|test|web" >&2

@@ -61,11 +61,12 @@ std::string colourOf(Colour colour, std::string_view kindDefault)
     return std::string(kindDefault);
 }
 
-// The faces the page carries, subset from the fonts the window uses.
+// The faces the page carries, subset from the fonts the window uses; the
+// small sans face narrowed as the window narrows it.
 std::string familyOf(layout::Face face)
 {
     switch (face) {
-    case layout::Face::MsSansSerif:
+    case layout::Face::MsSansSerif: return "var(--sans-condensed)";
     case layout::Face::Arial: return "var(--sans)";
     case layout::Face::ArialNarrow: return "var(--sans-narrow)";
     case layout::Face::BookmanOldStyle: return "var(--bookman)";

@@ -54,6 +54,7 @@ def check(condition, what):
 # --- the server: the site as scripts/indice-uv.sh web serves it, counting bytes
 
 class CountingHandler(http.server.SimpleHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"  # as the web command serves it
     sent = {}
 
     def log_message(self, *args):
@@ -401,8 +402,8 @@ def main():
             if SCREENSHOT:
                 open_page(driver, url)
                 by_id(driver, "Text1").send_keys(Keys.ENTER)
-                driver.set_window_size(800, 740)
-                SCREENSHOT.write_bytes(driver.get_screenshot_as_png())
+                driver.set_window_size(800, 900)
+                SCREENSHOT.write_bytes(driver.find_element(By.TAG_NAME, "main").screenshot_as_png)
             press, load, weight, files = timed(measure, driver, url)
             print(f"Calcular hasta el gráfico redibujado, mediana de 200: {press:.2f} ms")
             print(f"Carga hasta el formulario listo, mediana de 15: {load:.1f} ms")
