@@ -342,6 +342,34 @@ def check_narrow(driver):
     driver.set_window_size(800, 800)
 
 
+def frame_rows(driver, x, rows):
+    """The canvas's pixels down one column: 'k' black, 'w' white, '?' anything else."""
+    return driver.execute_script("""
+        const data = document.getElementById('Indice').getContext('2d').getImageData(arguments[0], 0, 1, 200).data;
+        return arguments[1].map((y) => {
+          const [r, g, b] = data.slice(4 * y, 4 * y + 3);
+          return r + g + b === 0 ? 'k' : r + g + b === 765 ? 'w' : '?';
+        }).join('');""", x, rows)
+
+
+def check_pixel_ratio(driver):
+    """The frame's top edge (457 twips down) lands on whole device pixels, sharp,
+    at ratio 1 and 2, as in the window."""
+    open_page(driver, driver.current_url)
+    by_id(driver, "Text1").send_keys(Keys.ENTER)
+    check(frame_rows(driver, 440, [29, 30, 31]) == "wkw", f"ratio 1: {frame_rows(driver, 440, [29, 30, 31])}")
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": 800, "height": 800, "deviceScaleFactor": 2, "mobile": False})
+    try:
+        open_page(driver, driver.current_url)
+        by_id(driver, "Text1").send_keys(Keys.ENTER)
+        size = driver.execute_script("const c = document.getElementById('Indice'); return [c.width, c.height, c.clientWidth]")
+        check(size == [1082, 762, 541], f"ratio 2: lienzo {size}")
+        check(frame_rows(driver, 880, [59, 60, 61, 62]) == "wkkw", f"ratio 2: {frame_rows(driver, 880, [59, 60, 61, 62])}")
+    finally:
+        driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
 def check_point_forced(driver, url):
     open_page(driver, url + "?punto")
     type_into(driver, "Text2", "12.5")
@@ -399,10 +427,13 @@ def main():
             timed(check_commands, driver)
             timed(check_download, driver, downloads)
             timed(check_narrow, driver)
+            timed(check_pixel_ratio, driver)
             if SCREENSHOT:
                 open_page(driver, url)
                 by_id(driver, "Text1").send_keys(Keys.ENTER)
                 driver.set_window_size(800, 900)
+                # The blinking caret would make every screenshot a little different.
+                driver.execute_script("document.activeElement.style.caretColor = 'transparent'")
                 SCREENSHOT.write_bytes(driver.find_element(By.TAG_NAME, "main").screenshot_as_png)
             press, load, weight, files = timed(measure, driver, url)
             print(f"Calcular hasta el gráfico redibujado, mediana de 200: {press:.2f} ms")
