@@ -87,11 +87,18 @@
     dialog.showModal();
     byId('mensaje-aceptar').focus();
   }
-  byId('mensaje-aceptar').addEventListener('click', () => dialog.close());
-  dialog.addEventListener('close', () => {
+  // Closed and the focus placed at once: the dialog's own close event comes
+  // later, after the browser has put the focus back where it was.
+  function closeMessage() {
+    dialog.close();
     const after = afterMessage;
     afterMessage = null;
     if (after) after();
+  }
+  byId('mensaje-aceptar').addEventListener('click', closeMessage);
+  dialog.addEventListener('cancel', (event) => {
+    event.preventDefault();
+    closeMessage();
   });
 
   // The chart: the calculator recorded it as operations in device pixels.

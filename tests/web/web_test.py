@@ -216,7 +216,8 @@ def check_messages(driver):
     check(message_shown(driver), "«abc»: no hay aviso")
     check(by_id(driver, "mensaje-texto").text == "«Hora Exposición»: «abc» no es un número válido.",
           f"«abc»: {by_id(driver, 'mensaje-texto').text!r}")
-    by_id(driver, "mensaje-aceptar").click()
+    driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+    check(not message_shown(driver), "el aviso no se cierra con Escape")
     active = driver.switch_to.active_element
     check(active.get_attribute("id") == "Text2", "el foco no va a la casilla mal escrita")
     selected = driver.execute_script("const e = document.activeElement; return e.value.substring(e.selectionStart, e.selectionEnd)")
