@@ -10,8 +10,9 @@ namespace web {
 // The chart's picture box on the page: records what the chart draws as a list
 // of canvas operations in device pixels, which the page replays onto its
 // <canvas> in one go (one call out of WebAssembly per chart, not one per line).
-// Coordinates are snapped to device pixels the way the window's surface lands
-// them; text positions are not snapped, as in the window.
+// Everything lands on whole device pixels by the window's rule: lines along
+// an axis and points become filled pixel rectangles, a slanted line runs
+// between the centres of its end pixels, text starts on a pixel.
 class CanvasSurface final : public runtime::DrawingSurface {
 public:
     static constexpr double kTwipsPerPixel = 15;
@@ -20,9 +21,9 @@ public:
     enum Op : int {
         kClear = 1,  // width, height (device pixels)
         kPen,        // r, g, b, width (device pixels)
-        kLine,       // x1, y1, x2, y2
-        kPoint,      // x, y, size
-        kText,       // x, y (top-left), size (device pixels), bold, offset and length in texts()
+        kLine,       // x1, y1, x2, y2: a slanted line, between pixel centres
+        kRect,       // x, y, width, height: whole pixels filled in the pen's colour
+        kText,       // x, y (top-left pixel), size (device pixels), bold, offset and length in texts()
     };
 
     CanvasSurface(float scaleWidth, float scaleHeight, double devicePixelRatio);
@@ -53,8 +54,8 @@ public:
 
 private:
     double device(float twips) const { return twips / kTwipsPerPixel * ratio_; }
-    double penPixels() const { return drawWidth_ * ratio_; }
     void emitPen();
+    void emitRect(int x1, int y1, int x2, int y2);
 
     float width_;
     float height_;

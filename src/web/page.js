@@ -129,7 +129,7 @@
           context.fillStyle = '#ffffff';
           context.fillRect(0, 0, canvas.width, canvas.height);
           context.lineCap = 'square';
-          context.lineJoin = 'miter';
+          context.lineJoin = 'round';
           i += 3;
           break;
         case 2: // pen
@@ -138,17 +138,16 @@
           context.lineWidth = ops[i + 4];
           i += 5;
           break;
-        case 3: // line: lines of one pen share one stroke
+        case 3: // slanted line: the lines of one pen share one stroke
           if (!path) context.beginPath();
           path = true;
           context.moveTo(ops[i + 1], ops[i + 2]);
           context.lineTo(ops[i + 3], ops[i + 4]);
           i += 5;
           break;
-        case 4: // point
-          finishPath();
-          context.fillRect(ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 3]);
-          i += 4;
+        case 4: // whole pixels: a line along an axis, or a point
+          context.fillRect(ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]);
+          i += 5;
           break;
         case 5: { // text, its top-left corner at the position
           finishPath();
