@@ -29,6 +29,7 @@ packages=(
   locales time
   clang libclang-rt-14-dev
   desktop-file-utils dpkg-dev file
+  python3
   emscripten binaryen node-acorn python3-fonttools python3-brotli
   chromium chromium-driver python3-selenium
 )

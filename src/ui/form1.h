@@ -26,6 +26,8 @@ struct Control;
 
 namespace ui {
 
+class ChartActions;
+class ChartReadout;
 class PictureBox;
 class QtSurface;
 class SpinBar;
@@ -74,6 +76,8 @@ public:
     QWidget* control(std::string_view name) const;
     const QtSurface& surface() const { return *surface_; }
     const model::FormState& state() const { return state_; }
+    ChartReadout& chartReadout() const { return *readout_; }
+    ChartActions& chartActions() const { return *chartActions_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -85,6 +89,7 @@ private:
     void orderTabs();
     QWidget* create(const layout::Control& row);
     void describeChart();
+    void chartRedrawn();
     void followScreenRatio();
 
     void Form_Load();
@@ -102,6 +107,8 @@ private:
     std::map<QString, QImage> pictures_;  // by picture box; the boxes show them in place
     std::unique_ptr<QtSurface> surface_;
     model::FormState state_;
+    ChartReadout* readout_ = nullptr;       // children of the chart surface
+    ChartActions* chartActions_ = nullptr;
     bool followsScreen_ = false;
 };
 

@@ -1,10 +1,10 @@
-#include "cli/svg_surface.h"
+#include "chart/svg_surface.h"
 
 #include <array>
 #include <charconv>
 #include <cstdio>
 
-namespace cli {
+namespace chart {
 namespace {
 
 constexpr float kTwipsPerPixel = 15;
@@ -95,4 +95,4 @@ std::string SvgSurface::document() const
         + body_ + "</svg>\n";
 }
 
-}  // namespace cli
+}  // namespace chart
