@@ -25,6 +25,7 @@ packages=(
   qt6-base-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
+  qt6-translations-l10n
   xvfb xauth xdotool imagemagick
   locales time
   clang libclang-rt-14-dev

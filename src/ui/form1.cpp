@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 #include "layout/layout.h"
 #include "ui/chart_actions.h"
 #include "ui/chart_readout.h"
+#include "ui/command_button.h"
 #include "ui/picture_box.h"
 #include "ui/qt_surface.h"
 #include "ui/spin_bar.h"
@@ -138,6 +140,7 @@ Form1::Form1(Form1Options options, QWidget* parent)
     orderTabs();
     Form_Load();
     c_.Text1->setFocus();
+    connect(qApp, &QApplication::focusChanged, this, &Form1::frameDefaultButton);
 }
 
 // The chart's readout and menu watch the chart's events and read the form
@@ -204,7 +207,8 @@ void Form1::build()
     surface_ = std::make_unique<QtSurface>(static_cast<float>(inner.width() * layout::kTwipsPerPixel),
                                            static_cast<float>(inner.height() * layout::kTwipsPerPixel),
                                            devicePixelRatioF());
-    c_.Indice->showImage(&surface_->image());
+    // The box shows the chart's image from the first drawing on; until then
+    // its own white background looks the same.
     describeChart();
     readout_ = new ChartReadout(c_.Indice, state_, options_.decimalSeparator);
     chartActions_ = new ChartActions({c_.Indice, &state_, surface_.get(), options_.decimalSeparator,
@@ -245,7 +249,7 @@ QWidget* Form1::create(const Control& row)
         return box;
     }
     case Kind::CommandButton: {
-        auto* button = new QPushButton(textOf(row.text), this);
+        auto* button = new CommandButton(textOf(row.text), this);
         button->setFocusPolicy(Qt::StrongFocus);
         // Enter on a focused button presses that button; elsewhere the
         // window sends it to the default button (keyPressEvent).
@@ -327,6 +331,16 @@ void Form1::followScreenRatio()
                              options_.decimalSeparator);
     }
     c_.Indice->showImage(&surface_->image());
+}
+
+// Outside a dialog Qt takes the default-button frame from "Calcular" for good
+// once another button has had the focus. Here it behaves as in a dialog: the
+// focused button shows the frame, and when no button has the focus "Calcular"
+// shows it again (Enter runs it from there).
+void Form1::frameDefaultButton()
+{
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    c_.Command1->setDefault(!button || button == c_.Command1);
 }
 
 void Form1::keyPressEvent(QKeyEvent* event)

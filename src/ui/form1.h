@@ -91,6 +91,7 @@ private:
     void describeChart();
     void chartRedrawn();
     void followScreenRatio();
+    void frameDefaultButton();
 
     void Form_Load();
     void VScroll1_Change();

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
+#include "ui/focus_mark.h"
+
 namespace ui {
 
 PictureBox::PictureBox(QColor background, QWidget* parent)
@@ -39,6 +41,10 @@ void PictureBox::paintEvent(QPaintEvent*)
     }
     // The sunken border of the desktop's scheme: shadow outside, dark inside.
     qDrawWinPanel(&painter, rect(), palette(), /*sunken=*/true);
+    // The focus shows over the picture's edge on the screen only; the picture
+    // (the chart's image among them) stays as it was drawn.
+    if (hasFocus())
+        drawFocusMark(*this, painter, innerRect(), kFocusDepth);
 }
 
 }  // namespace ui

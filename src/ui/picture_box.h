@@ -11,12 +11,14 @@ namespace ui {
 // background, and an image drawn at its natural size at the inner area's
 // top-left corner, cut at the inner area's edges. The image is not owned: the
 // chart surface draws into its own image and the box shows it as it is now.
-// It takes the focus by Tab and by a click, and shows no focus mark.
+// It takes the focus by Tab and by a click, and while it has it the style's
+// focus rectangle shows along the inner area's edge, over the image.
 class PictureBox : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kBorder = 2;
+    static constexpr int kFocusDepth = 2;
 
     PictureBox(QColor background, QWidget* parent = nullptr);
 

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+
+#include "runtime/device_pixels.h"
 
 namespace ui {
 namespace {
@@ -18,9 +21,23 @@ constexpr qreal kDesignFontSize = 9.75;
 // 96 dpi, so a point is 4/3 of a logical pixel, 20 twips.
 constexpr int kDotsPerMeter = 3780;
 
-QPointF toPixels(float x, float y)
+namespace snap = runtime::device_pixels;
+
+std::optional<QPoint> devicePoint(float x, float y, qreal ratio)
 {
-    return {x / QtSurface::kTwipsPerPixel, y / QtSurface::kTwipsPerPixel};
+    const std::optional<int> column = snap::pixelOf(x, ratio);
+    const std::optional<int> row = snap::pixelOf(y, ratio);
+    if (!column || !row)
+        return std::nullopt;
+    return QPoint(*column, *row);
+}
+
+// The pixels a pen covers from `a` to `b`, both ends included.
+QRect penRect(QPoint a, QPoint b, int penWidth)
+{
+    const snap::PixelRun columns = snap::penRun(a.x(), b.x(), penWidth);
+    const snap::PixelRun rows = snap::penRun(a.y(), b.y(), penWidth);
+    return QRect(columns.first, rows.first, columns.count, rows.count);
 }
 
 QImage blankImage(float scaleWidth, float scaleHeight, qreal ratio)
@@ -38,10 +55,10 @@ QImage blankImage(float scaleWidth, float scaleHeight, qreal ratio)
 }  // namespace
 
 QtSurface::QtSurface(float scaleWidth, float scaleHeight, qreal devicePixelRatio)
-    : width_(scaleWidth), height_(scaleHeight), image_(blankImage(scaleWidth, scaleHeight, devicePixelRatio))
+    : width_(scaleWidth), height_(scaleHeight), ratio_(devicePixelRatio)
 {
     pen_.setColor(Qt::black);
-    pen_.setWidthF(1);
+    pen_.setWidth(snap::penWidth(1, devicePixelRatio));
     pen_.setCapStyle(Qt::SquareCap);
     pen_.setJoinStyle(Qt::MiterJoin);
     font_.setFamilies(kFontFamilies);
@@ -56,6 +73,10 @@ QtSurface::~QtSurface()
 QPainter& QtSurface::painter()
 {
     if (!painter_.isActive()) {
+        // The painter works in device pixels, where the coordinates are
+        // snapped; only text is scaled up to the ratio (Print).
+        makeImage();
+        image_.setDevicePixelRatio(1);
         painter_.begin(&image_);
         // Lines and points as the picture box draws them: whole pixels, no blending.
         painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -68,27 +89,42 @@ QPainter& QtSurface::painter()
 
 void QtSurface::finishPainting() const
 {
-    if (painter_.isActive())
+    if (painter_.isActive()) {
         painter_.end();
+        image_.setDevicePixelRatio(ratio_);
+    }
+}
+
+// Made when first needed, so a window that has drawn nothing yet has not
+// paid for it at start-up.
+void QtSurface::makeImage() const
+{
+    if (image_.isNull())
+        image_ = blankImage(width_, height_, ratio_);
 }
 
 const QImage& QtSurface::image() const
 {
     finishPainting();
+    makeImage();
     return image_;
 }
 
 void QtSurface::Cls()
 {
     finishPainting();
-    image_.fill(Qt::white);
+    if (image_.isNull())
+        makeImage();
+    else
+        image_.fill(Qt::white);
     currentX_ = 0;
     currentY_ = 0;
 }
 
 void QtSurface::setDrawWidth(int pixels)
 {
-    pen_.setWidthF(std::max(pixels, 1));
+    drawWidth_ = std::max(pixels, 1);
+    pen_.setWidth(snap::penWidth(drawWidth_, devicePixelRatio()));
     if (painter_.isActive())
         painter_.setPen(pen_);
 }
@@ -126,29 +162,52 @@ void QtSurface::applyFont()
     }
 }
 
+// Lines along an axis and points are filled as the pixel rule says; a slanted
+// line is left to Qt's aliased pen, which covers the same pixels at its ends.
 void QtSurface::Line(float x1, float y1, float x2, float y2)
 {
-    painter().drawLine(toPixels(x1, y1), toPixels(x2, y2));
+    const qreal ratio = devicePixelRatio();
+    const std::optional<QPoint> a = devicePoint(x1, y1, ratio);
+    const std::optional<QPoint> b = devicePoint(x2, y2, ratio);
+    if (!a || !b)
+        return;
+    if (a->x() == b->x() || a->y() == b->y())
+        painter().fillRect(penRect(*a, *b, pen_.width()), pen_.color());
+    else
+        painter().drawLine(*a, *b);
 }
 
 void QtSurface::PSet(float x, float y)
 {
-    painter().drawPoint(toPixels(x, y));
+    if (const std::optional<QPoint> at = devicePoint(x, y, devicePixelRatio()))
+        painter().fillRect(penRect(*at, *at, pen_.width()), pen_.color());
 }
 
 void QtSurface::Print(std::string_view text)
 {
+    const qreal ratio = devicePixelRatio();
+    const std::optional<QPoint> topLeft = devicePoint(currentX_, currentY_, ratio);
+    if (!topLeft)
+        return;
     applyFont();
-    const QPointF topLeft = toPixels(currentX_, currentY_);
-    painter().drawText(QPointF(topLeft.x(), topLeft.y() + ascent_),
-                       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    QPainter& p = painter();
+    p.save();
+    p.translate(*topLeft);
+    p.scale(ratio, ratio);
+    p.drawText(QPointF(0, ascent_), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    p.restore();
 }
 
 void QtSurface::setDevicePixelRatio(qreal ratio)
 {
-    if (ratio <= 0 || ratio == image_.devicePixelRatio())
+    if (ratio <= 0 || ratio == ratio_)
         return;
     finishPainting();
+    ratio_ = ratio;
+    pen_.setWidth(snap::penWidth(drawWidth_, ratio));
+    fontDirty_ = true;
+    if (image_.isNull())
+        return;
     QImage rescaled = blankImage(width_, height_, ratio);
     {
         QPainter p(&rescaled);
@@ -156,7 +215,6 @@ void QtSurface::setDevicePixelRatio(qreal ratio)
         p.drawImage(QRectF(QPointF(0, 0), rescaled.deviceIndependentSize()), image_);
     }
     image_ = rescaled;
-    fontDirty_ = true;
 }
 
 }  // namespace ui

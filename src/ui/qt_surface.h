@@ -11,11 +11,12 @@ namespace ui {
 
 // The chart's picture box: draws into an image of the box's inner area that
 // keeps the chart until the next Cls, so the window only copies it to the
-// screen when it is uncovered or restored. The chart works in twips; this
-// surface maps them to logical pixels (15 twips a pixel, as at 96 dpi), and the
-// image holds device pixels at the screen's pixel ratio so the chart stays
-// sharp on high-density screens. Pen widths are in logical pixels. Text
-// needs the QGuiApplication to exist.
+// screen when it is uncovered or restored. The chart works in twips; the image
+// holds device pixels at the screen's pixel ratio so the chart stays sharp on
+// high-density screens, and every coordinate (of lines, points and text alike)
+// is snapped to those pixels by the one rule of runtime/device_pixels.h. Pen
+// widths are in logical pixels (15 twips, as at 96 dpi). Text needs the
+// QGuiApplication to exist.
 class QtSurface final : public runtime::DrawingSurface {
 public:
     static constexpr double kTwipsPerPixel = 15;
@@ -50,22 +51,27 @@ public:
     // For a move to a screen of another pixel ratio: the drawing is kept,
     // rescaled, until the chart is next drawn.
     void setDevicePixelRatio(qreal ratio);
-    qreal devicePixelRatio() const { return image_.devicePixelRatio(); }
+    qreal devicePixelRatio() const { return ratio_; }
 
 private:
     QPainter& painter();
     void finishPainting() const;
+    void makeImage() const;
     void applyFont();
 
     float width_;
     float height_;
     float currentX_ = 0;
     float currentY_ = 0;
-    QImage image_;
+    qreal ratio_;
+    // While the painter is open the image's own ratio is 1, so the painter
+    // works in device pixels.
+    mutable QImage image_;
     // Opening a painter for every line would cost more than the line, so one
     // stays open while the chart draws and is closed whenever the image is read.
     mutable QPainter painter_;
-    QPen pen_;
+    int drawWidth_ = 1;
+    QPen pen_;  // its width in device pixels
     QFont font_;
     qreal ascent_ = 0;  // of font_, in logical pixels
     bool fontDirty_ = true;

@@ -1,10 +1,13 @@
 #include "ui/spin_bar.h"
 
+#include <QPainter>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+
+#include "ui/focus_mark.h"
 
 namespace ui {
 namespace {
@@ -77,6 +80,15 @@ int SpinBar::clamped(int value) const
 int SpinBar::positionOf(int value) const
 {
     return std::abs(value - min_);
+}
+
+void SpinBar::paintEvent(QPaintEvent* event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    drawFocusMark(*this, painter, rect(), std::max(width(), height()));
 }
 
 }  // namespace ui

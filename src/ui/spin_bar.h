@@ -31,6 +31,10 @@ public:
 signals:
     void Change();
 
+protected:
+    // Qt's scroll bars show no focus; a keyboard user must see it here too.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void setEnds(int min, int max);
     int clamped(int value) const;

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "web/pixel_snap.h"
+#include "runtime/device_pixels.h"
 
 namespace web {
+
+// The same pixel rule as the window's surface.
+namespace device_pixels = runtime::device_pixels;
 
 CanvasSurface::CanvasSurface(float scaleWidth, float scaleHeight, double devicePixelRatio)
     : width_(scaleWidth), height_(scaleHeight), ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1)

@@ -10,7 +10,8 @@ namespace web {
 // The chart's picture box on the page: records what the chart draws as a list
 // of canvas operations in device pixels, which the page replays onto its
 // <canvas> in one go (one call out of WebAssembly per chart, not one per line).
-// Everything lands on whole device pixels by the window's rule: lines along
+// Everything lands on whole device pixels by the window's own rule
+// (runtime/device_pixels.h): lines along
 // an axis and points become filled pixel rectangles, a slanted line runs
 // between the centres of its end pixels, text starts on a pixel.
 class CanvasSurface final : public runtime::DrawingSurface {

@@ -35,7 +35,7 @@ echo "paquete: $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6 libc6 \
-               fonts-liberation fonts-urw-base35 fonts-dejavu-core; do
+               fonts-liberation fonts-urw-base35 fonts-dejavu-core qt6-translations-l10n; do
   [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = science ] || fail "section"

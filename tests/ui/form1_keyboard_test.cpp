@@ -1,5 +1,6 @@
-// Focus and keys: the Tab cycle, Enter as "Calcular", a focused button's own
-// keys, Escape, and ending the program.
+// Focus and keys: the Tab cycle and what shows the focus, the default-button
+// frame, Enter as "Calcular", a focused button's own keys, Escape, and ending
+// the program.
 #include "window_fixture.h"
 
 namespace {
@@ -37,6 +38,57 @@ TEST_F(Keyboard, ShiftTabVisitsThemInReverse)
     for (auto name = kTabCycle.crbegin(); name != kTabCycle.crend(); ++name)
         expected << *name;
     EXPECT_EQ(visited, expected);
+}
+
+// Each stop looks different while it holds the focus: Tab onto it changes its
+// pixels, and the chart's own image stays as it was drawn.
+TEST_F(Keyboard, EveryTabStopShowsTheFocus)
+{
+    calcular();
+    const QImage chart = window->surface().image().copy();
+    const QRect chartPlace = window->control("Indice")->geometry();
+    window->control("Picture2")->setFocus();
+    for (const QString& name : kTabCycle) {
+        QWidget* control = window->control(name.toStdString());
+        const QImage without = control->grab().toImage();
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(focusName(*window), name);
+        EXPECT_NE(control->grab().toImage(), without) << name.toStdString();
+    }
+    EXPECT_EQ(window->surface().image(), chart);
+    EXPECT_EQ(window->control("Indice")->geometry(), chartPlace);
+}
+
+// The frame of the button Enter would press, as in a dialog: the focused
+// button while a button has the focus, "Calcular" otherwise, however often
+// the focus has been on another button before.
+TEST_F(Keyboard, TheDefaultFrameFollowsTheFocusAsInADialog)
+{
+    const struct {
+        const char* focus;
+        const char* framed;
+    } steps[] = {{"Text1", "Command1"}, {"Command2", "Command2"}, {"Indice", "Command1"}, {"Command1", "Command1"},
+                 {"Text2", "Command1"}, {"Command3", "Command3"}, {"Command2", "Command2"}, {"VScroll1", "Command1"},
+                 {"Command1", "Command1"}, {"Picture2", "Command1"}};
+    for (const auto& step : steps) {
+        window->control(step.focus)->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(focusName(*window), step.focus);
+        QStringList framed;
+        for (const QPushButton* button : {c().Command1, c().Command2, c().Command3}) {
+            if (button->isDefault())
+                framed << button->objectName();
+        }
+        EXPECT_EQ(framed, QStringList{step.framed}) << "focus on " << step.focus;
+    }
+    // A click on another button frames it too, and Enter elsewhere still
+    // runs "Calcular" once the frame is back.
+    QTest::mouseClick(c().Command3, Qt::LeftButton);
+    EXPECT_TRUE(c().Command3->isDefault());
+    EXPECT_FALSE(c().Command1->isDefault());
+    c().Text3->setFocus();
+    EXPECT_TRUE(c().Command1->isDefault());
+    QTest::keyClick(c().Text3, Qt::Key_Return);
+    EXPECT_EQ(c().Label4->text(), "4.45");
 }
 
 TEST_F(Keyboard, ClickingAPictureBoxGivesItTheFocus)

@@ -1,8 +1,13 @@
-// The real message boxes: modal, OK only, titled with the window's caption.
-// A watchdog answers them, and fails the test instead of letting it hang.
+// The real message boxes: modal, OK only, titled with the window's caption,
+// with Qt's own texts in Spanish. A watchdog answers them, and fails the test
+// instead of letting it hang.
+#include <QAction>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+
+#include "ui/qt_spanish.h"
 
 #include "window_fixture.h"
 
@@ -14,6 +19,7 @@ struct Seen {
     QString text;
     bool modal = false;
     int buttons = 0;
+    QString buttonText;
     bool hasIcon = false;
     bool windowVisibleBehind = false;
 };
@@ -33,6 +39,7 @@ void answerNextBox(Seen& seen, QWidget* owner)
         seen.text = box->text();
         seen.modal = box->isModal();
         seen.buttons = static_cast<int>(box->buttons().size());
+        seen.buttonText = box->button(QMessageBox::Ok)->text();
         seen.hasIcon = box->icon() != QMessageBox::NoIcon;
         seen.windowVisibleBehind = owner->isVisible() && box->parentWidget() == owner;
         box->button(QMessageBox::Ok)->click();
@@ -66,6 +73,7 @@ TEST(MessageBoxSink, SkinTypeMessageIsAPlainModalBoxWithOK)
     EXPECT_EQ(seen.text, " Por favor ingrese nuevamente el tipo de piel");
     EXPECT_TRUE(seen.modal);
     EXPECT_EQ(seen.buttons, 1);
+    EXPECT_EQ(seen.buttonText, "Aceptar");
     EXPECT_FALSE(seen.hasIcon);
     EXPECT_TRUE(seen.windowVisibleBehind);
 }
@@ -104,6 +112,37 @@ TEST(Form1MessageBox, SkinTypeBoxShowsOverTheWindowAndLabel4Stays)
     EXPECT_EQ(seen.title, "Indice UV");
     EXPECT_EQ(seen.text, " Por favor ingrese nuevamente el tipo de piel");
     EXPECT_TRUE(window.controls().Label4->text().isEmpty());
+}
+
+// Qt's own menu on a text box, without its accelerator marks and keys.
+QStringList contextMenuTexts()
+{
+    QLineEdit box(QStringLiteral("10"));
+    std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            texts << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    }
+    return texts;
+}
+
+// Whatever the locale the tests run in.
+TEST(QtOwnTexts, ATextBoxContextMenuIsSpanish)
+{
+    ASSERT_NE(uitest::qtSpanish, nullptr) << "qtbase_es.qm not found in " << ui::qtTranslationsFolder().toStdString();
+    EXPECT_EQ(contextMenuTexts(),
+              (QStringList{"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Borrar", "Seleccionar todo"}));
+}
+
+TEST(QtOwnTexts, WithoutTheTranslationQtStaysEnglish)
+{
+    ASSERT_TRUE(QCoreApplication::removeTranslator(uitest::qtSpanish));
+    QTemporaryDir empty;
+    EXPECT_EQ(ui::installSpanishQtTexts(*QCoreApplication::instance(), empty.path()), nullptr);
+    const QStringList texts = contextMenuTexts();
+    QCoreApplication::installTranslator(uitest::qtSpanish);
+    EXPECT_TRUE(texts.contains("Undo") && texts.contains("Paste")) << texts.join(", ").toStdString();
 }
 
 }  // namespace

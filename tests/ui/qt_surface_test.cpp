@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <set>
 #include <string>
 
 #include "chart/grafica_indice.h"
@@ -110,8 +111,135 @@ TEST_P(DefaultChartImage, SurvivesRepaintUntilCleared)
     EXPECT_EQ(surface.CurrentY(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(PixelRatios, DefaultChartImage, testing::Values(1.0, 2.0),
-                         [](const auto& info) { return "Ratio" + std::to_string(static_cast<int>(info.param)); });
+std::string ratioName(const testing::TestParamInfo<qreal>& info)
+{
+    const int tenths = static_cast<int>(std::lround(info.param * 10));
+    return "Ratio" + std::to_string(tenths / 10) + (tenths % 10 ? "_" + std::to_string(tenths % 10) : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(PixelRatios, DefaultChartImage, testing::Values(1.0, 1.5, 2.0), ratioName);
+
+// A straight rise from 0 to 4.5 with no shading keeps the curve away from the
+// grid's edge rows and columns, so every pixel there is frame, tick or grid.
+model::FormState riseWithoutShading()
+{
+    model::FormState state;
+    for (int i = 1; i <= model::kSampleCount; ++i) {
+        state.Tiempo[i] = 6 + 14.0 * i / model::kSampleCount;
+        state.IndiceUV[i] = 4.5 * i / model::kSampleCount;
+    }
+    state.NumPuntos = model::kSampleCount;
+    state.HoraExposicion = 30;
+    state.Duracion = 1;
+    return state;
+}
+
+// The designed plot rectangle, in twips, and the grid's place in it.
+constexpr double kX0 = 811, kY0 = 457, kW = 6897, kH = 4457;
+double gridColumn(int k) { return kX0 + kW * k / 30; }
+double gridRow(int j) { return kY0 + kH - kH * j / 6; }
+
+class GridOnFrame : public testing::TestWithParam<qreal> {
+protected:
+    void SetUp() override { chart::GraficaIndice(riseWithoutShading(), surface, kWindowHeight, '.'); }
+
+    int device(double twips) const { return static_cast<int>(twips / 15 * GetParam()); }
+
+    // The device rows (or columns) holding `colour` along the device column
+    // (or row) `at`, between `from` and `to`.
+    std::set<int> rowsOf(const QColor& colour, int column, int from, int to) const
+    {
+        std::set<int> rows;
+        for (int y = from; y <= to; ++y) {
+            if (image().pixelColor(column, y) == colour)
+                rows.insert(y);
+        }
+        return rows;
+    }
+    std::set<int> columnsOf(const QColor& colour, int row, int from, int to) const
+    {
+        std::set<int> columns;
+        for (int x = from; x <= to; ++x) {
+            if (image().pixelColor(x, row) == colour)
+                columns.insert(x);
+        }
+        return columns;
+    }
+    // The non-white pixels in a device rectangle, as "x,y" for the message.
+    std::string inkIn(int left, int top, int right, int bottom) const
+    {
+        std::string ink;
+        for (int y = top; y <= bottom; ++y) {
+            for (int x = left; x <= right; ++x) {
+                if (image().pixelColor(x, y) != kWhite)
+                    ink += std::to_string(x) + "," + std::to_string(y) + " ";
+            }
+        }
+        return ink;
+    }
+    const QImage& image() const { return surface.image(); }
+
+    QtSurface surface{kInnerWidth, kInnerHeight, GetParam()};
+};
+
+// Rows 0 and 6 lie on the bottom and top edges and column 30 on the right
+// edge: the points must not spill past the frame. Between grid points the
+// frame is black, so its pixels there say where the edge is.
+TEST_P(GridOnFrame, EdgePointsSitOnTheFramePixels)
+{
+    const int margin = static_cast<int>(std::ceil(3 * GetParam()));
+    const int between = device((gridRow(3) + gridRow(4)) / 2);
+    const std::set<int> right = columnsOf(kBlack, between, device(kX0 + kW) - margin, device(kX0 + kW) + margin);
+    ASSERT_FALSE(right.empty());
+    const std::set<int> bottom =
+        rowsOf(kBlack, device((gridColumn(16) + gridColumn(17)) / 2), device(kY0 + kH) - margin, device(kY0 + kH) + margin);
+    ASSERT_FALSE(bottom.empty());
+    const std::set<int> top =
+        rowsOf(kBlack, device((gridColumn(16) + gridColumn(17)) / 2), device(kY0) - margin, device(kY0) + margin);
+    ASSERT_FALSE(top.empty());
+
+    for (int j = 0; j <= 6; ++j) {
+        EXPECT_EQ(inkIn(*right.rbegin() + 1, device(gridRow(j)) - margin, *right.rbegin() + margin,
+                        device(gridRow(j)) + margin),
+                  "")
+            << "right of the right edge, row " << j;
+    }
+    EXPECT_EQ(inkIn(device(gridColumn(3)), *bottom.rbegin() + 1, device(kX0 + kW) + margin, *bottom.rbegin() + margin), "")
+        << "below the bottom edge";
+    EXPECT_EQ(inkIn(device(gridColumn(1)), *top.begin() - margin, device(gridColumn(8)), *top.begin() - 1), "")
+        << "above the top edge, left of the title";
+    // And the points are there, on the edges: blue over the black.
+    for (int j = 0; j <= 6; ++j)
+        EXPECT_EQ(rowsOf(kBlue, *right.rbegin(), device(gridRow(j)) - margin, device(gridRow(j)) + margin).empty(), false) << j;
+    for (int k = 3; k <= 29; ++k) {
+        const std::set<int> columns = columnsOf(kBlue, *bottom.begin(), device(gridColumn(k)) - margin, device(gridColumn(k)) + margin);
+        EXPECT_FALSE(columns.empty()) << k;
+    }
+}
+
+// Each row of points continues the index ticks at its height, on both sides.
+TEST_P(GridOnFrame, RowPointsSitOnTheirTicksRows)
+{
+    const int reach = static_cast<int>(std::ceil(4 * GetParam()));
+    const int tickLength = device(9615.0 / 90);
+    for (int j = 1; j <= 5; ++j) {
+        const int from = device(gridRow(j)) - reach;
+        const int to = device(gridRow(j)) + reach;
+        const std::set<int> leftTick = rowsOf(kBlue, device(kX0) + tickLength / 2, from, to);
+        const std::set<int> rightTick = rowsOf(kBlue, device(kX0 + kW) - tickLength / 2, from, to);
+        ASSERT_FALSE(leftTick.empty()) << j;
+        EXPECT_EQ(rightTick, leftTick) << j;
+        // Columns where the rise stays half a row away from every row.
+        for (int k : {1, 10, 23}) {
+            std::set<int> point;
+            for (int x = device(gridColumn(k)) - 2; x <= device(gridColumn(k)) + 2; ++x)
+                point.merge(rowsOf(kBlue, x, from, to));
+            EXPECT_EQ(point, leftTick) << "row " << j << ", column " << k;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PixelRatios, GridOnFrame, testing::Values(1.0, 1.5, 2.0), ratioName);
 
 TEST(QtSurface, PrintPlacesTheTopLeftCorner)
 {

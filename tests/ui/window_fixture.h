@@ -18,7 +18,12 @@
 #include "ui/qt_surface.h"
 #include "ui/spin_bar.h"
 
+class QTranslator;
+
 namespace uitest {
+
+// Qt's Spanish texts as the test program installed them at start.
+extern QTranslator* qtSpanish;
 
 struct Message {
     enum class Kind { Inform, Warn } kind;

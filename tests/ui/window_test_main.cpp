@@ -2,12 +2,20 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "ui/qt_spanish.h"
+
+namespace uitest {
+QTranslator* qtSpanish = nullptr;
+}
+
 int main(int argc, char** argv)
 {
     // Test discovery runs this program too, outside the ctest environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // As the program does, so the tests see Qt's texts as the user does.
+    uitest::qtSpanish = ui::installSpanishQtTexts(app);
     // Tests close windows on purpose; that must not end the application.
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,5 +1,5 @@
-// The web page's chart surface: where its lines and points land on device
-// pixels, and the operation list the page replays, with the real chart.
+// The web page's chart surface: the operation list the page replays, on
+// whole device pixels, with the real chart.
 #include "web/canvas_surface.h"
 
 #include <gtest/gtest.h>
@@ -10,35 +10,9 @@
 
 #include "chart/grafica_indice.h"
 #include "support/default_example.h"
-#include "web/pixel_snap.h"
 
 namespace web {
 namespace {
-
-TEST(PixelSnap, ChartUnitsLandOnWholeDevicePixels)
-{
-    using namespace device_pixels;
-    struct Row {
-        float twips;
-        double ratio;
-        int pixel;
-    };
-    // The pixel that holds the coordinate, at ratios 1, 1.5 and 2.
-    const Row rows[] = {{457, 1, 30}, {449.9f, 1, 29}, {450, 1, 30}, {457, 2, 60}, {457, 1.5, 45},
-                        {-1, 1, -1}, {1e30f, 1, kFarPixel}, {-1e30f, 2, -kFarPixel}};
-    for (const Row& row : rows)
-        EXPECT_EQ(pixelOf(row.twips, row.ratio), row.pixel) << row.twips << " at " << row.ratio;
-    EXPECT_FALSE(pixelOf(NAN, 1));
-
-    EXPECT_EQ(penWidth(1, 1), 1);
-    EXPECT_EQ(penWidth(2, 1.5), 3);
-    EXPECT_EQ(penWidth(1, 1.25), 1);
-    EXPECT_EQ(penWidth(0, 2), 1);
-    // Both ends covered, an even pen's extra pixel before the line.
-    EXPECT_EQ(penRun(30, 30, 1), (PixelRun{30, 1}));
-    EXPECT_EQ(penRun(60, 60, 2), (PixelRun{59, 2}));
-    EXPECT_EQ(penRun(80, 54, 3), (PixelRun{53, 29}));
-}
 
 struct Replayed {
     std::map<int, int> count;  // by operation

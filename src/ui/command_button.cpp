@@ -1,0 +1,21 @@
+#include "ui/command_button.h"
+
+#include <QPainter>
+
+#include "ui/focus_mark.h"
+
+namespace ui {
+
+void CommandButton::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Inside the button's own frame, clear of the caption.
+    constexpr int kInset = 3;
+    constexpr int kDepth = 1;
+    QPainter painter(this);
+    drawFocusMark(*this, painter, rect().adjusted(kInset, kInset, -kInset, -kInset), kDepth);
+}
+
+}  // namespace ui
