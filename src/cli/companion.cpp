@@ -120,6 +120,8 @@ RunResult run(const Options& options, char localeSeparator)
 {
     if (options.help)
         return RunResult{kExitOk, helpText(), {}};
+    if (options.version)
+        return RunResult{kExitOk, versionText(), {}};
 
     const char separator = options.point ? '.' : localeSeparator;
     const model::InputConversion converted = model::convertInputs(options.texts, separator);

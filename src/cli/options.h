@@ -19,6 +19,7 @@ struct Options {
     bool json = false;
     bool point = false;  // numbers with a decimal point whatever the locale
     bool help = false;
+    bool version = false;
     std::optional<std::string> dataFile;
     std::optional<std::string> pngFile;
     std::optional<std::string> svgFile;
@@ -37,5 +38,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string_vie
 
 // The text of --help.
 std::string helpText();
+
+// The text of --version: the program's name and version.
+std::string versionText();
 
 }  // namespace cli
