@@ -27,6 +27,7 @@ packages=(
   locales time
   clang libclang-rt-14-dev
   desktop-file-utils dpkg-dev file
+  help2man appstream lintian reuse man-db
 )
 
 as_root() {
@@ -65,6 +66,11 @@ build() {
 # The normal build's tests, first: they are the quickest to say what broke.
 pass_tests() {
   (cd "$build" && ctest --output-on-failure --timeout 600)
+}
+
+# Every file says its copyright and licence, in a header or in .reuse/dep5.
+pass_licences() {
+  (cd "$here" && reuse lint)
 }
 
 # The same tests again in a locale whose decimal separator is the comma; the
@@ -144,6 +150,7 @@ case "${1:-}" in
     install_missing
     timed "compilación" build
     timed "pruebas" pass_tests
+    timed "licencias (reuse lint)" pass_licences
     timed "pruebas con coma decimal" pass_comma_locale
     timed "arranque comparado" pass_startup
     timed "paquete Debian (compilación, instalación, uso)" pass_package
