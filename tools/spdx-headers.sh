@@ -44,6 +44,15 @@ if [ ${#files[@]} -eq 0 ]; then
   echo "Todos los archivos tienen ya su copyright y su licencia."
   exit 0
 fi
+# Fonts are not ours: their own licences go into .reuse/dep5 by hand (Debian's
+# fonts-liberation and fonts-urw-base35 copyright files say which).
+for file in "${files[@]}"; do
+  case ${file,,} in
+    *.ttf | *.otf | *.woff | *.woff2 | *.pfb | *.afm | *.t1)
+      echo "$file: una fuente; declare su licencia en .reuse/dep5 y vuelva a ejecutar." >&2
+      exit 1 ;;
+  esac
+done
 
 declare -A by_style=()
 others=()
