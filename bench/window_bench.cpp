@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's two waits a user notices: opening it, and a press of
 // "Calcular" until the chart is repainted. Runs without a display:
 //   build/bench/window_bench

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing from Debian, builds, and then either opens the
 # window ("run") or runs every test ("test"). Safe to run again: packages that
 # are already installed are not asked for, and the build is incremental.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What "cmake --install" puts under a prefix: both programs, a launcher that
 # desktop-file-validate accepts, the icon at each theme size, each file
 # really of the size its folder names, the software-centre entry, the manual

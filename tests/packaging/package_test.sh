@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package from end to end: build it, install it with apt-get as a
 # user would, use the installed programs, remove it. It installs into the
 # system, so it runs as its own pass of the test command (as root or with sudo),
