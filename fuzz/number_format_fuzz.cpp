@@ -70,11 +70,12 @@ void checkHourMinute(double dayFraction)
     double second = std::fmod(dayFraction * 86400.0, 86400.0);
     if (second < 0)
         second += 86400.0;
-    // Whole minutes of the time rounded to the second; 23:59:59.5 and later is the next day's 0:00.
+    // The whole minutes of the time, its seconds dropped; only the last 10 ms
+    // of a minute, below what the program's hours resolve, count as the next.
     // Scaling to seconds rounds; allow for it besides a hair of slack.
     const double slack = 1e-6 + std::abs(dayFraction) * 86400.0 * 1e-15;
-    const bool inMinute = second >= shown - 0.5 - slack && second < shown + 59.5 + slack;
-    const bool wrapped = shown == 0 && second >= 86399.5 - slack;
+    const bool inMinute = second >= shown - 0.01 - slack && second < shown + 59.99 + slack;
+    const bool wrapped = shown == 0 && second >= 86399.99 - slack;
     require(inMinute || wrapped, "h:mm does not show the minute of the time", context);
 }
 

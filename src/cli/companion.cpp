@@ -19,14 +19,13 @@ namespace {
 
 using runtime::NumberPattern;
 
+// The window's reasons, naming the option instead of the box.
 std::string describeForOption(const model::InputFailure& failure)
 {
-    std::string message(optionFor(failure.box));
-    message += ": ";
-    if (failure.error != runtime::ConversionError::Empty)
-        message += "«" + failure.text + "» ";
-    message += runtime::describe(failure.error);
-    return message + ".";
+    const std::string option(optionFor(failure.box));
+    if (failure.error == runtime::ConversionError::Empty)
+        return "La opción " + option + " " + model::whatIsWrong(failure) + ".";
+    return option + ": " + model::whatIsWrong(failure) + ".";
 }
 
 // The results, computed once and shown as text or JSON.

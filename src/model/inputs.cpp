@@ -4,6 +4,9 @@
 
 #include "model/inputs.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace model {
 namespace {
 
@@ -46,6 +49,21 @@ std::string shortened(const std::string& text)
     return text.substr(0, cut) + "…";
 }
 
+// The text as it would read with the expected decimal separator, when the
+// user wrote a number with the other one ("2.5" where the comma is expected).
+std::optional<std::string> withDecimalSeparator(const InputFailure& failure)
+{
+    const char other = failure.decimalSeparator == ',' ? '.' : ',';
+    if (failure.error != runtime::ConversionError::NotANumber
+        || !std::holds_alternative<float>(runtime::textToSingle(failure.text, other)))
+        return std::nullopt;
+    const auto first = failure.text.find_first_not_of(" \t");
+    const auto last = failure.text.find_last_not_of(" \t");
+    std::string corrected = failure.text.substr(first, last - first + 1);
+    std::replace(corrected.begin(), corrected.end(), other, failure.decimalSeparator);
+    return corrected;
+}
+
 }  // namespace
 
 std::string_view captionOf(InputBox box)
@@ -53,21 +71,24 @@ std::string_view captionOf(InputBox box)
     return kCaptions[static_cast<std::size_t>(box)];
 }
 
+std::string whatIsWrong(const InputFailure& failure)
+{
+    if (failure.error == runtime::ConversionError::Empty)
+        return std::string(runtime::describe(failure.error));
+    std::string clause = "«" + shortened(failure.text) + "» " + std::string(runtime::describe(failure.error));
+    if (const auto corrected = withDecimalSeparator(failure)) {
+        clause += failure.decimalSeparator == ',' ? "; use la coma decimal (" : "; use el punto decimal (";
+        clause += shortened(*corrected) + ")";
+    }
+    return clause;
+}
+
 std::string describe(const InputFailure& failure)
 {
-    std::string message = "«";
-    message += captionOf(failure.box);
-    message += "»";
-    if (failure.error == runtime::ConversionError::Empty) {
-        message += " ";
-    } else {
-        message += ": «";
-        message += shortened(failure.text);
-        message += "» ";
-    }
-    message += runtime::describe(failure.error);
-    message += '.';
-    return message;
+    const std::string box = "«" + std::string(captionOf(failure.box)) + "»";
+    if (failure.error == runtime::ConversionError::Empty)
+        return "La casilla " + box + " " + whatIsWrong(failure) + ".";
+    return box + ": " + whatIsWrong(failure) + ".";
 }
 
 InputConversion convertInputs(const InputTexts& texts, char decimalSeparator)
@@ -77,7 +98,7 @@ InputConversion convertInputs(const InputTexts& texts, char decimalSeparator)
         const auto i = static_cast<std::size_t>(box);
         const auto converted = runtime::textToSingle(texts[i], decimalSeparator);
         if (const auto* error = std::get_if<runtime::ConversionError>(&converted))
-            return InputFailure{box, texts[i], *error};
+            return InputFailure{box, texts[i], *error, decimalSeparator};
         values.*kFields[i] = std::get<float>(converted);
     }
     return values;

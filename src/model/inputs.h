@@ -38,9 +38,17 @@ struct InputFailure {
     InputBox box;
     std::string text;
     runtime::ConversionError error;
+    char decimalSeparator = '.';  // the one the text was read with
 };
 
-// The warning shown for it, e.g. «Hora Exposición»: «abc» no es un número válido.
+// What is wrong with the text, said after the name of its box or option
+// (both feminine in Spanish): "está vacía", "«abc» no es un número válido",
+// and for a number written with the other decimal separator the way to
+// write it, "«2.5» no es un número válido; use la coma decimal (2,5)".
+std::string whatIsWrong(const InputFailure& failure);
+
+// The warning shown for it, e.g. "La casilla «Hora Exposición» está vacía."
+// or "«Hora Exposición»: «abc» no es un número válido."
 std::string describe(const InputFailure& failure);
 
 using InputConversion = std::variant<InputValues, InputFailure>;

@@ -57,12 +57,17 @@ std::string formatHourMinute(double dayFraction)
     if (!std::isfinite(dayFraction))
         return "0:00";
     constexpr double kSecondsPerDay = 86400.0;
+    // A time this close below a whole minute is that minute. The hours the
+    // program holds are 32-bit floats, good to a few milliseconds (10.7 h is
+    // 10:41:59.9993), and dividing them by 24 adds its own hair; a real
+    // second's fraction, as in 13:59:59.7, is far larger and is dropped.
+    constexpr double kPrecision = 0.01;
     // Drop whole days before scaling to seconds: the fraction is exact, and a
     // huge number of days scaled first would overflow to infinity.
-    double seconds = std::round(std::fmod(dayFraction, 1.0) * kSecondsPerDay);
+    double seconds = std::fmod(dayFraction, 1.0) * kSecondsPerDay;
     if (seconds < 0)
         seconds += kSecondsPerDay;
-    const auto secondOfDay = static_cast<long>(seconds) % 86400;
+    const auto secondOfDay = static_cast<long>(std::floor(seconds + kPrecision)) % 86400;
     const long hour = secondOfDay / 3600;
     const long minute = (secondOfDay % 3600) / 60;
 

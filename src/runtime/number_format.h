@@ -27,10 +27,11 @@ int decimalsOf(NumberPattern pattern);
 std::string formatNumber(double value, NumberPattern pattern, char decimalSeparator);
 
 // The "h:mm" pattern on a time of day given as a fraction of a day: the hour
-// without a leading zero and two digits of whole minutes. The time is first
-// rounded to the nearest second, then the seconds are dropped, so 6:00:50 is
-// "6:00" and 13:59:59.7 is "14:00". Only the time of day counts: whole days
-// are dropped, as on a clock.
+// without a leading zero and two digits of whole minutes. The seconds are
+// dropped, never rounded into the minutes: 6:00:50 is "6:00" and 13:59:59.7
+// is "13:59". Only a time within 10 ms below a whole minute, which is what
+// 32-bit hours and the division by 24 leave of it, counts as that minute.
+// Only the time of day counts: whole days are dropped, as on a clock.
 std::string formatHourMinute(double dayFraction);
 
 // Plain decimal digits, a minus only for a negative value, no blank.

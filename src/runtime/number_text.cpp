@@ -78,7 +78,7 @@ std::string_view describe(ConversionError error)
 {
     switch (error) {
     case ConversionError::Empty:
-        return "está vacío";
+        return "está vacía";
     case ConversionError::NotANumber:
         return "no es un número válido";
     case ConversionError::OutOfRange:

@@ -18,7 +18,8 @@ enum class ConversionError {
     NotFinite,   // a spelling of infinity or NaN
 };
 
-// A short Spanish clause for the warning shown to the user, e.g. "no es un número válido".
+// A short Spanish clause for the warning shown to the user, e.g. "no es un
+// número válido", said of a box (la casilla) or an option (la opción).
 std::string_view describe(ConversionError error);
 
 using SingleResult = std::variant<float, ConversionError>;

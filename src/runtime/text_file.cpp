@@ -5,18 +5,33 @@
 #include "runtime/text_file.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <ctime>
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace runtime {
 
+int FileCalls::openExisting(const char* path)
+{
+    // O_NONBLOCK: a FIFO no program reads fails at once instead of hanging the
+    // program. O_NOCTTY: a terminal never becomes the program's own.
+    return ::open(path, O_WRONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+}
+
 int FileCalls::openForWriting(const char* path, mode_t mode)
 {
     // O_NOFOLLOW: the temporary file's name must not lead anywhere else.
     return ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode);
+}
+
+int FileCalls::truncate(int fd)
+{
+    return ::ftruncate(fd, 0);
 }
 
 ssize_t FileCalls::write(int fd, const void* data, size_t size)
@@ -46,6 +61,9 @@ int FileCalls::unlink(const char* path)
 
 namespace {
 
+constexpr const char* kFifoWithoutReader = "es una tubería (FIFO) que ningún programa está leyendo";
+constexpr const char* kSocket = "es un socket, no un archivo";
+
 std::string directoryOf(const std::string& path)
 {
     const auto slash = path.rfind('/');
@@ -70,9 +88,158 @@ std::string finalTarget(std::string path)
     return path;
 }
 
-SaveOutcome failure(int errorNumber)
+std::string temporaryBeside(const std::string& target)
 {
-    return SaveOutcome{false, describeSystemError(errorNumber)};
+    const auto slash = target.rfind('/');
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    return directoryOf(target) + "." + name + ".tmp";
+}
+
+// The file could not be opened: say why in the user's terms. Opening a FIFO
+// that no program reads, or a socket, fails as "no such device".
+std::string whyNotOpened(const std::string& target, int error)
+{
+    struct stat info {};
+    if (error == ENXIO && ::lstat(target.c_str(), &info) == 0) {
+        if (S_ISFIFO(info.st_mode))
+            return kFifoWithoutReader;
+        if (S_ISSOCK(info.st_mode))
+            return kSocket;
+    }
+    return describeSystemError(error);
+}
+
+// The folder does not let this user create or replace a file in it.
+bool folderRefuses(int error)
+{
+    return error == EACCES || error == EPERM;
+}
+
+int writeAll(FileCalls& calls, int fd, std::string_view bytes)
+{
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = calls.write(fd, data, left);
+        if (written < 0) {
+            if (errno != EINTR)
+                return errno;
+            continue;
+        }
+        if (written == 0)
+            return EIO;
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+// While alive, a reader that closes its end of a FIFO makes a write fail with
+// EPIPE instead of ending the whole program with SIGPIPE.
+class BrokenPipeHeld {
+public:
+    BrokenPipeHeld()
+    {
+        sigemptyset(&pipe_);
+        sigaddset(&pipe_, SIGPIPE);
+        ::pthread_sigmask(SIG_BLOCK, &pipe_, &previous_);
+        sigset_t pending;
+        sigpending(&pending);
+        alreadyPending_ = sigismember(&pending, SIGPIPE) == 1;
+    }
+    ~BrokenPipeHeld()
+    {
+        // Take back a SIGPIPE the writes raised, so that it is not delivered
+        // the moment the mask is restored.
+        sigset_t pending;
+        sigpending(&pending);
+        if (!alreadyPending_ && sigismember(&pending, SIGPIPE) == 1) {
+            const timespec now{};
+            ::sigtimedwait(&pipe_, nullptr, &now);
+        }
+        ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    }
+    BrokenPipeHeld(const BrokenPipeHeld&) = delete;
+    BrokenPipeHeld& operator=(const BrokenPipeHeld&) = delete;
+
+private:
+    sigset_t pipe_{};
+    sigset_t previous_{};
+    bool alreadyPending_ = false;
+};
+
+// A FIFO or a device: written into as it is, since it cannot be replaced.
+int writeStream(FileCalls& calls, int fd, std::string_view bytes)
+{
+    // It was opened without waiting; now that a reader is there, the writes
+    // wait for it to take the lines.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return errno;
+    const BrokenPipeHeld held;
+    return writeAll(calls, fd, bytes);
+}
+
+// The same file under every name it has, truncated and written again.
+int rewriteInPlace(FileCalls& calls, int fd, std::string_view bytes)
+{
+    if (calls.truncate(fd) != 0)
+        return errno;
+    if (const int error = writeAll(calls, fd, bytes); error != 0)
+        return error;
+    return calls.sync(fd) != 0 ? errno : 0;
+}
+
+// The new file takes the old one's owner and group where this user may set
+// them (another user's file, or a group the user is not in, stays with the
+// user), then its mode: changing the owner clears the set-user-ID bits.
+int takeOverOwnerAndMode(int fd, const struct stat& existing)
+{
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0
+        && ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid) != 0) {
+        // Neither can be kept: the file is the user's own, as a new one would be.
+    }
+    return ::fchmod(fd, existing.st_mode & 07777) != 0 ? errno : 0;
+}
+
+struct Replacement {
+    int error = 0;
+    bool folderRefused = false;  // the temporary file or the rename was not allowed
+};
+
+// Writes the temporary file and renames it over the target. `existing` is the
+// file being replaced, or null for a new one (0666 less the umask).
+Replacement replaceWhole(FileCalls& calls, const std::string& target, std::string_view bytes,
+                         const struct stat* existing)
+{
+    const std::string temporary = temporaryBeside(target);
+    const int fd = calls.openForWriting(temporary.c_str(), 0666);
+    if (fd < 0) {
+        const int error = errno;
+        return Replacement{error, folderRefuses(error)};
+    }
+    int error = existing ? takeOverOwnerAndMode(fd, *existing) : 0;
+    if (error == 0)
+        error = writeAll(calls, fd, bytes);
+    // The data reaches the disk before the rename makes it the file: after
+    // a power cut the old file or the new one is there, never an empty one.
+    if (error == 0 && calls.sync(fd) != 0)
+        error = errno;
+    if (calls.close(fd) != 0 && error == 0)
+        error = errno;
+    bool refused = false;
+    if (error == 0 && calls.rename(temporary.c_str(), target.c_str()) != 0) {
+        error = errno;
+        refused = folderRefuses(error);
+    }
+    if (error != 0)
+        calls.unlink(temporary.c_str());
+    return Replacement{error, refused};
+}
+
+SaveOutcome outcomeOf(int error)
+{
+    return error == 0 ? SaveOutcome{true, {}} : SaveOutcome{false, describeSystemError(error)};
 }
 
 }  // namespace
@@ -102,54 +269,36 @@ SaveOutcome TextFileWriter::save() const
 SaveOutcome TextFileWriter::save(FileCalls& calls) const
 {
     const std::string target = finalTarget(path_);
-    const auto slash = target.rfind('/');
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    const std::string temporary = directoryOf(target) + "." + name + ".tmp";
+    const int fd = calls.openExisting(target.c_str());
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT)
+            return outcomeOf(replaceWhole(calls, target, contents_, nullptr).error);
+        return SaveOutcome{false, whyNotOpened(target, error)};
+    }
 
-    // A file that replaces an existing one keeps its permissions; a new one
-    // gets the usual ones for the user (0666 less the umask).
-    mode_t mode = 0666;
+    // The file may be written: how depends on what it is.
     struct stat existing {};
-    const bool replacing = ::stat(target.c_str(), &existing) == 0;
-    if (replacing && S_ISDIR(existing.st_mode))
-        return failure(EISDIR);
-
-    const int fd = calls.openForWriting(temporary.c_str(), mode);
-    if (fd < 0)
-        return failure(errno);
-
-    int error = 0;
-    if (replacing && ::fchmod(fd, existing.st_mode & 07777) != 0)
-        error = errno;
-    const char* data = contents_.data();
-    std::size_t left = contents_.size();
-    while (error == 0 && left > 0) {
-        const ssize_t written = calls.write(fd, data, left);
-        if (written < 0) {
-            if (errno != EINTR)
-                error = errno;
-            continue;
+    int error = ::fstat(fd, &existing) != 0 ? errno : 0;
+    bool writtenThroughFd = false;
+    if (error == 0 && !S_ISREG(existing.st_mode)) {
+        error = writeStream(calls, fd, contents_);
+        writtenThroughFd = true;
+    } else if (error == 0 && existing.st_nlink > 1) {
+        error = rewriteInPlace(calls, fd, contents_);
+        writtenThroughFd = true;
+    } else if (error == 0) {
+        const Replacement replacement = replaceWhole(calls, target, contents_, &existing);
+        error = replacement.error;
+        if (replacement.folderRefused) {
+            error = rewriteInPlace(calls, fd, contents_);
+            writtenThroughFd = true;
         }
-        if (written == 0) {
-            error = EIO;
-            continue;
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
     }
-    // The data reaches the disk before the rename makes it the file: after
-    // a power cut the old file or the new one is there, never an empty one.
-    if (error == 0 && calls.sync(fd) != 0)
+    // A file system may report a failed write only at the close.
+    if (calls.close(fd) != 0 && writtenThroughFd && error == 0)
         error = errno;
-    if (calls.close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && calls.rename(temporary.c_str(), target.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        calls.unlink(temporary.c_str());
-        return failure(error);
-    }
-    return SaveOutcome{true, {}};
+    return outcomeOf(error);
 }
 
 std::string describeSystemError(int errorNumber)
@@ -165,7 +314,7 @@ std::string describeSystemError(int errorNumber)
     case EROFS:
         return "el sistema de archivos es de solo lectura";
     case EISDIR:
-        return "existe un directorio con ese nombre";
+        return "existe una carpeta con ese nombre";
     case ENOENT:
     case ENOTDIR:
         return "la carpeta no existe";
@@ -175,6 +324,12 @@ std::string describeSystemError(int errorNumber)
         return "demasiados enlaces simbólicos";
     case ENAMETOOLONG:
         return "el nombre del archivo es demasiado largo";
+    case ENXIO:
+        return "el dispositivo no está disponible";
+    case EPIPE:
+        return "el programa que leía la tubería la cerró";
+    case ETXTBSY:
+        return "el archivo es un programa en ejecución";
     default:
         return std::strerror(errorNumber);
     }

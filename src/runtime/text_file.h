@@ -17,7 +17,12 @@ namespace runtime {
 class FileCalls {
 public:
     virtual ~FileCalls() = default;
+    // The file itself, for writing, without creating, truncating or waiting
+    // for a reader: it tells whether this user may write it at all.
+    virtual int openExisting(const char* path);
+    // The temporary file beside it, created or truncated.
     virtual int openForWriting(const char* path, mode_t mode);
+    virtual int truncate(int fd);
     virtual ssize_t write(int fd, const void* data, size_t size);
     virtual int sync(int fd);
     virtual int close(int fd);
@@ -31,14 +36,25 @@ struct SaveOutcome {
     std::string reason;
 };
 
-// A sequential text file that is written whole or not at all. Lines are
-// collected in memory, then `save` writes them to a temporary file beside the
-// target, checks every write and the close, and renames it over the target.
-// Whatever happens, the previous file stays byte for byte until the rename,
-// and a failed save removes the temporary file. A crash before the rename
-// leaves the temporary file under a fixed name, so the next save overwrites it
-// instead of leaving a trail of them. When the target is a symbolic link the
-// file it points to is replaced and the link stays.
+// A sequential text file, saved as opening it for writing would allow. Lines
+// are collected in memory, then `save` writes them, checking every write and
+// the close:
+// - a file this user may not write is refused and left exactly as it was;
+// - a new file, or a regular file with one name in a folder this user may
+//   write, is written to a temporary file beside it that is then renamed over
+//   it, with the old file's mode and, where the system lets this user, its
+//   owner and group: the file is the previous one or the new one, never half
+//   of either, and a failed save removes the temporary file. A crash before
+//   the rename leaves the temporary file under a fixed name, so the next save
+//   overwrites it instead of leaving a trail of them;
+// - a regular file whose folder does not let this user replace it, or that
+//   has other hard links, is truncated and written in place, so it stays the
+//   same file under every name;
+// - anything else (a FIFO, a device) is written into as it is, never replaced:
+//   a FIFO no program reads is refused at once instead of waiting for one. A
+//   folder or a socket is refused.
+// When the name is a symbolic link the file it points to is saved and the
+// link stays.
 class TextFileWriter {
 public:
     explicit TextFileWriter(std::string path);

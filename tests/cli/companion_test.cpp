@@ -170,6 +170,15 @@ TEST_F(CompanionTest, BadInputTouchesNoFile)
     EXPECT_EQ(result.exitStatus, kExitBadInput);
     EXPECT_EQ(result.err, "--hora-exposicion: «once» no es un número válido.\n");
     EXPECT_TRUE(result.out.empty());
+    // The window's reasons, the option named instead of the box.
+    options.texts = {"10", "11", "", "3", "0", "0"};
+    EXPECT_EQ(run(options, ',').err, "La opción --duracion está vacía.\n");
+    options.texts = {"2.5", "11", "2", "3", "0", "0"};
+    EXPECT_EQ(run(options, ',').err, "--indice-maximo: «2.5» no es un número válido; use la coma decimal (2,5).\n");
+    options.point = true;
+    options.texts = {"2,5", "11", "2", "3", "0", "0"};
+    EXPECT_EQ(run(options, ',').err, "--indice-maximo: «2,5» no es un número válido; use el punto decimal (2.5).\n");
+    options.point = false;
 
     options.texts = {"10", "11", "2", "2.5", "0", "0"};
     const RunResult skin = run(options, '.');

@@ -92,7 +92,8 @@ TEST_F(CalcularTest, ARefusedTextChangesNothing)
         const char* message;
     };
     const Case cases[] = {
-        {{"", "11", "2", "3", "0", "0"}, InputBox::Text1, "«Indice Máximo» está vacío."},
+        {{"", "11", "2", "3", "0", "0"}, InputBox::Text1, "La casilla «Indice Máximo» está vacía."},
+        {{"10", " \t", "2", "3", "0", "0"}, InputBox::Text2, "La casilla «Hora Exposición» está vacía."},
         {{"10", "abc", "2", "3", "0", "0"}, InputBox::Text2, "«Hora Exposición»: «abc» no es un número válido."},
         {{"10", "11", "1e39", "3", "0", "0"}, InputBox::Text3,
          "«Duración (hr)»: «1e39» está fuera del rango de valores admitidos."},
@@ -101,7 +102,15 @@ TEST_F(CalcularTest, ARefusedTextChangesNothing)
          "«Diferencia de altitud (m)»: «nan» no es un número finito."},
         // The corrections are read before the exposure, so Text6 is named first.
         {{"10", "11", "2", "bad", "0", "2.5"}, InputBox::Text6,
-         "«Diferencia de latitud (º)»: «2.5» no es un número válido."},
+         "«Diferencia de latitud (º)»: «2.5» no es un número válido; use la coma decimal (2,5)."},
+        // The way to write it leaves out the blanks; only a number written with
+        // the other separator gets one, not every text holding a point.
+        {{"10", "11", "2", " -1.5e1 ", "0", "0"}, InputBox::Text4,
+         "«Tipo de piel»: « -1.5e1 » no es un número válido; use la coma decimal (-1,5e1)."},
+        {{"1.000,5", "11", "2", "3", "0", "0"}, InputBox::Text1, "«Indice Máximo»: «1.000,5» no es un número válido."},
+        {{"10", "11", "2", "3", ".5", "0"}, InputBox::Text5,
+         "«Diferencia de altitud (m)»: «.5» no es un número válido; use la coma decimal (,5)."},
+        {{"10", "11", "2", "3", ".", "0"}, InputBox::Text5, "«Diferencia de altitud (m)»: «.» no es un número válido."},
     };
     for (const Case& c : cases) {
         const CalcularOutcome outcome = Calcular(c.texts, ',', state_, path_);
@@ -135,7 +144,7 @@ TEST_F(CalcularTest, AFailedWriteKeepsTheOldFileButStillComputes)
     const CalcularOutcome outcome = Calcular({"12", "11", "2", "3", "0", "0"}, '.', state_, blocked);
     const CalcularResult& result = std::get<CalcularResult>(outcome);
     EXPECT_FALSE(result.datos.saved);
-    EXPECT_EQ(result.datos.reason, "existe un directorio con ese nombre");
+    EXPECT_EQ(result.datos.reason, "existe una carpeta con ese nombre");
     EXPECT_EQ(state_.IndiceUV[500], 12.0);
     EXPECT_TRUE(result.dose.label4Caption);
     EXPECT_EQ(readFile(path_), fileBefore);

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "model/curve.h"
 #include "support/scratch_directory.h"
 
@@ -76,6 +80,30 @@ TEST_F(DataFileTest, AZeroMaximumGivesZeroIndices)
     ASSERT_EQ(lines.size(), 1000u);
     for (const std::string& line : lines)
         ASSERT_EQ(line.substr(14), "0.0000") << line;
+}
+
+// A FIFO named datos.dat hands the curve to the program reading it, and
+// stays a FIFO for the next press.
+TEST_F(DataFileTest, AFifoWithAReaderReceivesTheThousandLines)
+{
+    FormState state;
+    sampleCurve(10, state);
+    ASSERT_TRUE(writeDataFile(state, ',', path_, calls_).saved);
+    const std::string asAFile = test_support::readFile(path_);
+    fs::remove(path_);
+
+    ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
+    const int reader = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    // The 1000 lines fit in the FIFO's buffer, so the save need not wait for the reads.
+    ASSERT_TRUE(writeDataFile(state, ',', path_, calls_).saved);
+    std::string received;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(reader, buffer, sizeof buffer)) > 0;)
+        received.append(buffer, static_cast<std::size_t>(got));
+    ::close(reader);
+    EXPECT_EQ(received, asAFile);
+    EXPECT_TRUE(fs::is_fifo(path_));
 }
 
 }  // namespace

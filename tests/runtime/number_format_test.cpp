@@ -56,22 +56,41 @@ TEST(FormatNumber, LargestDoubleFitsWithAllDecimals)
     EXPECT_EQ(text.substr(text.size() - 5), ",0000");
 }
 
-TEST(FormatHourMinute, RoundsToTheSecondThenDropsTheSeconds)
+TEST(FormatHourMinute, DropsTheSecondsNeverRoundingThemIntoTheMinutes)
 {
     EXPECT_EQ(formatHourMinute(6.014 / 24), "6:00");    // 6:00:50
     EXPECT_EQ(formatHourMinute(8.012 / 24), "8:00");    // 8:00:43
     EXPECT_EQ(formatHourMinute(20.0 / 24), "20:00");
-    EXPECT_EQ(formatHourMinute((13 * 3600 + 59 * 60 + 59.7) / 86400), "14:00");
-    EXPECT_EQ(formatHourMinute((13 * 3600 + 59 * 60 + 59.4) / 86400), "13:59");
+    EXPECT_EQ(formatHourMinute((13 * 3600 + 59 * 60 + 59.7) / 86400), "13:59");
+    EXPECT_EQ(formatHourMinute((13 * 3600 + 59 * 60 + 59.98) / 86400), "13:59");
     EXPECT_EQ(formatHourMinute(0), "0:00");
     EXPECT_EQ(formatHourMinute(9.5 / 24), "9:30");
+    // 10.7 as a 32-bit float is 10:41:59.9993: the typed time, not a second less.
+    EXPECT_EQ(formatHourMinute(static_cast<double>(10.7f) / 24), "10:42");
+    EXPECT_EQ(formatHourMinute(static_cast<double>(10.7f + 1.3f) / 24), "12:00");
     // A clock shows the time of day only.
     EXPECT_EQ(formatHourMinute(1 + 7.25 / 24), "7:15");
     EXPECT_EQ(formatHourMinute(-1.0 / 24), "23:00");
+    EXPECT_EQ(formatHourMinute(-0.5 / 86400), "23:59");
     // So many days that scaling them to seconds would overflow.
     EXPECT_EQ(formatHourMinute(std::numeric_limits<double>::max()), "0:00");
     EXPECT_EQ(formatHourMinute(-std::numeric_limits<double>::max()), "0:00");
     EXPECT_EQ(formatHourMinute(1e300 + 0.0), "0:00");
+}
+
+// However the program arrives at a whole minute (an hour plus minutes over
+// 60, a 32-bit hour), it shows that minute, and any second within it too.
+TEST(FormatHourMinute, EveryMinuteOfTheDayShowsAsItself)
+{
+    for (int minuteOfDay = 0; minuteOfDay < 24 * 60; ++minuteOfDay) {
+        const int hour = minuteOfDay / 60;
+        const int minute = minuteOfDay % 60;
+        const std::string clock = std::to_string(hour) + (minute < 10 ? ":0" : ":") + std::to_string(minute);
+        const double hours = hour + minute / 60.0;
+        EXPECT_EQ(formatHourMinute(hours / 24), clock);
+        EXPECT_EQ(formatHourMinute(static_cast<double>(static_cast<float>(hours)) / 24), clock);
+        EXPECT_EQ(formatHourMinute((minuteOfDay * 60.0 + 59.9) / 86400), clock);
+    }
 }
 
 TEST(IntegerToText, PlainDigitsAndAMinusOnlyWhenNegative)

@@ -4,7 +4,10 @@
 
 #include "runtime/text_file.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -12,6 +15,11 @@
 
 #include "support/scratch_directory.h"
 
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -56,12 +64,16 @@ TextFileWriter twoLines(const fs::path& path)
 // device would, and passes every other call through.
 class FailingCalls : public FileCalls {
 public:
-    enum class Step { Open, Write, ShortWritesThenFail, Sync, Close, Rename };
+    enum class Step { OpenTarget, OpenTemporary, Write, ShortWritesThenFail, Sync, Close, Rename };
     FailingCalls(Step step, int error) : step_(step), error_(error) {}
 
+    int openExisting(const char* path) override
+    {
+        return step_ == Step::OpenTarget ? fail() : FileCalls::openExisting(path);
+    }
     int openForWriting(const char* path, mode_t mode) override
     {
-        return step_ == Step::Open ? fail() : FileCalls::openForWriting(path, mode);
+        return step_ == Step::OpenTemporary ? fail() : FileCalls::openForWriting(path, mode);
     }
     ssize_t write(int fd, const void* data, size_t size) override
     {
@@ -114,16 +126,6 @@ TEST_F(TextFileWriterTest, StaleTemporaryFileFromACrashIsReused)
     EXPECT_EQ(filesInDirectory(), std::vector<std::string>{"datos.dat"});
 }
 
-TEST_F(TextFileWriterTest, ReplacedFileKeepsItsPermissions)
-{
-    const fs::path target = directory_ / "datos.dat";
-    writeAll(target, "old");
-    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_TRUE(twoLines(target).save().saved);
-    EXPECT_EQ(fs::status(target).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
 TEST_F(TextFileWriterTest, SymbolicLinkStaysAndItsTargetIsReplaced)
 {
     fs::create_directories(directory_ / "real");
@@ -166,7 +168,8 @@ TEST_P(TextFileWriterFailure, KeepsThePreviousFileAndSaysWhy)
 INSTANTIATE_TEST_SUITE_P(
     Injected, TextFileWriterFailure,
     testing::Values(
-        InjectedFailure{"OpenDenied", FailingCalls::Step::Open, EACCES, "permiso denegado"},
+        InjectedFailure{"OpenDenied", FailingCalls::Step::OpenTarget, EACCES, "permiso denegado"},
+        InjectedFailure{"NoInodeLeft", FailingCalls::Step::OpenTemporary, ENOSPC, "no queda espacio en el disco"},
         InjectedFailure{"DiskFull", FailingCalls::Step::Write, ENOSPC, "no queda espacio en el disco"},
         InjectedFailure{"DiskFullAfterShortWrites", FailingCalls::Step::ShortWritesThenFail, ENOSPC,
                         "no queda espacio en el disco"},
@@ -176,48 +179,327 @@ INSTANTIATE_TEST_SUITE_P(
                         "el sistema de archivos es de solo lectura"}),
     [](const testing::TestParamInfo<InjectedFailure>& info) { return std::string(info.param.name); });
 
-TEST_F(TextFileWriterTest, RealFailuresAreReported)
+// Written in place, the file cannot be kept whole; a failure is still reported.
+TEST_F(TextFileWriterTest, AFailureWhileWritingInPlaceIsReported)
 {
-    // A directory where the file should be: nothing is written into it.
-    const fs::path directoryNamedLikeTheFile = directory_ / "datos.dat";
-    fs::create_directories(directoryNamedLikeTheFile / "inside");
-    const SaveOutcome onDirectory = twoLines(directoryNamedLikeTheFile).save();
-    EXPECT_FALSE(onDirectory.saved);
-    EXPECT_EQ(onDirectory.reason, "existe un directorio con ese nombre");
-    EXPECT_TRUE(fs::is_directory(directoryNamedLikeTheFile / "inside"));
+    const fs::path target = directory_ / "datos.dat";
+    writeAll(target, "old");
+    fs::create_hard_link(target, directory_ / "copia.dat");
+    const InjectedFailure rows[] = {
+        {"DiskFull", FailingCalls::Step::Write, ENOSPC, "no queda espacio en el disco"},
+        {"CloseFails", FailingCalls::Step::Close, EIO, "error de entrada/salida del disco"},
+    };
+    for (const InjectedFailure& row : rows) {
+        FailingCalls calls(row.step, row.error);
+        const SaveOutcome outcome = twoLines(target).save(calls);
+        EXPECT_FALSE(outcome.saved) << row.name;
+        EXPECT_EQ(outcome.reason, row.reason) << row.name;
+        EXPECT_TRUE(fs::equivalent(target, directory_ / "copia.dat")) << row.name;
+    }
+}
 
-    // A folder that does not exist.
+TEST_F(TextFileWriterTest, MissingFolderIsReported)
+{
     const SaveOutcome missing = twoLines(directory_ / "no-such-folder" / "datos.dat").save();
     EXPECT_FALSE(missing.saved);
     EXPECT_EQ(missing.reason, "la carpeta no existe");
 }
 
-TEST_F(TextFileWriterTest, ReadOnlyFolderIsReportedAndTheFileKept)
-{
-    const fs::path folder = directory_ / "readonly";
-    fs::create_directories(folder);
-    writeAll(folder / "datos.dat", "old");
-    fs::permissions(directory_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec
-                                    | fs::perms::others_read | fs::perms::others_exec);
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
-                                | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-
-    // The superuser writes anywhere, so the save runs as an ordinary user in a child.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(3);
-        const SaveOutcome outcome = twoLines(folder / "datos.dat").save();
-        ::_exit(outcome.saved ? 1 : outcome.reason == "permiso denegado" ? 0 : 2);
+// A reader that goes away between the open and the writes must not end the
+// program with SIGPIPE: the save fails and says why.
+class ReaderLeavesAfterOpen : public FileCalls {
+public:
+    explicit ReaderLeavesAfterOpen(int reader) : reader_(reader) {}
+    int openExisting(const char* path) override
+    {
+        const int fd = FileCalls::openExisting(path);
+        ::close(reader_);
+        return fd;
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: saved anyway, 2: wrong reason, 3: could not drop privileges";
-    EXPECT_EQ(readFile(folder / "datos.dat"), "old");
-    fs::permissions(folder, fs::perms::owner_all);
+
+private:
+    int reader_;
+};
+
+TEST_F(TextFileWriterTest, AFifoWhoseReaderLeavesIsReportedWithoutEndingTheProgram)
+{
+    const fs::path fifo = directory_ / "datos.dat";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ReaderLeavesAfterOpen calls(reader);
+
+    const SaveOutcome outcome = twoLines(fifo).save(calls);
+    EXPECT_FALSE(outcome.saved);
+    EXPECT_EQ(outcome.reason, "el programa que leía la tubería la cerró");
+    sigset_t pending;
+    sigpending(&pending);
+    EXPECT_EQ(sigismember(&pending, SIGPIPE), 0) << "a SIGPIPE is left to end the program later";
+    EXPECT_TRUE(fs::is_fifo(fifo));
 }
+
+// Who saves: an ordinary user (nobody, when the tests run as root), or the
+// superuser, who may write any file and set any owner.
+enum class Saver { OrdinaryUser, Superuser };
+// Who owns the file beforehand.
+enum class Owner { OrdinaryUser, Superuser };
+// What stands at the name before the save.
+enum class Existing {
+    Nothing, File, HardLinkedFile, Fifo, FifoWithReader, Socket, Folder, LinkToDevNull, LinkToDevFull
+};
+// What the save does to it.
+enum class Effect { Created, Replaced, WrittenInPlace, WrittenInto, Untouched };
+
+struct SaveCase {
+    const char* name;
+    Existing existing;
+    fs::perms fileMode;
+    Owner owner;
+    bool folderWritable;
+    Saver saver;
+    Effect effect;
+    const char* reason;  // empty when saved
+};
+
+void PrintTo(const SaveCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+constexpr auto kUsual = kReadOnly | fs::perms::owner_write;
+constexpr auto kPrivate = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+
+uid_t ordinaryUser()
+{
+    return ::geteuid() == 0 ? 65534 : ::geteuid();
+}
+
+gid_t ordinaryGroup()
+{
+    return ::geteuid() == 0 ? 65534 : ::getegid();
+}
+
+// Saves in a child that runs as the ordinary user, and hands back what it
+// said; the superuser saves here.
+SaveOutcome saveAs(Saver saver, const TextFileWriter& writer)
+{
+    if (saver == Saver::Superuser)
+        return writer.save();
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return {false, "no pipe"};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        ::alarm(10);  // a save that waits, as for a FIFO's reader, fails the row instead of hanging it
+        std::string report = "could not become an ordinary user";
+        if (::geteuid() != 0 || (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0)) {
+            const SaveOutcome outcome = writer.save();
+            report = (outcome.saved ? "1" : "0") + outcome.reason;
+        }
+        const bool told = ::write(channel[1], report.data(), report.size()) == static_cast<ssize_t>(report.size());
+        ::_exit(told ? 0 : 1);
+    }
+    ::close(channel[1]);
+    std::string report;
+    char buffer[256];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, static_cast<std::size_t>(got));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (report.empty() || (report[0] != '0' && report[0] != '1'))
+        return {false, "child: " + report};
+    return {report[0] == '1', report.substr(1)};
+}
+
+// Everything about a name that a save must keep or change.
+struct Snapshot {
+    bool exists = false;
+    struct stat info {};
+    std::string bytes;
+};
+
+Snapshot snapshot(const fs::path& path)
+{
+    Snapshot shot;
+    shot.exists = ::stat(path.c_str(), &shot.info) == 0;
+    if (shot.exists && S_ISREG(shot.info.st_mode))
+        shot.bytes = readFile(path);
+    return shot;
+}
+
+class SaveAsUser : public TextFileWriterTest, public testing::WithParamInterface<SaveCase> {
+protected:
+    // Builds what the row says at folder/datos.dat; returns a FIFO's reader end or -1.
+    int prepare(const SaveCase& row, const fs::path& folder)
+    {
+        const fs::path target = folder / "datos.dat";
+        const uid_t uid = row.owner == Owner::OrdinaryUser ? ordinaryUser() : 0;
+        const gid_t gid = row.owner == Owner::OrdinaryUser ? ordinaryGroup() : 0;
+        int reader = -1;
+        switch (row.existing) {
+        case Existing::Nothing:
+            break;
+        case Existing::File:
+        case Existing::HardLinkedFile:
+            writeAll(target, "old");
+            fs::permissions(target, row.fileMode);
+            EXPECT_EQ(::chown(target.c_str(), uid, gid), 0);
+            if (row.existing == Existing::HardLinkedFile)
+                fs::create_hard_link(target, folder / "copia.dat");
+            break;
+        case Existing::Fifo:
+        case Existing::FifoWithReader:
+            EXPECT_EQ(::mkfifo(target.c_str(), 0666), 0);
+            EXPECT_EQ(::chmod(target.c_str(), 0666), 0);  // whatever the umask
+            if (row.existing == Existing::FifoWithReader)
+                reader = ::open(target.c_str(), O_RDONLY | O_NONBLOCK);
+            break;
+        case Existing::Socket: {
+            socket_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            std::snprintf(address.sun_path, sizeof address.sun_path, "%s", target.c_str());
+            EXPECT_EQ(::bind(socket_, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+            EXPECT_EQ(::chmod(target.c_str(), 0666), 0);
+            break;
+        }
+        case Existing::Folder:
+            fs::create_directories(target / "inside");
+            break;
+        case Existing::LinkToDevNull:
+            fs::create_symlink("/dev/null", target);
+            break;
+        case Existing::LinkToDevFull:
+            fs::create_symlink("/dev/full", target);
+            break;
+        }
+        EXPECT_EQ(::chown(folder.c_str(), ordinaryUser(), ordinaryGroup()), 0);
+        fs::permissions(folder, row.folderWritable ? fs::perms::owner_all | kReadOnly | fs::perms::group_exec
+                                                         | fs::perms::others_exec
+                                                   : kReadOnly | fs::perms::owner_exec | fs::perms::group_exec
+                                                         | fs::perms::others_exec);
+        return reader;
+    }
+
+    ~SaveAsUser() override
+    {
+        if (socket_ >= 0)
+            ::close(socket_);
+    }
+
+    int socket_ = -1;
+};
+
+TEST_P(SaveAsUser, DoesWhatOpeningTheFileForWritingAllows)
+{
+    const SaveCase& row = GetParam();
+    if (::geteuid() != 0 && (row.saver == Saver::Superuser || row.owner == Owner::Superuser))
+        GTEST_SKIP() << "needs the superuser";
+
+    const fs::path folder = directory_ / row.name;
+    fs::create_directories(folder);
+    fs::permissions(directory_, fs::perms::owner_all | kReadOnly | fs::perms::group_exec | fs::perms::others_exec);
+    const fs::path target = folder / "datos.dat";
+    const int reader = prepare(row, folder);
+    const Snapshot before = snapshot(target);
+
+    const SaveOutcome outcome = saveAs(row.saver, twoLines(target));
+    const Snapshot after = snapshot(target);
+    fs::permissions(folder, fs::perms::owner_all);
+
+    EXPECT_EQ(outcome.saved, *row.reason == '\0') << outcome.reason;
+    EXPECT_EQ(outcome.reason, row.reason);
+    ASSERT_EQ(after.exists, before.exists || row.effect == Effect::Created);
+    // A FIFO stays a FIFO, a device a device, a folder a folder.
+    if (before.exists) {
+        EXPECT_EQ(after.info.st_mode & S_IFMT, before.info.st_mode & S_IFMT);
+    }
+    if (row.existing == Existing::LinkToDevNull || row.existing == Existing::LinkToDevFull) {
+        EXPECT_TRUE(fs::is_symlink(target));
+    }
+
+    const std::string written = "uno\r\ndos\r\n";
+    switch (row.effect) {
+    case Effect::Created:
+        EXPECT_EQ(after.bytes, written);
+        EXPECT_EQ(after.info.st_uid, ordinaryUser());
+        break;
+    case Effect::Replaced:
+    case Effect::WrittenInPlace:
+        EXPECT_EQ(after.bytes, written);
+        EXPECT_EQ(after.info.st_ino == before.info.st_ino, row.effect == Effect::WrittenInPlace);
+        EXPECT_EQ(after.info.st_mode, before.info.st_mode);
+        EXPECT_EQ(after.info.st_uid, before.info.st_uid);
+        EXPECT_EQ(after.info.st_gid, before.info.st_gid);
+        EXPECT_EQ(after.info.st_nlink, before.info.st_nlink);
+        if (row.existing == Existing::HardLinkedFile) {
+            EXPECT_EQ(readFile(folder / "copia.dat"), written);
+        }
+        break;
+    case Effect::WrittenInto:
+        if (reader >= 0) {
+            char buffer[64] = {};
+            const ssize_t got = ::read(reader, buffer, sizeof buffer);
+            EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(std::max<ssize_t>(got, 0))), written);
+        }
+        break;
+    case Effect::Untouched:
+        EXPECT_EQ(after.bytes, before.bytes);
+        EXPECT_EQ(after.info.st_ino, before.info.st_ino);
+        EXPECT_EQ(after.info.st_mode, before.info.st_mode);
+        EXPECT_EQ(after.info.st_uid, before.info.st_uid);
+        EXPECT_EQ(after.info.st_gid, before.info.st_gid);
+        EXPECT_EQ(after.info.st_mtim.tv_sec, before.info.st_mtim.tv_sec);
+        EXPECT_EQ(after.info.st_mtim.tv_nsec, before.info.st_mtim.tv_nsec);
+        break;
+    }
+    if (reader >= 0)
+        ::close(reader);
+    // Nothing is left beside the name: no temporary file after any outcome.
+    for (const auto& entry : fs::directory_iterator(folder))
+        EXPECT_TRUE(entry.path().filename() == "datos.dat" || entry.path().filename() == "copia.dat") << entry.path();
+}
+
+constexpr const char* kSaved = "";
+constexpr const char* kDenied = "permiso denegado";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SaveAsUser,
+    testing::Values(
+        SaveCase{"NewFile", Existing::Nothing, {}, Owner::OrdinaryUser, true, Saver::OrdinaryUser, Effect::Created,
+                 kSaved},
+        SaveCase{"NewFileInAFolderNotTheUsers", Existing::Nothing, {}, Owner::OrdinaryUser, false,
+                 Saver::OrdinaryUser, Effect::Untouched, kDenied},
+        SaveCase{"FileIsReplacedWithItsMode", Existing::File, kPrivate, Owner::OrdinaryUser, true, Saver::OrdinaryUser,
+                 Effect::Replaced, kSaved},
+        SaveCase{"ReadOnlyFile", Existing::File, kReadOnly, Owner::OrdinaryUser, true, Saver::OrdinaryUser,
+                 Effect::Untouched, kDenied},
+        SaveCase{"AnotherUsersFile", Existing::File, kUsual, Owner::Superuser, true, Saver::OrdinaryUser,
+                 Effect::Untouched, kDenied},
+        SaveCase{"WritableFileInAReadOnlyFolder", Existing::File, kUsual, Owner::OrdinaryUser, false,
+                 Saver::OrdinaryUser, Effect::WrittenInPlace, kSaved},
+        SaveCase{"ReadOnlyFileInAReadOnlyFolder", Existing::File, kReadOnly, Owner::OrdinaryUser, false,
+                 Saver::OrdinaryUser, Effect::Untouched, kDenied},
+        SaveCase{"HardLinkedFile", Existing::HardLinkedFile, kUsual, Owner::OrdinaryUser, true, Saver::OrdinaryUser,
+                 Effect::WrittenInPlace, kSaved},
+        SaveCase{"SuperuserKeepsTheOwnerAndGroup", Existing::File, kPrivate, Owner::OrdinaryUser, true,
+                 Saver::Superuser, Effect::Replaced, kSaved},
+        SaveCase{"FifoWithoutReader", Existing::Fifo, {}, Owner::OrdinaryUser, true, Saver::OrdinaryUser,
+                 Effect::Untouched, "es una tubería (FIFO) que ningún programa está leyendo"},
+        SaveCase{"FifoWithReader", Existing::FifoWithReader, {}, Owner::OrdinaryUser, true, Saver::OrdinaryUser,
+                 Effect::WrittenInto, kSaved},
+        SaveCase{"Socket", Existing::Socket, {}, Owner::OrdinaryUser, true, Saver::OrdinaryUser, Effect::Untouched,
+                 "es un socket, no un archivo"},
+        SaveCase{"Folder", Existing::Folder, {}, Owner::OrdinaryUser, true, Saver::OrdinaryUser, Effect::Untouched,
+                 "existe una carpeta con ese nombre"},
+        SaveCase{"LinkToDevNull", Existing::LinkToDevNull, {}, Owner::OrdinaryUser, true, Saver::OrdinaryUser,
+                 Effect::WrittenInto, kSaved},
+        SaveCase{"DeviceThatIsFull", Existing::LinkToDevFull, {}, Owner::OrdinaryUser, true, Saver::OrdinaryUser,
+                 Effect::WrittenInto, "no queda espacio en el disco"}),
+    [](const testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace runtime
