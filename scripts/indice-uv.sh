@@ -33,6 +33,7 @@ packages=(
   clang libclang-rt-14-dev
   desktop-file-utils dpkg-dev file
   help2man appstream lintian reuse man-db
+  python3
 )
 
 as_root() {

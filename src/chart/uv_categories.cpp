@@ -15,4 +15,13 @@ runtime::Rgb categoryColour(double v)
     return kExtremeColour;
 }
 
+std::string_view categoryName(double v)
+{
+    for (const UvCategory& category : kUvCategories) {
+        if (v <= category.upperBound)
+            return category.name;
+    }
+    return kExtremeName;
+}
+
 }  // namespace chart

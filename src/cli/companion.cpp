@@ -10,6 +10,7 @@
 
 #include "cli/chart_export.h"
 #include "model/calcular.h"
+#include "model/curve_csv.h"
 #include "model/data_file.h"
 #include "model/time_to_dose.h"
 #include "runtime/number_format.h"
@@ -147,23 +148,27 @@ RunResult run(const Options& options, char localeSeparator)
         results.minutesToOneDose = model::minutesToOneDose(state);
 
     RunResult result;
+    const auto reportFailure = [&](const std::string& file, const std::string& reason) {
+        result.exitStatus = kExitFileFailed;
+        result.err += "No se pudo guardar " + file + ": " + reason + ".\n";
+    };
+    runtime::FileCalls calls;
     if (options.dataFile) {
         results.dataFile = *options.dataFile;
-        runtime::FileCalls calls;
         const runtime::SaveOutcome saved = model::writeDataFile(state, separator, *options.dataFile, calls);
         results.dataFileSaved = saved.saved;
-        if (!saved.saved) {
-            result.exitStatus = kExitFileFailed;
-            result.err += "No se pudo guardar " + *options.dataFile + ": " + saved.reason + ".\n";
-        }
+        if (!saved.saved)
+            reportFailure(*options.dataFile, saved.reason);
+    }
+    if (options.csvFile) {
+        if (const auto saved = model::writeCurveCsv(state, separator, *options.csvFile, calls); !saved.saved)
+            reportFailure(*options.csvFile, saved.reason);
     }
     const auto exportChart = [&](const std::optional<std::string>& file, auto save) {
         if (!file)
             return;
-        if (const std::string failure = save(state, *file, separator); !failure.empty()) {
-            result.exitStatus = kExitFileFailed;
-            result.err += "No se pudo guardar " + *file + ": " + failure + ".\n";
-        }
+        if (const std::string failure = save(state, *file, separator); !failure.empty())
+            reportFailure(*file, failure);
     };
     exportChart(options.pngFile, [&](const model::FormState& s, const std::string& file, char sep) {
         return savePng(s, file, sep, options.scale);

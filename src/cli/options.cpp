@@ -91,11 +91,14 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string_vie
                 options.dataFile = "datos.dat";
             if (options.dataFile->empty())
                 return missingValue();
-        } else if (argument.name == "--png" || argument.name == "--svg") {
+        } else if (argument.name == "--png" || argument.name == "--svg" || argument.name == "--csv") {
             const auto value = takeValue();
             if (!value || value->empty())
                 return missingValue();
-            (argument.name == "--png" ? options.pngFile : options.svgFile) = std::string(*value);
+            auto& target = argument.name == "--png" ? options.pngFile
+                : argument.name == "--svg"          ? options.svgFile
+                                                    : options.csvFile;
+            target = std::string(*value);
         } else if (argument.name == "--scale" || argument.name == "--escala") {
             const auto value = takeValue();
             if (!value)
@@ -140,6 +143,7 @@ std::string helpText()
            "  --datos [ARCHIVO]        escribe la curva en ARCHIVO (datos.dat si no se indica)\n"
            "  --png ARCHIVO            dibuja el gráfico en una imagen PNG\n"
            "  --svg ARCHIVO            dibuja el gráfico en un archivo SVG\n"
+           "  --csv ARCHIVO            escribe la curva en ARCHIVO como CSV para hojas de cálculo\n"
            "  --scale N, --escala N    aumento de la imagen PNG, de 1 a 8 (1)\n"
            "  --help, --ayuda          muestra esta ayuda\n"
            "  --version                muestra el nombre y la versión del programa\n"

@@ -27,6 +27,7 @@ struct Options {
     std::optional<std::string> dataFile;
     std::optional<std::string> pngFile;
     std::optional<std::string> svgFile;
+    std::optional<std::string> csvFile;
     int scale = 1;
 };
 

@@ -17,6 +17,8 @@
 
 #include "chart/chart_description.h"
 #include "chart/grafica_indice.h"
+#include "ui/chart_actions.h"
+#include "ui/chart_readout.h"
 #include "ui/layout.h"
 #include "ui/picture_box.h"
 #include "ui/qt_surface.h"
@@ -142,12 +144,26 @@ Form1::Form1(Form1Options options, QWidget* parent)
     c_.Text1->setFocus();
 }
 
-Form1::~Form1() = default;
+// The chart's readout and menu watch the chart's events and read the form
+// state; they go first, before the state and the surface they read.
+Form1::~Form1()
+{
+    delete readout_;
+    delete chartActions_;
+}
 
 // The chart is a picture; its description says in words what it shows now.
 void Form1::describeChart()
 {
     c_.Indice->setAccessibleDescription(textOf(chart::describeChart(state_, options_.decimalSeparator)));
+}
+
+// The readout and the menu follow the chart the user now sees.
+void Form1::chartRedrawn()
+{
+    readout_->chartRedrawn();
+    chartActions_->chartRedrawn();
+    describeChart();
 }
 
 QWidget* Form1::control(std::string_view name) const
@@ -194,6 +210,9 @@ void Form1::build()
                                            devicePixelRatioF());
     c_.Indice->showImage(&surface_->image());
     describeChart();
+    readout_ = new ChartReadout(c_.Indice, state_, options_.decimalSeparator);
+    chartActions_ = new ChartActions({c_.Indice, &state_, surface_.get(), options_.decimalSeparator,
+                                      options_.messages.get(), options_.fileCalls});
 
     connect(c_.VScroll1, &SpinBar::Change, this, &Form1::VScroll1_Change);
     connect(c_.VScroll2, &SpinBar::Change, this, &Form1::VScroll2_Change);

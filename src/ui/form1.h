@@ -30,6 +30,8 @@ namespace layout {
 struct Control;
 }
 
+class ChartActions;
+class ChartReadout;
 class PictureBox;
 class QtSurface;
 class SpinBar;
@@ -78,6 +80,8 @@ public:
     QWidget* control(std::string_view name) const;
     const QtSurface& surface() const { return *surface_; }
     const model::FormState& state() const { return state_; }
+    ChartReadout& chartReadout() const { return *readout_; }
+    ChartActions& chartActions() const { return *chartActions_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -89,6 +93,7 @@ private:
     void orderTabs();
     QWidget* create(const layout::Control& row);
     void describeChart();
+    void chartRedrawn();
     void followScreenRatio();
 
     void Form_Load();
@@ -106,6 +111,8 @@ private:
     std::map<QString, QImage> pictures_;  // by picture box; the boxes show them in place
     std::unique_ptr<QtSurface> surface_;
     model::FormState state_;
+    ChartReadout* readout_ = nullptr;       // children of the chart surface
+    ChartActions* chartActions_ = nullptr;
     bool followsScreen_ = false;
 };
 

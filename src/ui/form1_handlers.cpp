@@ -85,7 +85,7 @@ void Form1::Command1_Click()
     chart::GraficaIndice(state_, *surface_, static_cast<float>(layout::kClientHeightTwips), separator);
     // Reading the image ends the surface's painting, so the box shows it whole.
     c_.Indice->showImage(&surface_->image());
-    describeChart();
+    chartRedrawn();
     if (result.dose.showSkinTypeMessage())
         options_.messages->inform(windowTitle(), fromUtf8(model::kSkinTypeMessage));
     else

@@ -112,6 +112,7 @@ struct CategoryRow {
     std::string name;
     double index;
     runtime::Rgb colour;
+    std::string_view user;  // the name the readout gives it
 };
 
 void PrintTo(const CategoryRow& row, std::ostream* os)
@@ -124,14 +125,19 @@ class Category : public testing::TestWithParam<CategoryRow> {};
 TEST_P(Category, BoundBelongsToTheLowerCategory)
 {
     EXPECT_EQ(categoryColour(GetParam().index), GetParam().colour);
+    EXPECT_EQ(categoryName(GetParam().index), GetParam().user);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Bounds, Category,
-    testing::Values(CategoryRow{"Negative", -1, {0, 255, 0}}, CategoryRow{"Green", 2.5, {0, 255, 0}},
-                    CategoryRow{"Yellow", 2.5000001, {255, 255, 0}}, CategoryRow{"YellowTop", 5.5, {255, 255, 0}},
-                    CategoryRow{"Orange", 7.5, {255, 128, 0}}, CategoryRow{"Red", 10.5, {255, 0, 0}},
-                    CategoryRow{"Purple", 10.51, {192, 0, 192}}),
+    testing::Values(CategoryRow{"Negative", -1, {0, 255, 0}, "Bajo"}, CategoryRow{"Green", 2.5, {0, 255, 0}, "Bajo"},
+                    CategoryRow{"Yellow", 2.5000001, {255, 255, 0}, "Moderado"},
+                    CategoryRow{"YellowTop", 5.5, {255, 255, 0}, "Moderado"},
+                    CategoryRow{"OrangeBottom", 5.51, {255, 128, 0}, "Alto"},
+                    CategoryRow{"Orange", 7.5, {255, 128, 0}, "Alto"},
+                    CategoryRow{"RedBottom", 7.51, {255, 0, 0}, "Muy alto"},
+                    CategoryRow{"Red", 10.5, {255, 0, 0}, "Muy alto"},
+                    CategoryRow{"Purple", 10.51, {192, 0, 192}, "Extremo"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

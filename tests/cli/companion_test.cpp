@@ -18,6 +18,7 @@
 #include <sys/wait.h>
 
 #include "model/calcular.h"
+#include "model/curve_csv.h"
 #include "model/curve.h"
 #include "model/dose.h"
 #include "support/scratch_directory.h"
@@ -131,11 +132,12 @@ TEST_F(CompanionTest, TimeToOneDoseAgreesWithADurationSearch)
     EXPECT_NE(run(early, '.').out.find(" (de 11:00 a "), std::string::npos);
 }
 
-TEST_F(CompanionTest, ExportsTheChartAsPngAndSvg)
+TEST_F(CompanionTest, ExportsTheChartAsPngAndSvgAndTheCurveAsCsv)
 {
     Options options;
     options.pngFile = file("grafica.png");
     options.svgFile = file("grafica.svg");
+    options.csvFile = file("curva.csv");
     options.dataFile = file("datos.dat");
     options.scale = 2;
     ASSERT_EQ(run(options, ',').exitStatus, kExitOk);
@@ -159,6 +161,22 @@ TEST_F(CompanionTest, ExportsTheChartAsPngAndSvg)
     std::string first;
     std::getline(datos, first);
     EXPECT_EQ(first, "6,014         0,0025\r");
+
+    // The window's "Guardar datos como…" writes the same bytes from the same curve.
+    model::FormState state;
+    ASSERT_TRUE(std::holds_alternative<model::CalcularResult>(
+        model::Calcular(options.texts, ',', state, file("window.dat"))));
+    EXPECT_EQ(test_support::readFile(*options.csvFile), model::curveCsv(state, ','));
+}
+
+TEST_F(CompanionTest, AFailedCsvExitsWithOne)
+{
+    Options options;
+    options.csvFile = (directory_ / "no-existe" / "curva.csv").string();
+    const RunResult result = run(options, '.');
+    EXPECT_EQ(result.exitStatus, kExitFileFailed);
+    EXPECT_EQ(result.err, "No se pudo guardar " + *options.csvFile + ": la carpeta no existe.\n");
+    EXPECT_FALSE(result.out.empty());
 }
 
 TEST_F(CompanionTest, BadInputTouchesNoFile)
@@ -166,6 +184,7 @@ TEST_F(CompanionTest, BadInputTouchesNoFile)
     Options options = withTexts({"10", "once", "2", "3", "0", "0"});
     options.dataFile = file("datos.dat");
     options.pngFile = file("grafica.png");
+    options.csvFile = file("curva.csv");
     const RunResult result = run(options, '.');
     EXPECT_EQ(result.exitStatus, kExitBadInput);
     EXPECT_EQ(result.err, "--hora-exposicion: «once» no es un número válido.\n");
@@ -191,7 +210,8 @@ TEST_F(CompanionTest, TheProgramExitsWithTwoAndWritesNothing)
 {
     const std::string program = INDICE_UV_CALC;
     for (const std::string arguments : {"--duracion abc --datos --png g.png", "--tipo-piel 7 --datos",
-                                        "--no-existe --datos", "--scale 9 --png g.png"}) {
+                                        "--no-existe --datos", "--scale 9 --png g.png",
+                                        "--indice-maximo diez --csv c.csv"}) {
         const std::string command = "cd '" + directory_.string() + "' && '" + program + "' " + arguments
             + " >/dev/null 2>&1";
         const int status = std::system(command.c_str());

@@ -43,10 +43,11 @@ TEST(ParseOptions, InputsTakeTheirTextsUnconverted)
 TEST(ParseOptions, FlagsFilesAndScale)
 {
     const Options options = parsed({"--json", "--punto", "--todos-los-tipos", "--hasta-dem", "--png", "a.png",
-                                    "--svg=b.svg", "--scale", "2"});
+                                    "--svg=b.svg", "--scale", "2", "--csv", "c.csv"});
     EXPECT_TRUE(options.json && options.point && options.allSkinTypes && options.timeToOneDose);
     EXPECT_EQ(options.pngFile, "a.png");
     EXPECT_EQ(options.svgFile, "b.svg");
+    EXPECT_EQ(options.csvFile, "c.csv");
     EXPECT_EQ(options.scale, 2);
 
     EXPECT_EQ(parsed({"--datos"}).dataFile, "datos.dat");
@@ -62,6 +63,7 @@ TEST(ParseOptions, MistakesNameTheOption)
 {
     EXPECT_EQ(refused({"--duracion"}), "--duracion: falta el valor.");
     EXPECT_EQ(refused({"--png"}), "--png: falta el valor.");
+    EXPECT_EQ(refused({"--csv="}), "--csv: falta el valor.");
     EXPECT_EQ(refused({"--json=si"}), "--json no lleva valor.");
     EXPECT_EQ(refused({"--version=2"}), "--version no lleva valor.");
     EXPECT_EQ(refused({"--scale", "0"}), "--scale: «0» no es una escala válida (un entero de 1 a 8).");

@@ -4,7 +4,11 @@
 
 #include "model/data_file.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +17,7 @@
 #include <unistd.h>
 
 #include "model/curve.h"
+#include "model/curve_csv.h"
 #include "support/scratch_directory.h"
 
 namespace model {
@@ -80,6 +85,67 @@ TEST_F(DataFileTest, AZeroMaximumGivesZeroIndices)
     ASSERT_EQ(lines.size(), 1000u);
     for (const std::string& line : lines)
         ASSERT_EQ(line.substr(14), "0.0000") << line;
+}
+
+// The CSV keeps what datos.dat rounds: each row reads back as the exact
+// sample, with the columns split where the locale's spreadsheets split them.
+TEST_F(DataFileTest, CsvHoldsEverySampleExactlyInBothLocales)
+{
+    FormState state;
+    sampleCurve(10, state);
+    for (const auto& [decimal, column] : {std::pair{'.', ','}, std::pair{',', ';'}}) {
+        const std::string csv = scratch_.file(std::string("curva") + decimal + ".csv");
+        ASSERT_TRUE(writeCurveCsv(state, decimal, csv, calls_).saved);
+        const std::vector<std::string> lines = crlfLines(csv);
+        ASSERT_EQ(lines.size(), 1001u);
+        EXPECT_EQ(lines[0], std::string("hora") + column + "indice_uv");
+        EXPECT_EQ(lines[500], std::string("13") + column + "10");
+        for (int i = 1; i <= kSampleCount; ++i) {
+            std::string row = lines[static_cast<std::size_t>(i)];
+            const auto split = row.find(column);
+            ASSERT_NE(split, std::string::npos) << row;
+            ASSERT_EQ(row.find(column, split + 1), std::string::npos) << row;
+            std::replace(row.begin(), row.end(), decimal, '.');
+            ASSERT_EQ(std::strtod(row.substr(0, split).c_str(), nullptr), state.Tiempo[i]) << row;
+            ASSERT_EQ(std::strtod(row.substr(split + 1).c_str(), nullptr), state.IndiceUV[i]) << row;
+        }
+    }
+}
+
+// What a spreadsheet's CSV reader makes of it: Python's csv module, told each
+// locale's column separator, reads a header and 1000 numbers of two columns.
+TEST_F(DataFileTest, PythonsCsvReaderTakesItInBothLocales)
+{
+    FormState state;
+    sampleCurve(7.5, state);
+    const std::string script = scratch_.file("read.py");
+    std::ofstream(script) << "import csv, sys\n"
+                             "path, column, decimal = sys.argv[1:4]\n"
+                             "with open(path, newline='', encoding='utf-8') as f:\n"
+                             "    rows = list(csv.reader(f, delimiter=column, strict=True))\n"
+                             "assert rows[0] == ['hora', 'indice_uv'], rows[0]\n"
+                             "for row in rows[1:]:\n"
+                             "    assert len(row) == 2, row\n"
+                             "    print(*(repr(float(x.replace(decimal, '.'))) for x in row))\n";
+    for (const char decimal : {'.', ','}) {
+        const std::string csv = scratch_.file(std::string("curva") + decimal + ".csv");
+        ASSERT_TRUE(writeCurveCsv(state, decimal, csv, calls_).saved);
+        const std::string command = "/usr/bin/python3 " + script + " " + csv + " '"
+            + csvColumnSeparator(decimal) + "' '" + decimal + "'";
+        FILE* python = ::popen(command.c_str(), "r");
+        ASSERT_NE(python, nullptr);
+        int rows = 0;
+        double tiempo = 0;
+        double indice = 0;
+        while (std::fscanf(python, "%lf %lf", &tiempo, &indice) == 2) {
+            ++rows;
+            ASSERT_LE(rows, kSampleCount);
+            EXPECT_EQ(tiempo, state.Tiempo[rows]) << rows;
+            EXPECT_EQ(indice, state.IndiceUV[rows]) << rows;
+        }
+        EXPECT_EQ(::pclose(python), 0) << "with " << decimal;
+        EXPECT_EQ(rows, kSampleCount) << "with " << decimal;
+    }
 }
 
 // A FIFO named datos.dat hands the curve to the program reading it, and

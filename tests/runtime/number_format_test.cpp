@@ -4,9 +4,13 @@
 
 #include "runtime/number_format.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 #include <gtest/gtest.h>
+
+#include "runtime/exact_number.h"
 
 namespace runtime {
 namespace {
@@ -54,6 +58,26 @@ TEST(FormatNumber, LargestDoubleFitsWithAllDecimals)
     EXPECT_EQ(text.size(), 1u + 309u + 1u + 4u);
     EXPECT_EQ(text.substr(0, 4), "-179");
     EXPECT_EQ(text.substr(text.size() - 5), ",0000");
+}
+
+// Every digit needed to read the same double back, never an exponent that a
+// spreadsheet might not take, and the user's separator.
+TEST(FormatExact, ReadsBackAsTheSameDouble)
+{
+    const std::pair<double, const char*> shown[] = {
+        {13, "13"}, {0.1, "0.1"}, {-0.0, "0"}, {6.014, "6.014"}, {-9.4, "-9.4"}, {1e21, "1000000000000000000000"},
+    };
+    for (const auto& [value, text] : shown)
+        EXPECT_EQ(formatExact(value, '.'), text) << value;
+    EXPECT_EQ(formatExact(6.014, ','), "6,014");
+
+    for (const double value : {0.0025038270930516, 10.998000000000001, 1.0 / 3, -2.0 / 3, 5e-324,
+                               1.7976931348623157e308, -123456.789e-300}) {
+        std::string text = formatExact(value, ',');
+        EXPECT_EQ(text.find_first_of("eE."), std::string::npos) << text;
+        std::replace(text.begin(), text.end(), ',', '.');
+        EXPECT_EQ(std::strtod(text.c_str(), nullptr), value) << text;
+    }
 }
 
 TEST(FormatHourMinute, DropsTheSecondsNeverRoundingThemIntoTheMinutes)

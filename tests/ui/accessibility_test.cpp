@@ -130,4 +130,27 @@ TEST_F(Accessibility, ChartDescriptionUsesTheUsersDecimalSeparator)
         << spoken(c().Indice, QAccessible::Description).toStdString();
 }
 
+// The chart's readout, moved by the keys, is what the screen reader hears of
+// the chart while it shows; the chart's own description comes back after.
+TEST_F(Accessibility, TheReadoutIsSpokenWhileTheKeysMoveIt)
+{
+    open(',');
+    calcular();
+    const QString chart = spoken(c().Indice, QAccessible::Description);
+    c().Indice->setFocus();
+    const std::pair<Qt::Key, const char*> steps[] = {
+        {Qt::Key_Home, "6:00, índice UV 0,0, Bajo, fuera de la exposición"},
+        {Qt::Key_PageUp, "7:00, índice UV 0,0, Bajo, fuera de la exposición"},
+        {Qt::Key_PageUp, "8:00, índice UV 0,4, Bajo, fuera de la exposición"},
+        {Qt::Key_End, "20:00, índice UV 0,0, Bajo, fuera de la exposición"},
+    };
+    for (const auto& [key, said] : steps) {
+        QTest::keyClick(c().Indice, key);
+        EXPECT_EQ(spoken(c().Indice, QAccessible::Description), said);
+        EXPECT_EQ(spoken(c().Indice, QAccessible::Name), "Gráfico del índice ultravioleta");
+    }
+    QTest::keyClick(c().Indice, Qt::Key_Tab);
+    EXPECT_EQ(spoken(c().Indice, QAccessible::Description), chart);
+}
+
 }  // namespace

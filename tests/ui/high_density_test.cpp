@@ -5,10 +5,13 @@
 // The window on a screen of device pixel ratio 2 (run with QT_SCALE_FACTOR=2):
 // twice the size in device pixels, the same layout, and a chart drawn at the
 // screen's own resolution rather than a ratio-1 picture scaled up.
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QWindow>
 #include <cmath>
 
+#include "ui/chart_actions.h"
 #include "ui/layout.h"
 #include "window_fixture.h"
 
@@ -112,6 +115,13 @@ TEST_F(HighDensity, ChartIsDrawnAtTheScreensResolution)
         }
     }
     EXPECT_GT(split, 1000);
+
+    // Copied and saved at that resolution too.
+    window->chartActions().copyChart();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(1082, 762));
+    const QString png = folder.filePath("grafica.png");
+    ASSERT_TRUE(window->chartActions().saveChartAs(png, ui::ChartFormat::Png));
+    EXPECT_EQ(QImage(png).size(), QSize(1082, 762));
 }
 
 }  // namespace

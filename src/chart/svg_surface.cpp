@@ -1,14 +1,10 @@
-// SPDX-FileCopyrightText: Los autores de Indice UV
-//
-// SPDX-License-Identifier: GPL-3.0-or-later
-
-#include "cli/svg_surface.h"
+#include "chart/svg_surface.h"
 
 #include <array>
 #include <charconv>
 #include <cstdio>
 
-namespace cli {
+namespace chart {
 namespace {
 
 constexpr float kTwipsPerPixel = 15;
@@ -99,4 +95,4 @@ std::string SvgSurface::document() const
         + body_ + "</svg>\n";
 }
 
-}  // namespace cli
+}  // namespace chart

@@ -8,7 +8,7 @@
 
 #include "runtime/drawing_surface.h"
 
-namespace cli {
+namespace chart {
 
 // A drawing surface that writes SVG: the chart's own twips are the user
 // units, so every coordinate is the chart's exactly, and texts stay texts.
@@ -47,4 +47,4 @@ private:
     float currentY_ = 0;
 };
 
-}  // namespace cli
+}  // namespace chart

@@ -1,0 +1,22 @@
+#include "chart/chart_files.h"
+
+#include "chart/grafica_indice.h"
+#include "chart/svg_surface.h"
+
+namespace chart {
+
+std::string chartSvg(const model::FormState& state, char decimalSeparator)
+{
+    SvgSurface surface(kChartWidthTwips, kChartHeightTwips);
+    GraficaIndice(state, surface, kFormScaleHeight, decimalSeparator);
+    return surface.document();
+}
+
+runtime::SaveOutcome saveChartSvg(const model::FormState& state, char decimalSeparator, const std::string& path)
+{
+    runtime::TextFileWriter writer(path);
+    writer.append(chartSvg(state, decimalSeparator));
+    return writer.save();
+}
+
+}  // namespace chart

@@ -1,0 +1,70 @@
+#include "chart/readout.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "chart/uv_categories.h"
+#include "runtime/number_format.h"
+
+namespace chart {
+
+std::string Readout::line1() const
+{
+    return hour;
+}
+
+std::string Readout::line2() const
+{
+    return "Índice UV " + index + ": " + std::string(category);
+}
+
+std::string Readout::line3() const
+{
+    return insideWindow ? "Dentro de la exposición" : "Fuera de la exposición";
+}
+
+std::string Readout::sentence() const
+{
+    return hour + ", índice UV " + index + ", " + std::string(category) + ", "
+        + (insideWindow ? "dentro de la exposición" : "fuera de la exposición");
+}
+
+Readout readoutAt(const model::FormState& state, int sample, char decimalSeparator)
+{
+    const double t = state.Tiempo[static_cast<std::size_t>(sample)];
+    const double v = state.IndiceUV[static_cast<std::size_t>(sample)];
+    return Readout{
+        sample,
+        runtime::formatHourMinute(t / 24.0),
+        runtime::formatNumber(v, runtime::NumberPattern::AxisLabel, decimalSeparator),
+        categoryName(v),
+        model::insideExposureWindow(state, t),
+    };
+}
+
+std::optional<double> hourAt(const EscalaGrafica& scale, double x, double y)
+{
+    if (scale.emptyRange() || x < scale.x0 || x > scale.x0 + scale.W || y < scale.y0 || y > scale.y0 + scale.H)
+        return std::nullopt;
+    return scale.Tmin + (scale.Tmax - scale.Tmin) * (x - scale.x0) / scale.W;
+}
+
+int nearestSample(const model::FormState& state, double hours)
+{
+    const auto first = state.Tiempo.begin() + 1;
+    const auto last = first + std::clamp(state.NumPuntos.value_or(1), 1, model::kSampleCount);
+    const auto later = std::lower_bound(first, last, hours);
+    if (later == first)
+        return 1;
+    auto nearest = std::prev(later);
+    if (later != last && *later - hours < hours - *nearest)
+        nearest = later;
+    return static_cast<int>(nearest - state.Tiempo.begin());
+}
+
+int sampleHoursAway(const model::FormState& state, int sample, double hours)
+{
+    return nearestSample(state, state.Tiempo[static_cast<std::size_t>(sample)] + hours);
+}
+
+}  // namespace chart

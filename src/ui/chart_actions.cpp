@@ -1,0 +1,186 @@
+#include "ui/chart_actions.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <array>
+
+#include "chart/chart_files.h"
+#include "model/curve_csv.h"
+#include "model/data_file.h"
+#include "ui/message_sink.h"
+#include "ui/picture_box.h"
+#include "ui/png_file.h"
+#include "ui/qt_surface.h"
+
+namespace ui {
+namespace {
+
+constexpr std::array<SaveFormat, 2> kChartFormats{{
+    {"Imagen PNG (*.png)", "png"},
+    {"Dibujo SVG (*.svg)", "svg"},
+}};
+constexpr std::array<SaveFormat, 2> kDataFormats{{
+    {"Datos para hoja de cálculo (*.csv)", "csv"},
+    {"Datos como datos.dat (*.dat)", "dat"},
+}};
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString filterList(std::span<const SaveFormat> formats)
+{
+    QStringList filters;
+    for (const SaveFormat& format : formats)
+        filters << qs(format.filter);
+    return filters.join(QStringLiteral(";;"));
+}
+
+// The dialog in Spanish whatever the desktop offers; the user's answer goes
+// through chooseFormat. Empty when the user cancels.
+ChosenFile askFile(QWidget* parent, const QString& title, const QString& name, std::span<const SaveFormat> formats)
+{
+    QFileDialog dialog(parent, title, QDir::current().filePath(name), filterList(formats));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Guardar"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Formato:"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Carpeta:"));
+    // Choosing another format renames the proposed file to match, as the user expects.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, formats](const QString& filter) {
+        for (const SaveFormat& format : formats) {
+            const QStringList chosen = dialog.selectedFiles();
+            if (qs(format.filter) == filter && !chosen.isEmpty())
+                dialog.selectFile(QFileInfo(chosen.front()).completeBaseName() + QLatin1Char('.') + qs(format.suffix));
+        }
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    std::size_t selected = 0;
+    while (selected + 1 < formats.size() && qs(formats[selected].filter) != dialog.selectedNameFilter())
+        ++selected;
+    return chooseFormat(dialog.selectedFiles().front(), formats, selected);
+}
+
+}  // namespace
+
+ChosenFile chooseFormat(const QString& path, std::span<const SaveFormat> formats, std::size_t selected)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (std::size_t i = 0; i < formats.size(); ++i) {
+        if (suffix == qs(formats[i].suffix))
+            return {i, path};
+    }
+    const std::size_t format = selected < formats.size() ? selected : 0;
+    return {format, path + QLatin1Char('.') + qs(formats[format].suffix)};
+}
+
+ChartActions::ChartActions(Sources sources)
+    : QObject(sources.chart)
+    , s_(sources)
+    , menu_(new QMenu(sources.chart))
+{
+    copy_ = menu_->addAction(QStringLiteral("Copiar gráfico"), this, &ChartActions::copyChart);
+    copy_->setShortcut(QKeySequence::Copy);  // shown in the menu; the chart's key filter acts on it
+    saveChart_ = menu_->addAction(QStringLiteral("Guardar gráfico como…"), this, &ChartActions::askChartFile);
+    saveData_ = menu_->addAction(QStringLiteral("Guardar datos como…"), this, &ChartActions::askDataFile);
+    for (QAction* action : menu_->actions())
+        action->setEnabled(false);
+    s_.chart->setContextMenuPolicy(Qt::DefaultContextMenu);
+    s_.chart->installEventFilter(this);
+}
+
+ChartActions::~ChartActions() = default;
+
+void ChartActions::chartRedrawn()
+{
+    for (QAction* action : menu_->actions())
+        action->setEnabled(s_.state->NumPuntos.has_value());
+}
+
+bool ChartActions::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != s_.chart)
+        return false;
+    if (event->type() == QEvent::ContextMenu) {
+        menu_->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Copy)) {
+        if (copy_->isEnabled())
+            copyChart();
+        return true;
+    }
+    // Shift+F10 is the desktop's other context menu key. Some platforms turn
+    // the Menu key into a context menu event themselves; others pass it on.
+    if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+        menu_->popup(s_.chart->mapToGlobal(s_.chart->rect().center()));
+        return true;
+    }
+    return false;
+}
+
+void ChartActions::copyChart()
+{
+    QGuiApplication::clipboard()->setImage(s_.surface->image());
+}
+
+bool ChartActions::saveChartAs(const QString& path, ChartFormat format)
+{
+    const std::string file = path.toStdString();
+    const runtime::SaveOutcome outcome = format == ChartFormat::Png
+        ? savePng(s_.surface->image(), file)
+        : chart::saveChartSvg(*s_.state, s_.decimalSeparator, file);
+    return report(path, outcome.saved, outcome.reason);
+}
+
+bool ChartActions::saveDataAs(const QString& path, DataFormat format)
+{
+    runtime::FileCalls realCalls;
+    runtime::FileCalls& calls = s_.fileCalls ? *s_.fileCalls : realCalls;
+    const std::string file = path.toStdString();
+    const runtime::SaveOutcome outcome = format == DataFormat::Csv
+        ? model::writeCurveCsv(*s_.state, s_.decimalSeparator, file, calls)
+        : model::writeDataFile(*s_.state, s_.decimalSeparator, file, calls);
+    return report(path, outcome.saved, outcome.reason);
+}
+
+bool ChartActions::report(const QString& path, bool saved, const std::string& reason)
+{
+    if (!saved) {
+        s_.messages->warn(s_.chart->window()->windowTitle(), QStringLiteral("No se pudo guardar %1: %2.")
+                                                                 .arg(QFileInfo(path).fileName(), qs(reason)));
+    }
+    return saved;
+}
+
+void ChartActions::askChartFile()
+{
+    const ChosenFile chosen =
+        askFile(s_.chart->window(), QStringLiteral("Guardar gráfico como"), QStringLiteral("grafica.png"), kChartFormats);
+    if (!chosen.path.isEmpty())
+        saveChartAs(chosen.path, static_cast<ChartFormat>(chosen.format));
+}
+
+void ChartActions::askDataFile()
+{
+    const ChosenFile chosen =
+        askFile(s_.chart->window(), QStringLiteral("Guardar datos como"), QStringLiteral("indice_uv.csv"), kDataFormats);
+    if (!chosen.path.isEmpty())
+        saveDataAs(chosen.path, static_cast<DataFormat>(chosen.format));
+}
+
+}  // namespace ui

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <span>
+#include <string_view>
+
+#include "model/form_state.h"
+
+class QAction;
+class QMenu;
+
+namespace runtime {
+class FileCalls;
+}
+
+namespace ui {
+
+class MessageSink;
+class PictureBox;
+class QtSurface;
+
+// One kind of file a save dialog offers: what the dialog lists, and the
+// suffix that names it.
+struct SaveFormat {
+    std::string_view filter;
+    std::string_view suffix;
+};
+
+// The chart's formats, in the order the dialog lists them.
+enum class ChartFormat { Png, Svg };
+// The curve's formats: a spreadsheet's CSV, or the same lines as datos.dat.
+enum class DataFormat { Csv, DatosDat };
+
+// Which of `formats` a name the user typed in the dialog asks for: the one its
+// suffix names, or else the one chosen in the list, whose suffix is then added.
+struct ChosenFile {
+    std::size_t format = 0;
+    QString path;
+};
+ChosenFile chooseFormat(const QString& path, std::span<const SaveFormat> formats, std::size_t selected);
+
+// Taking the chart away: a context menu on the chart (right click, the Menu
+// key, Shift+F10), and Ctrl+C, that copy the chart as the screen shows it and
+// save it as PNG or SVG, or save the curve's samples as CSV or in datos.dat's
+// format. Nothing is offered before the first drawing of the chart; datos.dat
+// itself is never written here.
+class ChartActions : public QObject {
+    Q_OBJECT
+
+public:
+    struct Sources {
+        PictureBox* chart = nullptr;
+        const model::FormState* state = nullptr;
+        const QtSurface* surface = nullptr;
+        char decimalSeparator = '.';
+        MessageSink* messages = nullptr;
+        runtime::FileCalls* fileCalls = nullptr;  // null: the real system calls
+    };
+
+    explicit ChartActions(Sources sources);
+    ~ChartActions() override;
+
+    // After every drawing of the chart: there is something to take away.
+    void chartRedrawn();
+
+    QMenu* menu() const { return menu_; }
+    QAction* copyAction() const { return copy_; }
+    QAction* saveChartAction() const { return saveChart_; }
+    QAction* saveDataAction() const { return saveData_; }
+
+    // What the menu's entries do once the dialog has named the file. Each
+    // warns, as a failed datos.dat does, and returns false on failure.
+    void copyChart();
+    bool saveChartAs(const QString& path, ChartFormat format);
+    bool saveDataAs(const QString& path, DataFormat format);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void askChartFile();
+    void askDataFile();
+    bool report(const QString& path, bool saved, const std::string& reason);
+
+    Sources s_;
+    QMenu* menu_;  // the chart's child
+    QAction* copy_ = nullptr;
+    QAction* saveChart_ = nullptr;
+    QAction* saveData_ = nullptr;
+};
+
+}  // namespace ui

@@ -1,0 +1,20 @@
+#include "ui/png_file.h"
+
+#include <QBuffer>
+#include <QImage>
+
+namespace ui {
+
+runtime::SaveOutcome savePng(const QImage& image, const std::string& path)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return {false, "no se pudo codificar la imagen PNG"};
+    runtime::TextFileWriter writer(path);
+    writer.append(std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+    return writer.save();
+}
+
+}  // namespace ui

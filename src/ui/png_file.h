@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "runtime/text_file.h"
+
+class QImage;
+
+namespace ui {
+
+// `image` encoded as PNG and saved at `path` whole or not at all, with its
+// pixel ratio's resolution noted in the file.
+runtime::SaveOutcome savePng(const QImage& image, const std::string& path);
+
+}  // namespace ui

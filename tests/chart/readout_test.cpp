@@ -1,0 +1,115 @@
+#include "chart/readout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+
+#include "model/calcular.h"
+
+namespace chart {
+namespace {
+
+model::FormState dayOf(const model::InputTexts& inputs)
+{
+    const model::InputConversion converted = model::convertInputs(inputs, '.');
+    return model::calculate(std::get<model::InputValues>(converted), '.').state;
+}
+
+struct ReadoutCase {
+    const char* name;
+    model::InputTexts inputs;
+    double hour;  // where the pointer stands
+    char separator;
+    std::string lines;  // the three lines, joined by " | "
+    std::string sentence;
+};
+
+std::ostream& operator<<(std::ostream& out, const ReadoutCase& row)
+{
+    return out << row.name;
+}
+
+class ReadoutAt : public ::testing::TestWithParam<ReadoutCase> {};
+
+TEST_P(ReadoutAt, SaysTheNearestSample)
+{
+    const ReadoutCase& row = GetParam();
+    const model::FormState state = dayOf(row.inputs);
+    const Readout readout = readoutAt(state, nearestSample(state, row.hour), row.separator);
+    EXPECT_EQ(readout.line1() + " | " + readout.line2() + " | " + readout.line3(), row.lines);
+    EXPECT_EQ(readout.sentence(), row.sentence);
+}
+
+const model::InputTexts kStart = {"10", "11", "2", "3", "0", "0"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ReadoutAt,
+    ::testing::Values(
+        ReadoutCase{"MorningLowOutside", kStart, 8.0, '.', "8:00 | Índice UV 0.4: Bajo | Fuera de la exposición",
+                    "8:00, índice UV 0.4, Bajo, fuera de la exposición"},
+        ReadoutCase{"MorningLowOutsideComma", kStart, 8.0, ',', "8:00 | Índice UV 0,4: Bajo | Fuera de la exposición",
+                    "8:00, índice UV 0,4, Bajo, fuera de la exposición"},
+        // 11.502 h is nearer 11:30 than 11.488 h.
+        ReadoutCase{"HalfPastElevenInside", kStart, 11.5, '.',
+                    "11:30 | Índice UV 8.1: Muy alto | Dentro de la exposición",
+                    "11:30, índice UV 8.1, Muy alto, dentro de la exposición"},
+        ReadoutCase{"HalfPastElevenInsideComma", kStart, 11.5, ',',
+                    "11:30 | Índice UV 8,1: Muy alto | Dentro de la exposición",
+                    "11:30, índice UV 8,1, Muy alto, dentro de la exposición"},
+        ReadoutCase{"AfternoonHighOutside", kStart, 15.0, ',', "15:00 | Índice UV 6,7: Alto | Fuera de la exposición",
+                    "15:00, índice UV 6,7, Alto, fuera de la exposición"},
+        // The hour shown is the sample's, 15.996 h, not the pointer's.
+        ReadoutCase{"SampleHourNotPointerHour", kStart, 16.0, '.',
+                    "15:59 | Índice UV 3.9: Moderado | Fuera de la exposición",
+                    "15:59, índice UV 3.9, Moderado, fuera de la exposición"},
+        // The window's end is included, as in the shading.
+        ReadoutCase{"PeakOnTheWindowsEnd", {"12", "11", "2", "3", "0", "0"}, 13.0, ',',
+                    "13:00 | Índice UV 12,0: Extremo | Dentro de la exposición",
+                    "13:00, índice UV 12,0, Extremo, dentro de la exposición"}),
+    [](const ::testing::TestParamInfo<ReadoutCase>& info) { return std::string(info.param.name); });
+
+TEST(NearestSample, PicksTheNearerNeighbourAndStaysInsideTheCurve)
+{
+    const model::FormState state = dayOf(kStart);
+    EXPECT_EQ(nearestSample(state, 0), 1);
+    EXPECT_EQ(nearestSample(state, 6.014), 1);
+    EXPECT_EQ(nearestSample(state, 13.0), 500);
+    EXPECT_EQ(nearestSample(state, 13.006), 500);
+    EXPECT_EQ(nearestSample(state, 13.008), 501);
+    EXPECT_EQ(nearestSample(state, 25), 1000);
+    // Half way between two samples the earlier one wins.
+    const double half = (state.Tiempo[700] + state.Tiempo[701]) / 2;
+    EXPECT_EQ(nearestSample(state, half), 700);
+
+    // An hour is about 71 samples; the ends hold the guide.
+    EXPECT_EQ(sampleHoursAway(state, 500, 1), 571);
+    EXPECT_EQ(sampleHoursAway(state, 500, -1), 429);
+    EXPECT_EQ(sampleHoursAway(state, 950, 1), 1000);
+    EXPECT_EQ(sampleHoursAway(state, 30, -1), 1);
+}
+
+TEST(HourAt, FollowsTheChartsMappingInsideThePlotOnly)
+{
+    const model::FormState state = dayOf(kStart);
+    const EscalaGrafica scale = escalaGrafica(state, 8115, 5715);
+    const double middle = scale.y0 + scale.H / 2;
+    EXPECT_DOUBLE_EQ(*hourAt(scale, scale.x0, middle), scale.Tmin);
+    EXPECT_DOUBLE_EQ(*hourAt(scale, scale.x0 + scale.W, middle), scale.Tmax);
+    // The inverse of the drawing's own x(t).
+    EXPECT_NEAR(*hourAt(scale, scale.x(12.5), middle), 12.5, 1e-12);
+    EXPECT_TRUE(hourAt(scale, scale.x(12.5), scale.y0));
+    EXPECT_TRUE(hourAt(scale, scale.x(12.5), scale.y0 + scale.H));
+
+    EXPECT_FALSE(hourAt(scale, scale.x0 - 1, middle));
+    EXPECT_FALSE(hourAt(scale, scale.x0 + scale.W + 1, middle));
+    EXPECT_FALSE(hourAt(scale, scale.x(12.5), scale.y0 - 1));
+    EXPECT_FALSE(hourAt(scale, scale.x(12.5), scale.y0 + scale.H + 1));
+
+    EscalaGrafica flat = scale;
+    flat.Tmax = flat.Tmin;
+    EXPECT_FALSE(hourAt(flat, scale.x(12.5), middle));
+}
+
+}  // namespace
+}  // namespace chart
