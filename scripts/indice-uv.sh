@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing from Debian, builds, and then either opens the
 # window ("run"), runs every test ("test") or serves the web edition on
 # loopback ("web", PORT= chooses the port). Safe to run again: packages that
@@ -30,6 +35,7 @@ packages=(
   locales time
   clang libclang-rt-14-dev
   desktop-file-utils dpkg-dev file
+  help2man appstream lintian reuse man-db
   python3
   emscripten binaryen node-acorn python3-fonttools python3-brotli
   chromium chromium-driver python3-selenium
@@ -71,6 +77,11 @@ build() {
 # The normal build's tests, first: they are the quickest to say what broke.
 pass_tests() {
   (cd "$build" && ctest --output-on-failure --timeout 600)
+}
+
+# Every file says its copyright and licence, in a header or in .reuse/dep5.
+pass_licences() {
+  (cd "$here" && reuse lint)
 }
 
 # The same tests again in a locale whose decimal separator is the comma; the
@@ -166,6 +177,7 @@ case "${1:-}" in
     install_missing
     timed "compilación" build
     timed "pruebas" pass_tests
+    timed "licencias (reuse lint)" pass_licences
     timed "pruebas con coma decimal" pass_comma_locale
     timed "edición web (compilación y navegador)" pass_web
     timed "arranque comparado" pass_startup
