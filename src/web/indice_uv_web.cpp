@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page's way into the calculator: plain C functions the page's script
 // calls. Each "Calcular" runs the same model and chart as the window; the
 // results wait here until the page reads them.

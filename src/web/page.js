@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's behaviour on the page: the four bars, the three commands,
 // Enter for "Calcular", the messages, datos.dat as a download, and the chart
 // replayed from what the WebAssembly calculator recorded.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the page's form from the window's layout table, at build time: every
 // control as an element with the control's name for id, at its place and size
 // (15 twips to a CSS pixel), with its text, font, colours, layer and its place

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Cuts the window's fonts down to the characters the page shows and writes
 them as WOFF2 into the folder given (Debian: python3-fonttools, python3-brotli,
 fonts-liberation, fonts-urw-base35).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The web page's chart surface: the operation list the page replays, on
 // whole device pixels, with the real chart.
 #include "web/canvas_surface.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The web edition in headless Chromium, used as a person would: typed values,
 Enter, the results read back, datos.dat fetched through its link and compared
 byte for byte with what the command-line companion writes for the same
