@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plants small faults in the code, one at a time, and checks that the fast
 # tests catch each one: a habit before changing a layer, to see that its tests
 # still guard it, and after, to see that they still do. Each fault is a row of

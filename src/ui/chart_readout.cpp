@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/chart_readout.h"
 
 #include <QEvent>
@@ -9,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/layout.h"
+#include "layout/layout.h"
 #include "ui/picture_box.h"
 
 namespace ui {

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -14,10 +18,10 @@
 
 #include "chart/chart_description.h"
 #include "chart/grafica_indice.h"
+#include "layout/layout.h"
 #include "ui/chart_actions.h"
 #include "ui/chart_readout.h"
 #include "ui/command_button.h"
-#include "ui/layout.h"
 #include "ui/picture_box.h"
 #include "ui/qt_surface.h"
 #include "ui/spin_bar.h"
@@ -266,7 +270,7 @@ QWidget* Form1::create(const Control& row)
         auto* box = new PictureBox(colourOf(row.background, scheme, buttonFace), this);
         if (!row.image.empty()) {
             QImage& image = pictures_[textOf(row.name)];
-            image.load(textOf(row.image), "JPG");
+            image.load(QStringLiteral(":/images/") + textOf(row.image), "JPG");
             box->showImage(&image);
         }
         return box;

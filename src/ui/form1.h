@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QHash>
@@ -20,11 +24,11 @@ namespace runtime {
 class FileCalls;
 }
 
-namespace ui {
-
 namespace layout {
 struct Control;
 }
+
+namespace ui {
 
 class ChartActions;
 class ChartReadout;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eight events the window handles. Each reads the controls, calls the
 // model or the chart, and writes the controls back; nothing else lives here.
 #include <QLabel>
@@ -9,7 +13,7 @@
 #include "model/calcular.h"
 #include "runtime/number_format.h"
 #include "ui/form1.h"
-#include "ui/layout.h"
+#include "layout/layout.h"
 #include "ui/picture_box.h"
 #include "ui/qt_surface.h"
 #include "ui/spin_bar.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window moved between screens of pixel ratio 1 and 2 (two offscreen
 // screens, see two_screens.json): the chart follows, drawn anew at the new
 // ratio rather than kept as a rescaled copy.
@@ -5,7 +9,7 @@
 #include <QWindow>
 
 #include "chart/grafica_indice.h"
-#include "ui/layout.h"
+#include "layout/layout.h"
 #include "window_fixture.h"
 
 namespace {
@@ -16,7 +20,7 @@ using ScreenMove = uitest::WindowTest;
 QImage chartAt(const model::FormState& state, qreal ratio)
 {
     ui::QtSurface surface(8115, 5715, ratio);
-    chart::GraficaIndice(state, surface, static_cast<float>(ui::layout::kClientHeightTwips), '.');
+    chart::GraficaIndice(state, surface, static_cast<float>(layout::kClientHeightTwips), '.');
     return surface.image();
 }
 
