@@ -16,6 +16,12 @@ namespace layout {
 // 1440 twips to the inch, 15 to a pixel at 96 dpi.
 inline constexpr int kTwipsPerPixel = 15;
 
+// A layout length in whole pixels, to the nearest (layout lengths are never negative).
+constexpr int pixels(int twips)
+{
+    return (2 * twips + kTwipsPerPixel) / (2 * kTwipsPerPixel);
+}
+
 inline constexpr std::string_view kCaption = "Indice UV";
 inline constexpr int kClientWidthTwips = 11265;
 inline constexpr int kClientHeightTwips = 9615;

@@ -39,11 +39,7 @@ namespace {
 using layout::Colour;
 using layout::Control;
 using layout::Kind;
-
-int pixels(int twips)
-{
-    return static_cast<int>(std::lround(twips / static_cast<double>(layout::kTwipsPerPixel)));
-}
+using layout::pixels;
 
 // A line becomes a strip of its width that covers both end points; a wider pen
 // is centred on the line, as the desktop draws it, so the corners close.

@@ -23,11 +23,7 @@ namespace {
 using layout::Colour;
 using layout::Control;
 using layout::Kind;
-
-int pixels(int twips)
-{
-    return static_cast<int>(std::lround(twips / static_cast<double>(layout::kTwipsPerPixel)));
-}
+using layout::pixels;
 
 std::string escaped(std::string_view text)
 {
