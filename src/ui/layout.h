@@ -99,7 +99,7 @@ inline constexpr std::string_view kCredit = "Cálculo de exposición solar";
 inline constexpr std::array<Control, 38> kControls = {{
     // Header band: banner, result caption and value in a thin frame, logo, credit.
     {.name = "Picture2", .kind = Kind::PictureBox, .rect = {120, 120, 2655, 1575},
-     .tabIndex = 29, .image = ":/images/banner.jpg", .accessibleName = "Cartel «Indice UV»",
+     .tabIndex = 29, .image = ":/images/banner.bmp", .accessibleName = "Cartel «Indice UV»",
      .accessibleDescription = "Un sol naciente tras las letras «Indice UV», sobre el lema «Disfruta el sol con cuidado»"},
     {.name = "Label5", .kind = Kind::Label, .rect = {3000, 240, 2175, 1095}, .text = "Exposición: (DEM)",
      .font = {Face::Arial, 20.25, 400, true}, .foreground = detail::kRed, .tabIndex = 10},
@@ -109,7 +109,7 @@ inline constexpr std::array<Control, 38> kControls = {{
      .accessibleDescription = "Exposición de la estancia en múltiplos de la dosis eritematógena mínima (DEM) "
                               "del tipo de piel; vacía hasta pulsar «Calcular»"},
     {.name = "Picture1", .kind = Kind::PictureBox, .rect = {7800, 120, 1140, 1470},
-     .tabIndex = 11, .image = ":/images/crest.jpg", .autoSize = true, .accessibleName = "Escudo",
+     .tabIndex = 11, .image = ":/images/crest.bmp", .autoSize = true, .accessibleName = "Escudo",
      .accessibleDescription = "Un escudo con un sol sobre colinas verdes, bajo una franja azul con tres discos blancos"},
     {.name = "Label6", .kind = Kind::Label, .rect = {9000, 360, 2055, 855}, .text = kCredit,
      .font = {Face::ArialNarrow, 15.75, 400, false}, .alignment = Alignment::Centre, .tabIndex = 12},
