@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing the start-up example's chart: onto the recording surface (the
 // chart's own cost) and onto the Qt surface at pixel ratios 1 and 2 (what a
 // press of "Calcular" costs the window).

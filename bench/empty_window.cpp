@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The least a Qt Widgets program does to show a window, ending once it is
 // painted: the yardstick for bench/startup_compare.sh.
 #include <QApplication>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of one press of "Calcular" without the window: the 1000 samples alone,
 // and the whole computation including datos.dat and the dose.
 #include <benchmark/benchmark.h>

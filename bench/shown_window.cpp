@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own start-up, ending once its window is painted: main() of
 // the program plus the quit hook, for bench/startup_compare.sh.
 #include <QApplication>

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Time from starting the program to its window shown on an X server, over
 # several runs: bash bench/startup.sh [runs]
 # Uses a virtual X server; the window counts as shown once xdotool finds it

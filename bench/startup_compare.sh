@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program's start-up beside the least a Qt Widgets program does to show a
 # window: bash bench/startup_compare.sh [runs] [build dir]
 #

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's waits a user notices: opening it, a press of "Calcular" until
 // the chart is repainted, and the chart's readout following the pointer.
 // Runs without a display:

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A press of "Calcular" with six arbitrary texts, then the chart drawn from
 // its result. A refused text leaves the form state and datos.dat exactly as
 // they were; an accepted set leaves a complete datos.dat of the right shape,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any 64-bit value through every number pattern, the "h:mm" pattern and the
 // integer text: each text has its pattern's shape and stands for the value.
 // Input: the first byte is the decimal separator ("," for a comma, anything

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a fuzz target over the files of its seed corpus without libFuzzer, so
 // that every build, with any compiler, checks the same properties on the edge
 // cases. Arguments: files or folders of files.

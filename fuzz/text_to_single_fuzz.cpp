@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whatever a person types into a box: the conversion either refuses it or
 // gives a finite float that the C library agrees with and that survives a
 // trip through its own shortest text.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing from Debian, builds, and then either opens the
 # window ("run") or runs every test ("test"). Safe to run again: packages that
 # are already installed are not asked for, and the build is incremental.
@@ -28,6 +33,7 @@ packages=(
   locales time
   clang libclang-rt-14-dev
   desktop-file-utils dpkg-dev file
+  help2man appstream lintian reuse man-db
   python3
 )
 
@@ -67,6 +73,11 @@ build() {
 # The normal build's tests, first: they are the quickest to say what broke.
 pass_tests() {
   (cd "$build" && ctest --output-on-failure --timeout 600)
+}
+
+# Every file says its copyright and licence, in a header or in .reuse/dep5.
+pass_licences() {
+  (cd "$here" && reuse lint)
 }
 
 # The same tests again in a locale whose decimal separator is the comma; the
@@ -146,6 +157,7 @@ case "${1:-}" in
     install_missing
     timed "compilación" build
     timed "pruebas" pass_tests
+    timed "licencias (reuse lint)" pass_licences
     timed "pruebas con coma decimal" pass_comma_locale
     timed "arranque comparado" pass_startup
     timed "paquete Debian (compilación, instalación, uso)" pass_package

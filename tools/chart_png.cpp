@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the chart of the window's start-up example (maximum 10, start 11 h,
 // duration 2 h) as the window would show it, to a PNG file:
 //   chart-png out.png [--scale RATIO]

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Draws the window's two pictures and its icon into src/ui/images/.
 
 The icon comes in the window's two sizes (16 and 32, built into the program)

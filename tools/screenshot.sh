@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes a PNG of the real window after "Calcular" with the starting inputs,
 # under a virtual X server:
 #   bash tools/screenshot.sh [out.png]              # docs/ventana.png

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // indice-uv-calc: the window's "Calcular" for scripts, reports and batch work.
 #include <cstdio>
 #include <memory>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cli/companion.h"
 
 #include <QJsonArray>
@@ -120,6 +124,8 @@ RunResult run(const Options& options, char localeSeparator)
 {
     if (options.help)
         return RunResult{kExitOk, helpText(), {}};
+    if (options.version)
+        return RunResult{kExitOk, versionText(), {}};
 
     const char separator = options.point ? '.' : localeSeparator;
     const model::InputConversion converted = model::convertInputs(options.texts, separator);

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cli/options.h"
 
 #include <algorithm>
@@ -75,6 +79,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string_vie
             error = flag(options.point);
         } else if (argument.name == "--help" || argument.name == "-h" || argument.name == "--ayuda") {
             error = flag(options.help);
+        } else if (argument.name == "--version") {
+            error = flag(options.version);
         } else if (argument.name == "--datos") {
             // The path is optional: "--datos" alone writes datos.dat here.
             if (argument.inlineValue)
@@ -116,7 +122,7 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string_vie
 
 std::string helpText()
 {
-    return "Uso: indice-uv-calc [opciones]\n"
+    return "Modo de empleo: indice-uv-calc [opciones]\n"
            "\n"
            "Calcula la exposición a la radiación ultravioleta de una estancia al sol, igual que\n"
            "el botón «Calcular» de la ventana Indice UV.\n"
@@ -140,9 +146,15 @@ std::string helpText()
            "  --csv ARCHIVO            escribe la curva en ARCHIVO como CSV para hojas de cálculo\n"
            "  --scale N, --escala N    aumento de la imagen PNG, de 1 a 8 (1)\n"
            "  --help, --ayuda          muestra esta ayuda\n"
+           "  --version                muestra el nombre y la versión del programa\n"
            "\n"
            "Estado de salida: 0 si todo fue bien, 1 si no se pudo escribir un archivo,\n"
            "2 si un dato u opción no es válido (en ese caso no se escribe ningún archivo).\n";
+}
+
+std::string versionText()
+{
+    return "indice-uv-calc " INDICE_UV_VERSION "\n";
 }
 
 }  // namespace cli

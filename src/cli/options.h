@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <optional>
@@ -19,6 +23,7 @@ struct Options {
     bool json = false;
     bool point = false;  // numbers with a decimal point whatever the locale
     bool help = false;
+    bool version = false;
     std::optional<std::string> dataFile;
     std::optional<std::string> pngFile;
     std::optional<std::string> svgFile;
@@ -38,5 +43,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string_vie
 
 // The text of --help.
 std::string helpText();
+
+// The text of --version: the program's name and version.
+std::string versionText();
 
 }  // namespace cli

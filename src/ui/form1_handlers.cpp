@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eight events the window handles. Each reads the controls, calls the
 // model or the chart, and writes the controls back; nothing else lives here.
 #include <QLabel>

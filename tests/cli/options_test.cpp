@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cli/options.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +55,8 @@ TEST(ParseOptions, FlagsFilesAndScale)
     EXPECT_EQ(parsed({"--datos", "curva.txt"}).dataFile, "curva.txt");
     EXPECT_EQ(parsed({"--datos=otro/curva.txt"}).dataFile, "otro/curva.txt");
     EXPECT_TRUE(parsed({"--ayuda"}).help);
+    EXPECT_TRUE(parsed({"--version"}).version);
+    EXPECT_FALSE(parsed({"--help"}).version);
 }
 
 TEST(ParseOptions, MistakesNameTheOption)
@@ -59,6 +65,7 @@ TEST(ParseOptions, MistakesNameTheOption)
     EXPECT_EQ(refused({"--png"}), "--png: falta el valor.");
     EXPECT_EQ(refused({"--csv="}), "--csv: falta el valor.");
     EXPECT_EQ(refused({"--json=si"}), "--json no lleva valor.");
+    EXPECT_EQ(refused({"--version=2"}), "--version no lleva valor.");
     EXPECT_EQ(refused({"--scale", "0"}), "--scale: «0» no es una escala válida (un entero de 1 a 8).");
     EXPECT_EQ(refused({"--escala", "2.5"}), "--escala: «2.5» no es una escala válida (un entero de 1 a 8).");
     EXPECT_EQ(refused({"--color"}), "Opción desconocida: «--color». Use --help para ver las opciones.");

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package from end to end: build it, install it with apt-get as a
 # user would, use the installed programs, remove it. It installs into the
 # system, so it runs as its own pass of the test command (as root or with sudo),
@@ -19,7 +24,10 @@ if dpkg-query -W -f='${Status}' indice-uv 2>/dev/null | grep -q 'install ok'; th
   fail "indice-uv is already installed; remove it first (apt-get remove indice-uv)"
 fi
 
+# Built as Debian builds its packages: with dpkg-buildflags' hardening.
+flags() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" \
   -DINDICE_UV_BUILD_TESTS=OFF -DINDICE_UV_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --parallel 2
 rm -f "$build"/indice-uv_*.deb
@@ -40,6 +48,23 @@ for package in libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6 libc6 \
 done
 [ "$(dpkg-deb -f "$deb" Section)" = science ] || fail "section"
 
+# Debian's checker: no error and no warning (informational tags are shown).
+lintian --display-info --fail-on error,warning "$deb" || fail "lintian"
+echo "lintian: sin errores ni avisos"
+
+# The launcher and the software-centre entry as a desktop finds them, checked
+# together (the entry's file name and launchable against the launcher).
+tree=$(mktemp -d)
+dpkg-deb -x "$deb" "$tree"
+launchers=("$tree"/usr/share/applications/*.desktop)
+[ ${#launchers[@]} -eq 1 ] && [ -f "${launchers[0]}" ] || fail "not one launcher in the package"
+launcher=/usr/share/applications/$(basename "${launchers[0]}")
+id=$(basename "$launcher" .desktop)
+metainfo=/usr/share/metainfo/$id.metainfo.xml
+appstreamcli validate --no-net "$tree$metainfo" || { rm -rf "$tree"; fail "appstreamcli validate"; }
+appstreamcli validate-tree --no-net "$tree" || { rm -rf "$tree"; fail "appstreamcli validate-tree"; }
+rm -rf "$tree"
+
 work=$(mktemp -d)
 pid=
 cleanup() {
@@ -59,12 +84,17 @@ for plugin in platforms/libqxcb.so platforms/libqoffscreen.so; do
     || fail "no package holds the Qt plugin $plugin"
   [[ ", $depends," == *", $owner"[\ ,]* ]] || fail "the Qt plugin $plugin comes from $owner, not in Depends"
 done
-for file in /usr/bin/indice-uv /usr/bin/indice-uv-calc /usr/share/applications/indice-uv.desktop \
-            /usr/share/icons/hicolor/16x16/apps/indice-uv.png /usr/share/icons/hicolor/256x256/apps/indice-uv.png; do
+for file in /usr/bin/indice-uv /usr/bin/indice-uv-calc "$launcher" "$metainfo" \
+            /usr/share/icons/hicolor/16x16/apps/indice-uv.png /usr/share/icons/hicolor/256x256/apps/indice-uv.png \
+            /usr/share/doc/indice-uv/copyright /usr/share/doc/indice-uv/changelog.gz \
+            /usr/share/man/man1/indice-uv.1.gz /usr/share/man/man1/indice-uv-calc.1.gz; do
   dpkg -S "$file" >/dev/null 2>&1 || fail "the package does not own $file"
 done
-report=$(desktop-file-validate --no-hints /usr/share/applications/indice-uv.desktop 2>&1) && [ -z "$report" ] \
+report=$(desktop-file-validate --no-hints "$launcher" 2>&1) && [ -z "$report" ] \
   || fail "desktop-file-validate: $report"
+# "man indice-uv-calc" finds the installed page.
+page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -P cat indice-uv-calc 2>/dev/null) || fail "man indice-uv-calc"
+grep -q 'CONFIGURACIÓN REGIONAL' <<<"$page" || fail "man indice-uv-calc shows another page"
 
 cd "$work"
 # The companion computes the start-up example.

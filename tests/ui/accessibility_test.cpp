@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as a screen reader meets it, through Qt's accessibility
 // interface: what each control is called, what it is for, and what the chart
 // shows once there is something to show.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chart once drawn: the readout under the pointer and by the keys, and
 // the context menu that copies the chart and saves it or its curve.
 #include <QAction>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Calcular" and "Reiniciar" from the window: what they write into the
 // controls and the data file, and what is left alone when something fails.
 #include <QDir>

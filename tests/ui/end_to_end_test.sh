@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Los autores de Indice UV
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The built program in a virtual X server, used as a person would: type into
 # the boxes, press Enter, look at datos.dat, click "Terminar". It runs in a
 # comma locale, so typed numbers and the file use the decimal comma.

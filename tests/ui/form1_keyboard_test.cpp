@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Focus and keys: the Tab cycle and what shows the focus, the default-button
 // frame, Enter as "Calcular", a focused button's own keys, Escape, and ending
 // the program.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built window against its layout table: every control where its row
 // says, with its text, font, colours, layer and place in the tab cycle.
 #include <QApplication>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window on a screen of device pixel ratio 2 (run with QT_SCALE_FACTOR=2):
 // twice the size in device pixels, the same layout, and a chart drawn at the
 // screen's own resolution rather than a ratio-1 picture scaled up.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Properties of the layout table itself, before any widget exists.
 #include <algorithm>
 #include <map>

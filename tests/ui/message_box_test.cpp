@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real message boxes: modal, OK only, titled with the window's caption,
 // with Qt's own texts in Spanish. A watchdog answers them, and fails the test
 // instead of letting it hang.

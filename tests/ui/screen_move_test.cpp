@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window moved between screens of pixel ratio 1 and 2 (two offscreen
 // screens, see two_screens.json): the chart follows, drawn anew at the new
 // ratio rather than kept as a rescaled copy.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four bars as spinners for the boxes beside them: their ends, steps,
 // direction, crosswise pairing, and what they do to typed text.
 #include <QStyle>

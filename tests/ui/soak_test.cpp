@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Many presses of "Calcular" in one window, with inputs that change every
 // time, refusals and the skin-type message among them: the window must not
 // keep memory or file descriptors from one press to the next.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window tests need one QApplication for the whole run and no display.
 #include <QApplication>
 #include <gtest/gtest.h>
