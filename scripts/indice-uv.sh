@@ -5,7 +5,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs what is missing from Debian, builds, and then either opens the
-# window ("run") or runs every test ("test"). Safe to run again: packages that
+# window ("run"), runs every test ("test") or serves the web edition on
+# loopback ("web", PORT= chooses the port). Safe to run again: packages that
 # are already installed are not asked for, and the build is incremental.
 set -euo pipefail
 
@@ -13,6 +14,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$here/build"
 build_asan="$here/build-asan"
 build_fuzz="$here/build-fuzz"
+build_web="$here/build-web"
 
 # Inputs each fuzz target runs per test command: enough to reach the corners,
 # each well under a minute here (libFuzzer also stops a target at its time cap).
@@ -35,6 +37,8 @@ packages=(
   desktop-file-utils dpkg-dev file
   help2man appstream lintian reuse man-db
   python3
+  emscripten binaryen node-acorn python3-fonttools python3-brotli
+  chromium chromium-driver python3-selenium
 )
 
 as_root() {
@@ -130,6 +134,22 @@ pass_fuzz() {
   done
 }
 
+# The web edition: the model and chart compiled to WebAssembly, the page
+# generated from the layout table, the fonts subset; everything in
+# build-web/site. Emscripten's JavaScript optimizer finds acorn through
+# NODE_PATH when the node first on PATH is not Debian's.
+build_web() {
+  NODE_PATH=/usr/share/nodejs emcmake cmake -S "$here" -B "$build_web" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  NODE_PATH=/usr/share/nodejs cmake --build "$build_web" --parallel 2
+}
+
+# The page in headless Chromium, against the native companion's datos.dat;
+# prints its speed and weight and leaves the screenshot in docs/web.png.
+pass_web() {
+  build_web
+  /usr/bin/python3 "$here/tests/web/web_test.py" "$build_web/site" "$build/src/app/indice-uv-calc" "$here/docs/web.png"
+}
+
 # The program's start-up beside an empty Qt window (bench/startup_compare.sh):
 # prints both times and memories; only the memory bound can fail it.
 pass_startup() {
@@ -159,6 +179,7 @@ case "${1:-}" in
     timed "pruebas" pass_tests
     timed "licencias (reuse lint)" pass_licences
     timed "pruebas con coma decimal" pass_comma_locale
+    timed "edición web (compilación y navegador)" pass_web
     timed "arranque comparado" pass_startup
     timed "paquete Debian (compilación, instalación, uso)" pass_package
     timed "sanitizadores (compilación y pruebas)" pass_sanitizers
@@ -166,8 +187,15 @@ case "${1:-}" in
     echo "Tiempos:"
     printf '  %s\n' "${timings[@]}"
     ;;
+  web)
+    install_missing
+    build_web
+    port=${PORT:-8000}
+    echo "Edición web en http://127.0.0.1:$port/ (Ctrl+C para terminar)"
+    exec /usr/bin/python3 -m http.server --bind 127.0.0.1 --protocol HTTP/1.1 --directory "$build_web/site" "$port"
+    ;;
   *)
-    echo "uso: $0 run|test" >&2
+    echo "uso: $0 run|test|web" >&2
     exit 2
     ;;
 esac

@@ -13,11 +13,10 @@ The build uses the committed files; run this only to change them
 (Debian: apt-get install python3-pil fonts-liberation). The output is the
 same on every run: no randomness, fixed fonts, fixed JPEG settings.
 
-The two pictures were drawn as JPEG; they are kept as that JPEG decoded, in
-BMP, which the program reads without an image plugin and almost without work
-at start-up, pixel for pixel what the JPEG gave.
+The two pictures are drawn as JPEG (the web page's) and kept also as that
+JPEG decoded, in BMP, which the window reads without an image plugin and
+almost without work at start-up, pixel for pixel what the JPEG gives.
 """
-import io
 import math
 import pathlib
 
@@ -44,11 +43,10 @@ def font(name, size):
 
 def save_picture(image, name):
     # Baseline (not progressive) JFIF, 72 dpi, three colour components.
-    jpeg = io.BytesIO()
+    jpeg = OUT / name
     image.convert("RGB").save(jpeg, "JPEG", quality=90, optimize=False, progressive=False,
                               dpi=(72, 72), subsampling=0)
-    jpeg.seek(0)
-    Image.open(jpeg).convert("RGB").save(OUT / name, "BMP")
+    Image.open(jpeg).convert("RGB").save(jpeg.with_suffix(".bmp"), "BMP")
 
 
 def sun(draw, cx, cy, radius, rays, ray_length):
@@ -82,7 +80,7 @@ def crest():
     for x in (20, 36, 52):
         draw.ellipse([x - 3, 9, x + 3, 15], fill=WHITE)
     draw.line(shield + [shield[0]], fill=(120, 90, 20), width=2)
-    save_picture(image, "crest.bmp")
+    save_picture(image, "crest.jpg")
 
 
 def banner():
@@ -100,7 +98,7 @@ def banner():
     draw.rectangle([0, 76, w, h], fill=NAVY)
     draw.text((6, 80), "Disfruta el sol con cuidado", font=font("LiberationSansNarrow-Regular.ttf", 14),
               fill=WHITE)
-    save_picture(image, "banner.bmp")
+    save_picture(image, "banner.jpg")
 
 
 def icon(size):

@@ -26,8 +26,8 @@ Calculation calculate(const InputValues& values, char decimalSeparator)
     return result;
 }
 
-CalcularOutcome Calcular(const InputTexts& texts, char decimalSeparator, FormState& state,
-                         const std::string& dataFilePath, runtime::FileCalls& calls)
+std::variant<CalcularInMemoryResult, InputFailure> CalcularInMemory(const InputTexts& texts, char decimalSeparator,
+                                                                   FormState& state)
 {
     const InputConversion converted = convertInputs(texts, decimalSeparator);
     if (const auto* failure = std::get_if<InputFailure>(&converted))
@@ -36,11 +36,29 @@ CalcularOutcome Calcular(const InputTexts& texts, char decimalSeparator, FormSta
     Calculation calculation = calculate(std::get<InputValues>(converted), decimalSeparator);
     state = calculation.state;
 
-    CalcularResult result;
+    CalcularInMemoryResult result;
     result.text7 = std::move(calculation.text7);
     result.correctedMaximum = calculation.correctedMaximum;
-    result.datos = writeDataFile(state, decimalSeparator, dataFilePath, calls);
+    result.datos = dataFileContents(state, decimalSeparator);
     result.dose = Velmar(state, decimalSeparator);
+    return result;
+}
+
+CalcularOutcome Calcular(const InputTexts& texts, char decimalSeparator, FormState& state,
+                         const std::string& dataFilePath, runtime::FileCalls& calls)
+{
+    auto pressed = CalcularInMemory(texts, decimalSeparator, state);
+    if (const auto* failure = std::get_if<InputFailure>(&pressed))
+        return *failure;
+    auto& inMemory = std::get<CalcularInMemoryResult>(pressed);
+
+    CalcularResult result;
+    result.text7 = std::move(inMemory.text7);
+    result.correctedMaximum = inMemory.correctedMaximum;
+    runtime::TextFileWriter file(dataFilePath);
+    file.append(inMemory.datos);
+    result.datos = file.save(calls);
+    result.dose = std::move(inMemory.dose);
     return result;
 }
 

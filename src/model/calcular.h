@@ -38,6 +38,18 @@ struct CalcularResult {
 
 using CalcularOutcome = std::variant<CalcularResult, InputFailure>;
 
+// The same press with datos.dat's bytes handed back instead of saved, for a
+// front end with no working directory (the web page offers them as a download).
+struct CalcularInMemoryResult {
+    std::optional<std::string> text7;
+    double correctedMaximum = 0;
+    std::string datos;  // exactly what Calcular saves
+    DoseOutcome dose;
+};
+
+std::variant<CalcularInMemoryResult, InputFailure> CalcularInMemory(const InputTexts& texts, char decimalSeparator,
+                                                                   FormState& state);
+
 // The whole "Calcular": converts the six texts, computes the curve into
 // `state`, writes the data file at `dataFilePath` and works out the dose. A
 // text that does not convert stops it before anything changes: `state` and

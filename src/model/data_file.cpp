@@ -23,12 +23,19 @@ std::string dataFileLine(double tiempo, double indiceUV, char decimalSeparator)
     return line;
 }
 
+std::string dataFileContents(const FormState& state, char decimalSeparator)
+{
+    runtime::TextFileWriter lines("");
+    for (int i = 1; i <= kSampleCount; ++i)
+        lines.writeLine(dataFileLine(state.Tiempo[i], state.IndiceUV[i], decimalSeparator));
+    return lines.contents();
+}
+
 runtime::SaveOutcome writeDataFile(const FormState& state, char decimalSeparator,
                                    const std::string& path, runtime::FileCalls& calls)
 {
     runtime::TextFileWriter file(path);
-    for (int i = 1; i <= kSampleCount; ++i)
-        file.writeLine(dataFileLine(state.Tiempo[i], state.IndiceUV[i], decimalSeparator));
+    file.append(dataFileContents(state, decimalSeparator));
     return file.save(calls);
 }
 

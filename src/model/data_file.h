@@ -19,6 +19,9 @@ inline constexpr const char* kDataFileName = "datos.dat";
 // "#0.0000" starting in column 15, e.g. "6.014         0.0025".
 std::string dataFileLine(double tiempo, double indiceUV, char decimalSeparator);
 
+// The whole of datos.dat: samples 1 to 1000, one line each, ended with CR LF.
+std::string dataFileContents(const FormState& state, char decimalSeparator);
+
 // Writes samples 1 to 1000 as datos.dat at `path`, whole or not at all.
 runtime::SaveOutcome writeDataFile(const FormState& state, char decimalSeparator,
                                    const std::string& path, runtime::FileCalls& calls);

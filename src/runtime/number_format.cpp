@@ -5,8 +5,9 @@
 #include "runtime/number_format.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <string_view>
 
 namespace runtime {
 
@@ -34,21 +35,28 @@ std::string formatNumber(double value, NumberPattern pattern, char decimalSepara
     if (std::isinf(value))
         return value < 0 ? "-Inf" : "Inf";
 
-    // The largest double has 309 integer digits; 4 decimals, sign and point fit.
-    std::array<char, 330> buffer{};
+    // printf rounds the exact binary value, as the patterns ask. The largest
+    // double has 309 integer digits; 4 decimals, sign and point fit.
+    std::array<char, 400> buffer{};
     const int decimals = decimalsOf(pattern);
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::fixed, decimals);
-    if (error != std::errc{})
+    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
+    if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size())
         return "?";
 
-    std::string text(buffer.data(), end);
+    // printf writes the locale's decimal point, which may be any text: keep the
+    // sign and integer digits in front of it and the decimals after it, and put
+    // the separator the caller asked for between them.
+    const std::string_view printed(buffer.data(), static_cast<std::size_t>(length));
+    const std::size_t integerEnd = printed.find_first_not_of("-0123456789");
+    if (integerEnd == std::string_view::npos || printed.size() < integerEnd + static_cast<std::size_t>(decimals))
+        return "?";
+    std::string text(printed.substr(0, integerEnd));
+    text += decimalSeparator;
+    text += printed.substr(printed.size() - static_cast<std::size_t>(decimals));
     // A value that rounds to zero is shown without a sign: "-0.0" would read
     // as a negative quantity that is not there.
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
+    if (text.front() == '-' && text.find_first_not_of(std::string("-0") + decimalSeparator) == std::string::npos)
         text.erase(0, 1);
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text[point] = decimalSeparator;
     return text;
 }
 

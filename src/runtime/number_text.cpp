@@ -4,9 +4,10 @@
 
 #include "runtime/number_text.h"
 
-#include <charconv>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 
 namespace runtime {
 namespace {
@@ -34,34 +35,9 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix)
     return true;
 }
 
-// Decimal order of magnitude of a plain "-ddd.ddde-dd" with a non-zero digit:
-// positive when the value is at least 1. Only its sign is needed, to tell an
-// overflow from an underflow, so the exponent saturates.
-long long orderOfMagnitude(std::string_view plain)
-{
-    long long exponent = 0;
-    if (const auto e = plain.find('e'); e != std::string_view::npos) {
-        std::string_view digits = plain.substr(e + 1);
-        const bool negative = !digits.empty() && digits.front() == '-';
-        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
-            digits.remove_prefix(1);
-        for (const char c : digits)
-            exponent = std::min<long long>(exponent * 10 + (c - '0'), 1'000'000'000);
-        if (negative)
-            exponent = -exponent;
-        plain = plain.substr(0, e);
-    }
-    if (!plain.empty() && plain.front() == '-')
-        plain.remove_prefix(1);
-    const auto point = std::min(plain.find('.'), plain.size());
-    const auto firstNonZero = plain.find_first_not_of("0.");
-    if (firstNonZero == std::string_view::npos)
-        return 0;
-    const auto position = firstNonZero < point
-        ? static_cast<long long>(point - firstNonZero)
-        : -static_cast<long long>(firstNonZero - point - 1);
-    return position + exponent;
-}
+// Saturated so that no exponent a person can type overflows; anything this
+// far out is an overflow or an underflow whatever the digits are.
+constexpr long long kExponentLimit = 1'000'000'000;
 
 std::string_view trimBlanks(std::string_view text)
 {
@@ -95,11 +71,13 @@ SingleResult textToSingle(std::string_view text, char decimalSeparator)
     if (text.empty())
         return ConversionError::Empty;
 
-    // Check the shape ourselves and hand from_chars a plain "-ddd.ddde-dd":
-    // from_chars is locale-free and rounds correctly, but it accepts
-    // spellings a person should not get a number from.
+    // Check the shape ourselves, then hand the C library the digits with no
+    // decimal point at all and the exponent moved to make up for it: strtof
+    // rounds correctly, and with no point in the text the locale it reads the
+    // point from has nothing to say. It alone would accept spellings ("0x1p3",
+    // "infinity") a person should not get a number from.
     std::string plain;
-    plain.reserve(text.size());
+    plain.reserve(text.size() + 16);
     std::size_t at = 0;
     if (text[at] == '+' || text[at] == '-') {
         if (text[at] == '-')
@@ -111,41 +89,39 @@ SingleResult textToSingle(std::string_view text, char decimalSeparator)
         return ConversionError::NotFinite;
 
     std::size_t digits = 0;
+    long long fractionDigits = 0;
     for (; at < text.size() && isDigit(text[at]); ++at, ++digits)
         plain += text[at];
     if (at < text.size() && text[at] == decimalSeparator) {
-        plain += '.';
-        for (++at; at < text.size() && isDigit(text[at]); ++at, ++digits)
+        for (++at; at < text.size() && isDigit(text[at]); ++at, ++digits, ++fractionDigits)
             plain += text[at];
     }
     if (digits == 0)
         return ConversionError::NotANumber;
+    long long exponent = 0;
     if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-        plain += 'e';
         ++at;
+        bool negative = false;
         if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-            plain += text[at++];
+            negative = text[at++] == '-';
         std::size_t exponentDigits = 0;
         for (; at < text.size() && isDigit(text[at]); ++at, ++exponentDigits)
-            plain += text[at];
+            exponent = std::min(exponent * 10 + (text[at] - '0'), kExponentLimit);
         if (exponentDigits == 0)
             return ConversionError::NotANumber;
+        if (negative)
+            exponent = -exponent;
     }
     if (at != text.size())
         return ConversionError::NotANumber;
+    plain += 'e';
+    plain += std::to_string(exponent - std::min(fractionDigits, kExponentLimit));
 
-    float value = 0.0f;
-    const char* first = plain.data();
-    const char* last = plain.data() + plain.size();
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
-    if (error == std::errc::result_out_of_range) {
-        // from_chars also reports underflow this way; only overflow is refused.
-        if (orderOfMagnitude(plain) > 0)
-            return ConversionError::OutOfRange;
-        return plain.front() == '-' ? -0.0f : 0.0f;
-    }
-    if (error != std::errc{} || end != last)
-        return ConversionError::NotANumber;
+    // Overflow comes back as infinity and underflow as a zero or a subnormal of
+    // the right sign; errno adds nothing to that.
+    const int savedErrno = errno;
+    const float value = std::strtof(plain.c_str(), nullptr);
+    errno = savedErrno;
     if (!std::isfinite(value))
         return ConversionError::OutOfRange;
     return value;

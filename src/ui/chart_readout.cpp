@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/layout.h"
+#include "layout/layout.h"
 #include "ui/picture_box.h"
 
 namespace ui {

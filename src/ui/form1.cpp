@@ -19,10 +19,10 @@
 
 #include "chart/chart_description.h"
 #include "chart/grafica_indice.h"
+#include "layout/layout.h"
 #include "ui/chart_actions.h"
 #include "ui/chart_readout.h"
 #include "ui/command_button.h"
-#include "ui/layout.h"
 #include "ui/picture_box.h"
 #include "ui/qt_surface.h"
 #include "ui/spin_bar.h"
@@ -123,6 +123,15 @@ QImage readImage(const QString& path, const char* format)
     QImageReader reader(path, format);
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+// The pictures are drawn as JPEG (the web page shows those); the window reads
+// each one's copy as the JPEG decoded, a BMP of the same name in its resources.
+QString decodedPicture(std::string_view jpeg)
+{
+    QString name = textOf(jpeg);
+    name.replace(QStringLiteral(".jpg"), QStringLiteral(".bmp"));
+    return QStringLiteral(":/images/") + name;
 }
 
 QRect pixelRect(const layout::Control& row)
@@ -289,7 +298,7 @@ QWidget* Form1::create(const Control& row)
         auto* box = new PictureBox(colourOf(row.background, scheme, buttonFace), this);
         if (!row.image.empty()) {
             QImage& image = pictures_[textOf(row.name)];
-            image = readImage(textOf(row.image), "bmp");
+            image = readImage(decodedPicture(row.image), "bmp");
             box->showImage(&image);
         }
         return box;

@@ -24,11 +24,11 @@ namespace runtime {
 class FileCalls;
 }
 
-namespace ui {
-
 namespace layout {
 struct Control;
 }
+
+namespace ui {
 
 class ChartActions;
 class ChartReadout;

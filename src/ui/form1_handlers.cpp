@@ -13,7 +13,7 @@
 #include "model/calcular.h"
 #include "runtime/number_format.h"
 #include "ui/form1.h"
-#include "ui/layout.h"
+#include "layout/layout.h"
 #include "ui/picture_box.h"
 #include "ui/qt_surface.h"
 #include "ui/spin_bar.h"

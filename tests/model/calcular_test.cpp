@@ -4,6 +4,7 @@
 
 #include "model/calcular.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -123,6 +124,37 @@ TEST_F(CalcularTest, ARefusedTextChangesNothing)
     EXPECT_EQ(state_.Tiempo, stateBefore.Tiempo);
     EXPECT_EQ(state_.IndiceUV, stateBefore.IndiceUV);
     EXPECT_EQ(state_.TipoPiel, stateBefore.TipoPiel);
+}
+
+// The web page keeps datos.dat in memory: the same bytes, captions and state
+// as the press that saves it, and a refused text changes nothing there either.
+TEST_F(CalcularTest, InMemoryGivesWhatTheSavedPressGives)
+{
+    const InputTexts texts[] = {defaults(), {"7.5", "9", "3.5", "2", "1500", "-12"}, {"0", "6", "14", "6", "0", "0"}};
+    for (const char separator : {'.', ','}) {
+        for (InputTexts row : texts) {
+            for (std::string& text : row)
+                std::replace(text.begin(), text.end(), '.', separator);
+            const CalcularResult saved = press(row, separator);
+            FormState inMemoryState;
+            auto outcome = CalcularInMemory(row, separator, inMemoryState);
+            if (!std::holds_alternative<CalcularInMemoryResult>(outcome)) {
+                ADD_FAILURE() << row[0] << " refused with " << separator;
+                continue;
+            }
+            const auto& inMemory = std::get<CalcularInMemoryResult>(outcome);
+            EXPECT_EQ(inMemory.datos, readFile(path_)) << row[0] << separator;
+            EXPECT_EQ(inMemory.text7, saved.text7);
+            EXPECT_EQ(inMemory.dose.label4Caption, saved.dose.label4Caption);
+            EXPECT_EQ(inMemoryState.IndiceUV, state_.IndiceUV);
+        }
+    }
+    FormState untouched;
+    untouched.Tiempo[7] = 42;
+    const auto refused = CalcularInMemory({"10", "11", "2", "3", "0", "1.5"}, ',', untouched);
+    EXPECT_TRUE(std::holds_alternative<InputFailure>(refused));
+    EXPECT_EQ(untouched.Tiempo[7], 42);
+    EXPECT_FALSE(untouched.NumPuntos);
 }
 
 TEST_F(CalcularTest, ALongBadTextIsShortenedInTheMessage)

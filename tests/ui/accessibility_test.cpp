@@ -8,12 +8,12 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 
-#include "ui/layout.h"
+#include "layout/layout.h"
 #include "window_fixture.h"
 
 namespace {
 
-using ui::layout::Kind;
+using layout::Kind;
 
 QString spoken(QWidget* widget, QAccessible::Text what)
 {
@@ -27,10 +27,10 @@ QString qs(std::string_view text)
 }
 
 // The label nearest above a box that shares some of its width: its caption.
-const ui::layout::Control* captionAbove(const ui::layout::Control& box)
+const layout::Control* captionAbove(const layout::Control& box)
 {
-    const ui::layout::Control* best = nullptr;
-    for (const auto& row : ui::layout::kControls) {
+    const layout::Control* best = nullptr;
+    for (const auto& row : layout::kControls) {
         const int bottom = row.rect.top + row.rect.height;
         const bool sharesWidth = row.rect.left < box.rect.left + box.rect.width
             && box.rect.left < row.rect.left + row.rect.width;
@@ -61,11 +61,11 @@ TEST_F(Accessibility, EveryControlThatTakesTheFocusHasANameAndADescription)
 TEST_F(Accessibility, EachBoxIsNamedByTheCaptionAboveIt)
 {
     int boxes = 0;
-    for (const auto& row : ui::layout::kControls) {
+    for (const auto& row : layout::kControls) {
         if (row.kind != Kind::TextBox)
             continue;
         ++boxes;
-        const ui::layout::Control* caption = captionAbove(row);
+        const layout::Control* caption = captionAbove(row);
         ASSERT_NE(caption, nullptr) << row.name;
         EXPECT_EQ(spoken(window->control(row.name), QAccessible::Name), qs(caption->text)) << row.name;
     }

@@ -10,22 +10,22 @@
 #include <cmath>
 #include <map>
 
-#include "ui/layout.h"
+#include "layout/layout.h"
 #include "window_fixture.h"
 
-namespace ui::layout {
+namespace layout {
 // Test names and failures show the control's name, not its bytes.
 void PrintTo(const Control& row, std::ostream* out)
 {
     *out << row.name;
 }
-}  // namespace ui::layout
+}  // namespace layout
 
 namespace {
 
-using ui::layout::Control;
-using ui::layout::Face;
-using ui::layout::Kind;
+using layout::Control;
+using layout::Face;
+using layout::Kind;
 
 int px(int twips)
 {
@@ -64,7 +64,7 @@ TEST_P(EveryControl, StandsWhereItsRowSaysWithItsTextAndFont)
         EXPECT_TRUE(strip.contains(px(row.ends.x1), px(row.ends.y1)));
         EXPECT_TRUE(strip.contains(px(row.ends.x2), px(row.ends.y2)));
         EXPECT_EQ(widget->palette().color(QPalette::Window).rgb() & 0xFFFFFF,
-                  row.foreground.system == ui::layout::Colour::System::Rgb ? row.foreground.rgb
+                  row.foreground.system == layout::Colour::System::Rgb ? row.foreground.rgb
                                                                           : widget->palette().color(QPalette::Mid).rgb() & 0xFFFFFF);
         EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus);
         return;
@@ -86,9 +86,9 @@ TEST_P(EveryControl, StandsWhereItsRowSaysWithItsTextAndFont)
         EXPECT_TRUE(label->wordWrap());
         EXPECT_TRUE(label->autoFillBackground());
         EXPECT_TRUE(label->alignment() & Qt::AlignTop);
-        EXPECT_EQ(bool(label->alignment() & Qt::AlignHCenter), row.alignment == ui::layout::Alignment::Centre);
+        EXPECT_EQ(bool(label->alignment() & Qt::AlignHCenter), row.alignment == layout::Alignment::Centre);
         EXPECT_EQ(label->palette().color(QPalette::Window), window->palette().color(QPalette::Window));
-        if (row.foreground.system == ui::layout::Colour::System::Rgb) {
+        if (row.foreground.system == layout::Colour::System::Rgb) {
             EXPECT_EQ(label->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF, row.foreground.rgb);
         }
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
@@ -104,7 +104,7 @@ TEST_P(EveryControl, StandsWhereItsRowSaysWithItsTextAndFont)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Form1, EveryControl, ::testing::ValuesIn(ui::layout::kControls),
+INSTANTIATE_TEST_SUITE_P(Form1, EveryControl, ::testing::ValuesIn(layout::kControls),
                          [](const auto& info) { return std::string(info.param.name); });
 
 using Form1Layout = uitest::WindowTest;
@@ -178,7 +178,7 @@ TEST_F(Form1Layout, ChartSurfaceIsBlankWhiteInsideItsBorderAtFirst)
 // wrap onto two lines within their label and still show whole.
 TEST_F(Form1Layout, CaptionsFitTheirLabels)
 {
-    for (const auto& row : ui::layout::kControls) {
+    for (const auto& row : layout::kControls) {
         if (row.kind != Kind::Label || row.text.empty())
             continue;
         auto* label = qobject_cast<QLabel*>(window->control(row.name));
@@ -204,9 +204,9 @@ TEST_F(Form1Layout, StackingOrderPutsWindowedControlsOverLabelsAndFrameOverLabel
             bottomToTop << widget->objectName();
     }
     QStringList expected;
-    for (auto name = ui::layout::kDecorStacking.rbegin(); name != ui::layout::kDecorStacking.rend(); ++name)
+    for (auto name = layout::kDecorStacking.rbegin(); name != layout::kDecorStacking.rend(); ++name)
         expected << qs(*name);
-    for (auto name = ui::layout::kWindowedStacking.rbegin(); name != ui::layout::kWindowedStacking.rend(); ++name)
+    for (auto name = layout::kWindowedStacking.rbegin(); name != layout::kWindowedStacking.rend(); ++name)
         expected << qs(*name);
     EXPECT_EQ(bottomToTop, expected);
 

@@ -11,13 +11,13 @@
 #include <QWindow>
 #include <cmath>
 
+#include "layout/layout.h"
 #include "ui/chart_actions.h"
-#include "ui/layout.h"
 #include "window_fixture.h"
 
 namespace {
 
-using ui::layout::Kind;
+using layout::Kind;
 
 constexpr qreal kRatio = 2;
 
@@ -27,7 +27,7 @@ int px(int twips)
 }
 
 // The control's rectangle at ratio 1, from its row; a line is the strip it covers.
-QRect designRect(const ui::layout::Control& row)
+QRect designRect(const layout::Control& row)
 {
     if (row.kind == Kind::Line) {
         const int before = row.lineWidth / 2;
@@ -67,7 +67,7 @@ TEST_F(HighDensity, WindowIsTwiceTheSizeInDevicePixels)
 
 TEST_F(HighDensity, ControlsOverlapOnlyWhereTheyDoAtRatioOne)
 {
-    const auto& rows = ui::layout::kControls;
+    const auto& rows = layout::kControls;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const QRect a = deviceRect(window->control(rows[i].name));
         EXPECT_EQ(a.size(), designRect(rows[i]).size() * 2) << rows[i].name;
@@ -83,7 +83,7 @@ TEST_F(HighDensity, ControlsOverlapOnlyWhereTheyDoAtRatioOne)
 // wider would lose its last word to a hidden line or run into its neighbour.
 TEST_F(HighDensity, CaptionsWrapAsAtRatioOneAndFitTheirLabels)
 {
-    for (const auto& row : ui::layout::kControls) {
+    for (const auto& row : layout::kControls) {
         if (row.kind != Kind::Label || row.text.empty())
             continue;
         auto* label = qobject_cast<QLabel*>(window->control(row.name));

@@ -9,7 +9,7 @@
 #include <QWindow>
 
 #include "chart/grafica_indice.h"
-#include "ui/layout.h"
+#include "layout/layout.h"
 #include "window_fixture.h"
 
 namespace {
@@ -20,7 +20,7 @@ using ScreenMove = uitest::WindowTest;
 QImage chartAt(const model::FormState& state, qreal ratio)
 {
     ui::QtSurface surface(8115, 5715, ratio);
-    chart::GraficaIndice(state, surface, static_cast<float>(ui::layout::kClientHeightTwips), '.');
+    chart::GraficaIndice(state, surface, static_cast<float>(layout::kClientHeightTwips), '.');
     return surface.image();
 }
 

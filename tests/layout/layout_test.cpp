@@ -9,12 +9,12 @@
 #include <gtest/gtest.h>
 #include <set>
 
-#include "ui/layout.h"
+#include "layout/layout.h"
 
 namespace {
 
-using ui::layout::Kind;
-using ui::layout::kControls;
+using layout::Kind;
+using layout::kControls;
 
 TEST(LayoutTable, HasEveryControlOnceByKind)
 {
@@ -37,7 +37,7 @@ TEST(LayoutTable, TabIndicesRunFromZeroWithoutGapsAndLinesHaveNone)
     std::vector<int> indices;
     for (const auto& row : kControls) {
         if (row.kind == Kind::Line) {
-            EXPECT_EQ(row.tabIndex, ui::layout::kNoTabIndex) << row.name;
+            EXPECT_EQ(row.tabIndex, layout::kNoTabIndex) << row.name;
         } else {
             indices.push_back(row.tabIndex);
         }
@@ -51,16 +51,16 @@ TEST(LayoutTable, TabIndicesRunFromZeroWithoutGapsAndLinesHaveNone)
 TEST(LayoutTable, StackingListsNameEachControlOnceInItsLayer)
 {
     std::set<std::string_view> seen;
-    for (const auto name : ui::layout::kWindowedStacking) {
-        const auto* row = ui::layout::find(name);
+    for (const auto name : layout::kWindowedStacking) {
+        const auto* row = layout::find(name);
         ASSERT_NE(row, nullptr) << name;
-        EXPECT_TRUE(ui::layout::isWindowed(row->kind)) << name;
+        EXPECT_TRUE(layout::isWindowed(row->kind)) << name;
         EXPECT_TRUE(seen.insert(name).second) << name;
     }
-    for (const auto name : ui::layout::kDecorStacking) {
-        const auto* row = ui::layout::find(name);
+    for (const auto name : layout::kDecorStacking) {
+        const auto* row = layout::find(name);
         ASSERT_NE(row, nullptr) << name;
-        EXPECT_FALSE(ui::layout::isWindowed(row->kind)) << name;
+        EXPECT_FALSE(layout::isWindowed(row->kind)) << name;
         EXPECT_TRUE(seen.insert(name).second) << name;
     }
     EXPECT_EQ(seen.size(), kControls.size());
@@ -80,11 +80,11 @@ TEST(LayoutTable, EveryControlLiesInsideTheClientArea)
 {
     for (const auto& row : kControls) {
         if (row.kind == Kind::Line) {
-            EXPECT_LE(std::max(row.ends.x1, row.ends.x2), ui::layout::kClientWidthTwips) << row.name;
-            EXPECT_LE(std::max(row.ends.y1, row.ends.y2), ui::layout::kClientHeightTwips) << row.name;
+            EXPECT_LE(std::max(row.ends.x1, row.ends.x2), layout::kClientWidthTwips) << row.name;
+            EXPECT_LE(std::max(row.ends.y1, row.ends.y2), layout::kClientHeightTwips) << row.name;
         } else {
-            EXPECT_LE(row.rect.left + row.rect.width, ui::layout::kClientWidthTwips) << row.name;
-            EXPECT_LE(row.rect.top + row.rect.height, ui::layout::kClientHeightTwips) << row.name;
+            EXPECT_LE(row.rect.left + row.rect.width, layout::kClientWidthTwips) << row.name;
+            EXPECT_LE(row.rect.top + row.rect.height, layout::kClientHeightTwips) << row.name;
         }
     }
 }

@@ -9,8 +9,9 @@
 #include <string_view>
 
 // The window Form1 as data: one row per control, in the designer's units.
-// Nothing here is Qt: the window turns the rows into widgets in one loop.
-namespace ui::layout {
+// Nothing here is Qt: the window turns the rows into widgets in one loop, and
+// the web page is generated from the same rows.
+namespace layout {
 
 // 1440 twips to the inch, 15 to a pixel at 96 dpi.
 inline constexpr int kTwipsPerPixel = 15;
@@ -76,7 +77,7 @@ struct Control {
     Alignment alignment = Alignment::Left;
     int tabIndex = kNoTabIndex;
     int lineWidth = 1;            // pixels, lines only
-    std::string_view image{};     // Qt resource path, picture boxes only
+    std::string_view image{};     // file name of the picture, picture boxes only
     bool autoSize = false;        // the picture box takes the image's size plus its border
     bool isDefault = false;       // the button Enter presses
     // What a screen reader says for the control: its name, then its description.
@@ -103,7 +104,7 @@ inline constexpr std::string_view kCredit = "Cálculo de exposición solar";
 inline constexpr std::array<Control, 38> kControls = {{
     // Header band: banner, result caption and value in a thin frame, logo, credit.
     {.name = "Picture2", .kind = Kind::PictureBox, .rect = {120, 120, 2655, 1575},
-     .tabIndex = 29, .image = ":/images/banner.bmp", .accessibleName = "Cartel «Indice UV»",
+     .tabIndex = 29, .image = "banner.jpg", .accessibleName = "Cartel «Indice UV»",
      .accessibleDescription = "Un sol naciente tras las letras «Indice UV», sobre el lema «Disfruta el sol con cuidado»"},
     {.name = "Label5", .kind = Kind::Label, .rect = {3000, 240, 2175, 1095}, .text = "Exposición: (DEM)",
      .font = {Face::Arial, 20.25, 400, true}, .foreground = detail::kRed, .tabIndex = 10},
@@ -113,7 +114,7 @@ inline constexpr std::array<Control, 38> kControls = {{
      .accessibleDescription = "Exposición de la estancia en múltiplos de la dosis eritematógena mínima (DEM) "
                               "del tipo de piel; vacía hasta pulsar «Calcular»"},
     {.name = "Picture1", .kind = Kind::PictureBox, .rect = {7800, 120, 1140, 1470},
-     .tabIndex = 11, .image = ":/images/crest.bmp", .autoSize = true, .accessibleName = "Escudo",
+     .tabIndex = 11, .image = "crest.jpg", .autoSize = true, .accessibleName = "Escudo",
      .accessibleDescription = "Un escudo con un sol sobre colinas verdes, bajo una franja azul con tres discos blancos"},
     {.name = "Label6", .kind = Kind::Label, .rect = {9000, 360, 2055, 855}, .text = kCredit,
      .font = {Face::ArialNarrow, 15.75, 400, false}, .alignment = Alignment::Centre, .tabIndex = 12},
@@ -233,4 +234,4 @@ constexpr const Control* find(std::string_view name)
     return nullptr;
 }
 
-}  // namespace ui::layout
+}  // namespace layout

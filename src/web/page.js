@@ -1,0 +1,314 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window's behaviour on the page: the four bars, the three commands,
+// Enter for "Calcular", the messages, datos.dat as a download, and the chart
+// replayed from what the WebAssembly calculator recorded.
+'use strict';
+
+(() => {
+  const byId = (id) => document.getElementById(id);
+
+  // The browser's language decides the decimal separator; ?punto forces the point.
+  function decimalSeparator() {
+    if (new URLSearchParams(location.search).has('punto')) return '.';
+    try {
+      const part = new Intl.NumberFormat(navigator.language).formatToParts(1.5).find((p) => p.type === 'decimal');
+      if (part && (part.value === '.' || part.value === ',')) return part.value;
+    } catch (error) {
+      // An unknown language tag: the point, as in the window.
+    }
+    return '.';
+  }
+  const separator = decimalSeparator();
+
+  // Bar, its box, the value at its bottom end (Max), at its top end (Min), at start.
+  const bars = [
+    ['VScroll1', 'Text4', 1, 6, 3],
+    ['VScroll2', 'Text3', 0, 10, 2],
+    ['VScroll3', 'Text2', 0, 22, 11],
+    ['VScroll4', 'Text1', 0, 18, 10],
+  ].map(([bar, box, max, min, start]) => ({ element: byId(bar), box: byId(box), max, min, start, value: start }));
+
+  // Moves a bar `steps` toward its top end (negative: toward its bottom end),
+  // never past either end; a change writes the value into the box.
+  function move(bar, steps) {
+    const toTop = Math.sign(bar.min - bar.max);
+    setBarValue(bar, bar.value + steps * toTop);
+  }
+  function setBarValue(bar, value) {
+    const low = Math.min(bar.min, bar.max);
+    const high = Math.max(bar.min, bar.max);
+    const clamped = Math.min(high, Math.max(low, value));
+    if (clamped === bar.value && bar.element.hasAttribute('aria-valuenow')) return;
+    bar.value = clamped;
+    bar.element.setAttribute('aria-valuenow', String(clamped));
+    bar.box.value = String(clamped);
+  }
+
+  function Form_Load() {
+    for (const bar of bars) {
+      const low = Math.min(bar.min, bar.max);
+      const high = Math.max(bar.min, bar.max);
+      bar.element.setAttribute('aria-valuemin', String(low));
+      bar.element.setAttribute('aria-valuemax', String(high));
+      bar.element.setAttribute('aria-controls', bar.box.id);
+      bar.element.removeAttribute('aria-valuenow');
+      setBarValue(bar, bar.start);
+    }
+  }
+
+  for (const bar of bars) {
+    bar.element.addEventListener('keydown', (event) => {
+      const steps = { ArrowUp: 1, ArrowRight: 1, PageUp: 1, ArrowDown: -1, ArrowLeft: -1, PageDown: -1 }[event.key];
+      if (steps) move(bar, steps);
+      else if (event.key === 'Home') setBarValue(bar, bar.min);
+      else if (event.key === 'End') setBarValue(bar, bar.max);
+      else return;
+      event.preventDefault();
+    });
+    for (const [part, steps] of [['.up', 1], ['.down', -1]]) {
+      const arrow = bar.element.querySelector(part);
+      arrow.addEventListener('pointerdown', (event) => {
+        event.preventDefault();
+        bar.element.focus();
+        arrow.classList.add('pressed');
+        move(bar, steps);
+      });
+      arrow.addEventListener('pointerup', () => arrow.classList.remove('pressed'));
+      arrow.addEventListener('pointerleave', () => arrow.classList.remove('pressed'));
+    }
+  }
+
+  // The modal messages: the window's texts, one "Aceptar" button; `after`
+  // puts the focus back where the window puts it.
+  const dialog = byId('mensaje');
+  let afterMessage = null;
+  function showMessage(text, after) {
+    byId('mensaje-texto').textContent = text;
+    afterMessage = after;
+    dialog.showModal();
+    byId('mensaje-aceptar').focus();
+  }
+  // Closed and the focus placed at once: the dialog's own close event comes
+  // later, after the browser has put the focus back where it was.
+  function closeMessage() {
+    dialog.close();
+    const after = afterMessage;
+    afterMessage = null;
+    if (after) after();
+  }
+  byId('mensaje-aceptar').addEventListener('click', closeMessage);
+  dialog.addEventListener('cancel', (event) => {
+    event.preventDefault();
+    closeMessage();
+  });
+
+  // The chart: the calculator recorded it as operations in device pixels.
+  const canvas = byId('Indice');
+  const context = canvas.getContext('2d', { alpha: false });
+  const chartFont = getComputedStyle(document.documentElement).getPropertyValue('--sans').trim();
+  let api = null;
+  let heap = null;  // the calculator's memory, bytes
+  let decodeText = null;
+
+  function replayChart() {
+    const count = api.commandCount();
+    const ops = new Float32Array(heap().buffer, api.commands(), count);
+    const texts = api.texts();
+    let path = false;
+    const finishPath = () => {
+      if (path) context.stroke();
+      path = false;
+    };
+    for (let i = 0; i < count;) {
+      switch (ops[i]) {
+        case 1: // clear to white
+          finishPath();
+          if (canvas.width !== ops[i + 1] || canvas.height !== ops[i + 2]) {
+            canvas.width = ops[i + 1];
+            canvas.height = ops[i + 2];
+          }
+          context.fillStyle = '#ffffff';
+          context.fillRect(0, 0, canvas.width, canvas.height);
+          context.lineCap = 'square';
+          context.lineJoin = 'round';
+          i += 3;
+          break;
+        case 2: // pen
+          finishPath();
+          context.strokeStyle = context.fillStyle = `rgb(${ops[i + 1]},${ops[i + 2]},${ops[i + 3]})`;
+          context.lineWidth = ops[i + 4];
+          i += 5;
+          break;
+        case 3: // slanted line: the lines of one pen share one stroke
+          if (!path) context.beginPath();
+          path = true;
+          context.moveTo(ops[i + 1], ops[i + 2]);
+          context.lineTo(ops[i + 3], ops[i + 4]);
+          i += 5;
+          break;
+        case 4: // whole pixels: a line along an axis, or a point
+          context.fillRect(ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]);
+          i += 5;
+          break;
+        case 5: { // text, its top-left corner at the position
+          finishPath();
+          context.font = `${ops[i + 4] ? 'bold ' : ''}${ops[i + 3]}px ${chartFont}`;
+          const text = decodeText(texts + ops[i + 5], ops[i + 6]);
+          const ascent = context.measureText(text).fontBoundingBoxAscent;
+          context.fillText(text, ops[i + 1], ops[i + 2] + ascent);
+          i += 7;
+          break;
+        }
+        default:
+          i = count;
+      }
+    }
+    finishPath();
+  }
+
+  // datos.dat of the latest "Calcular", offered as a download.
+  const link = byId('datos');
+  function offerDatos() {
+    const bytes = heap().slice(api.datos(), api.datos() + api.datosSize());
+    if (link.href) URL.revokeObjectURL(link.href);
+    link.href = URL.createObjectURL(new Blob([bytes], { type: 'text/plain' }));
+    link.hidden = false;
+  }
+
+  const boxes = ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6'].map(byId);
+
+  function Command1_Click() {
+    if (!api) return;
+    const returnTo = document.activeElement;
+    const outcome = api.calcular(...boxes.map((box) => box.value), separator.charCodeAt(0));
+    if (outcome === 1) {
+      // A text that is not a number changes nothing; the user corrects it in place.
+      const box = boxes[api.badBox()];
+      showMessage(api.message(), () => {
+        box.focus();
+        box.select();
+      });
+      return;
+    }
+    if (api.hasText7()) byId('Text7').value = api.text7();
+    replayChart();
+    byId('Indice-descripcion').textContent = api.chartDescription();
+    offerDatos();
+    if (outcome === 2) showMessage(api.message(), () => returnTo && returnTo.focus());
+    else byId('Label4').textContent = api.label4();
+  }
+
+  function Command2_Click() {
+    // Only a tab a script opened may close itself; otherwise the page says so.
+    window.close();
+    setTimeout(() => {
+      if (window.closed) return;
+      byId('escala').hidden = true;
+      byId('descarga').hidden = true;
+      byId('terminado').hidden = false;
+      byId('empezar').focus();
+    }, 0);
+  }
+
+  function Command3_Click() {
+    byId('Text5').value = '0';
+    byId('Text6').value = '0';
+    byId('Text7').value = '';
+  }
+
+  byId('Command1').addEventListener('click', Command1_Click);
+  byId('Command2').addEventListener('click', Command2_Click);
+  byId('Command3').addEventListener('click', Command3_Click);
+  byId('empezar').addEventListener('click', () => location.reload());
+
+  // Enter anywhere in the form means "Calcular", except on a button, which
+  // takes its own Enter.
+  const form = byId('Form1');
+  form.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter' || event.target.tagName === 'BUTTON') return;
+    event.preventDefault();
+    Command1_Click();
+  });
+
+  // Tab goes round the form as in the window, the download link included
+  // once there is something to download.
+  function tabCycle() {
+    const stops = [...form.querySelectorAll('input, button, [tabindex="0"]')];
+    if (!link.hidden) stops.push(link);
+    return stops;
+  }
+  document.addEventListener('keydown', (event) => {
+    if (event.key !== 'Tab' || dialog.open || byId('escala').hidden) return;
+    const stops = tabCycle();
+    const at = stops.indexOf(document.activeElement);
+    const wrapsForward = !event.shiftKey && at === stops.length - 1;
+    const wrapsBack = event.shiftKey && at === 0;
+    if (!wrapsForward && !wrapsBack) return;
+    event.preventDefault();
+    stops[wrapsForward ? 0 : stops.length - 1].focus();
+  });
+
+  // A narrow screen gets the whole form scaled down, never reflowed.
+  const holder = byId('escala');
+  function fitWidth() {
+    const room = document.documentElement.clientWidth - 16;
+    const scale = Math.min(1, room / 751);
+    form.style.transform = scale < 1 ? `scale(${scale})` : '';
+    holder.style.width = `${751 * scale}px`;
+    holder.style.height = `${641 * scale}px`;
+  }
+  window.addEventListener('resize', fitWidth);
+  fitWidth();
+
+  // The chart follows the screen's pixel ratio, as the window does.
+  function followPixelRatio() {
+    const ratio = window.devicePixelRatio || 1;
+    if (api.setPixelRatio(ratio)) replayChart();
+    else {
+      canvas.width = Math.ceil(541 * ratio);
+      canvas.height = Math.ceil(381 * ratio);
+      context.fillStyle = '#ffffff';
+      context.fillRect(0, 0, canvas.width, canvas.height);
+    }
+    matchMedia(`(resolution: ${ratio}dppx)`).addEventListener('change', followPixelRatio, { once: true });
+  }
+
+  const description = document.createElement('span');
+  description.id = 'Indice-descripcion';
+  description.hidden = true;
+  form.appendChild(description);
+  canvas.setAttribute('aria-describedby', description.id);
+
+  Form_Load();
+
+  const fonts = ['400 16px "IUV Sans"', '700 16px "IUV Sans"'].map((font) => document.fonts.load(font));
+  Promise.all([createIndiceUV(), ...fonts]).then(([module]) => {
+    const decoder = new TextDecoder();
+    heap = () => module.HEAPU8;
+    decodeText = (pointer, length) => decoder.decode(module.HEAPU8.subarray(pointer, pointer + length));
+    const call = (name, result, args) => (...values) => module.ccall(name, result, args, values);
+    api = {
+      calcular: call('iuv_calcular', 'number', ['string', 'string', 'string', 'string', 'string', 'string', 'number']),
+      setPixelRatio: call('iuv_set_pixel_ratio', 'number', ['number']),
+      label4: call('iuv_label4', 'string', []),
+      hasText7: call('iuv_has_text7', 'number', []),
+      text7: call('iuv_text7', 'string', []),
+      message: call('iuv_message', 'string', []),
+      badBox: call('iuv_bad_box', 'number', []),
+      datos: call('iuv_datos', 'number', []),
+      datosSize: call('iuv_datos_size', 'number', []),
+      chartDescription: call('iuv_chart_description', 'string', []),
+      commands: call('iuv_commands', 'number', []),
+      commandCount: call('iuv_command_count', 'number', []),
+      texts: call('iuv_texts', 'number', []),
+    };
+    followPixelRatio();
+    description.textContent = api.chartDescription();
+    boxes[0].focus();
+    window.iuvReadyAt = performance.now();
+    document.body.dataset.listo = '1';
+  });
+})();
