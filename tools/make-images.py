@@ -12,6 +12,10 @@ and in the larger sizes the desktop's icon theme asks for (installed only).
 The build uses the committed files; run this only to change them
 (Debian: apt-get install python3-pil fonts-liberation). The output is the
 same on every run: no randomness, fixed fonts, fixed JPEG settings.
+
+The two pictures are drawn as JPEG (the web page's) and kept also as that
+JPEG decoded, in BMP, which the window reads without an image plugin and
+almost without work at start-up, pixel for pixel what the JPEG gives.
 """
 import math
 import pathlib
@@ -37,10 +41,12 @@ def font(name, size):
     return ImageFont.truetype(str(FONTS / name), size)
 
 
-def save_jpeg(image, name):
+def save_picture(image, name):
     # Baseline (not progressive) JFIF, 72 dpi, three colour components.
-    image.convert("RGB").save(OUT / name, "JPEG", quality=90, optimize=False, progressive=False,
+    jpeg = OUT / name
+    image.convert("RGB").save(jpeg, "JPEG", quality=90, optimize=False, progressive=False,
                               dpi=(72, 72), subsampling=0)
+    Image.open(jpeg).convert("RGB").save(jpeg.with_suffix(".bmp"), "BMP")
 
 
 def sun(draw, cx, cy, radius, rays, ray_length):
@@ -74,7 +80,7 @@ def crest():
     for x in (20, 36, 52):
         draw.ellipse([x - 3, 9, x + 3, 15], fill=WHITE)
     draw.line(shield + [shield[0]], fill=(120, 90, 20), width=2)
-    save_jpeg(image, "crest.jpg")
+    save_picture(image, "crest.jpg")
 
 
 def banner():
@@ -92,7 +98,7 @@ def banner():
     draw.rectangle([0, 76, w, h], fill=NAVY)
     draw.text((6, 80), "Disfruta el sol con cuidado", font=font("LiberationSansNarrow-Regular.ttf", 14),
               fill=WHITE)
-    save_jpeg(image, "banner.jpg")
+    save_picture(image, "banner.jpg")
 
 
 def icon(size):

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QPixmap>
 #include <QKeyEvent>
 #include <QLabel>
@@ -109,6 +110,26 @@ QFont fontOf(const layout::Font& font)
     return qfont;
 }
 
+// The pictures are BMP and the icons PNG, which Qt reads itself. Told the
+// format and not to guess, the reader goes straight to that decoder; left to
+// guess (even with the format named) it would load and probe every image
+// plugin first.
+QImage readImage(const QString& path, const char* format)
+{
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+// The pictures are drawn as JPEG (the web page shows those); the window reads
+// each one's copy as the JPEG decoded, a BMP of the same name in its resources.
+QString decodedPicture(std::string_view jpeg)
+{
+    QString name = textOf(jpeg);
+    name.replace(QStringLiteral(".jpg"), QStringLiteral(".bmp"));
+    return QStringLiteral(":/images/") + name;
+}
+
 QRect pixelRect(const layout::Control& row)
 {
     if (row.kind == Kind::Line)
@@ -126,16 +147,23 @@ Form1::Form1(Form1Options options, QWidget* parent)
     if (!options_.messages)
         options_.messages = std::make_unique<MessageBoxSink>(this);
     setWindowTitle(textOf(layout::kCaption));
-    // Formats named and pixmaps given: left to guess, Qt would load and probe
-    // every image and icon plugin (SVG among them) before the window shows.
+    // Pixmaps given, not file names: from a name Qt would load and probe every
+    // icon plugin (SVG among them) before the window shows.
     QIcon icon;
-    icon.addPixmap(QPixmap(QStringLiteral(":/images/icon32.png"), "PNG"));
-    icon.addPixmap(QPixmap(QStringLiteral(":/images/icon16.png"), "PNG"));
+    icon.addPixmap(QPixmap::fromImage(readImage(QStringLiteral(":/images/icon32.png"), "png")));
+    icon.addPixmap(QPixmap::fromImage(readImage(QStringLiteral(":/images/icon16.png"), "png")));
     setWindowIcon(icon);
     setFont(fontOf(layout::kWindowFont));
     setFixedSize(pixels(layout::kClientWidthTwips), pixels(layout::kClientHeightTwips));
 
+    // A line box lays out its text in the application's font before it takes
+    // its own: with the window's font as the application's meanwhile, that
+    // layout reuses a face the window needs anyway instead of opening the
+    // desktop's default one.
+    const QFont desktopFont = QApplication::font();
+    QApplication::setFont(font());
     build();
+    QApplication::setFont(desktopFont);
     stack();
     orderTabs();
     Form_Load();
@@ -266,7 +294,7 @@ QWidget* Form1::create(const Control& row)
         auto* box = new PictureBox(colourOf(row.background, scheme, buttonFace), this);
         if (!row.image.empty()) {
             QImage& image = pictures_[textOf(row.name)];
-            image.load(QStringLiteral(":/images/") + textOf(row.image), "JPG");
+            image = readImage(decodedPicture(row.image), "bmp");
             box->showImage(&image);
         }
         return box;

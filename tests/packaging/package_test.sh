@@ -38,7 +38,7 @@ deb=${debs[0]}
 echo "paquete: $deb"
 
 # What the programs need at run time: the libraries they link, found by
-# dpkg-shlibdeps (libqt6gui6 also brings the platform and JPEG plugins), and
+# dpkg-shlibdeps (libqt6gui6 also brings the platform plugins), and
 # the fonts, which nothing links.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
@@ -79,7 +79,7 @@ trap cleanup EXIT
 # apt-get resolves the Depends from the archive, as on a fresh machine.
 as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 # The plugins the window loads must come from a package apt-get pulled in.
-for plugin in platforms/libqxcb.so platforms/libqoffscreen.so imageformats/libqjpeg.so; do
+for plugin in platforms/libqxcb.so platforms/libqoffscreen.so; do
   owner=$(dpkg -S "/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/qt6/plugins/$plugin" 2>/dev/null | cut -d: -f1) \
     || fail "no package holds the Qt plugin $plugin"
   [[ ", $depends," == *", $owner"[\ ,]* ]] || fail "the Qt plugin $plugin comes from $owner, not in Depends"

@@ -4,6 +4,7 @@
 
 // The built window against its layout table: every control where its row
 // says, with its text, font, colours, layer and place in the tab cycle.
+#include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <cmath>
@@ -118,6 +119,17 @@ TEST_F(Form1Layout, WindowHasItsCaptionFixedSizeAndIcon)
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));
 }
 
+// The window borrows the application's font while it builds its boxes; the
+// message boxes and menus opened later must find the desktop's font again.
+TEST_F(Form1Layout, LeavesTheApplicationFontAsItFoundIt)
+{
+    const QFont before = QApplication::font();
+    ASSERT_NE(before, window->font());
+    open(',');
+    EXPECT_EQ(QApplication::font(), before);
+    EXPECT_EQ(QApplication::font().family(), before.family());
+}
+
 TEST_F(Form1Layout, PicturesShowUnscaledAndCutAtTheBorder)
 {
     auto* crest = qobject_cast<ui::PictureBox*>(window->control("Picture1"));
@@ -130,6 +142,13 @@ TEST_F(Form1Layout, PicturesShowUnscaledAndCutAtTheBorder)
     EXPECT_EQ(crest->innerRect(), QRect(2, 2, 72, 94));
     EXPECT_EQ(banner->image()->size(), QSize(178, 100));
     EXPECT_EQ(banner->innerRect(), QRect(2, 2, 173, 101));
+    // The drawings' own colours, as their JPEG decoded: the banner's navy
+    // strip and sun, the crest's green hill and white dot (red, green, blue in
+    // that order, so the stored bytes are read the right way round).
+    EXPECT_EQ(banner->image()->pixel(120, 95), qRgb(29, 38, 117));
+    EXPECT_EQ(banner->image()->pixel(34, 38), qRgb(255, 231, 95));
+    EXPECT_EQ(crest->image()->pixel(36, 80), qRgb(55, 107, 59));
+    EXPECT_EQ(crest->image()->pixel(36, 12), qRgb(248, 255, 241));
 
     // Top-left pixel of the inner area is the image's, and the border is drawn around it.
     const QImage shot = banner->grab().toImage();
