@@ -172,9 +172,12 @@ Form1::Form1(Form1Options options, QWidget* parent)
 }
 
 // The chart's readout and menu watch the chart's events and read the form
-// state; they go first, before the state and the surface they read.
+// state; they go first, before the state and the surface they read. The focus
+// watch goes too: closing the window moves the focus while QWidget tears down
+// what is left, when this object is no longer a Form1.
 Form1::~Form1()
 {
+    disconnect(qApp, &QApplication::focusChanged, this, &Form1::frameDefaultButton);
     delete readout_;
     delete chartActions_;
 }
