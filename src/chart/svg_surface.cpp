@@ -8,6 +8,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "runtime/markup_text.h"
+
 namespace chart {
 namespace {
 
@@ -31,21 +33,6 @@ std::string colourText(runtime::Rgb colour)
     std::array<char, 8> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "#%02x%02x%02x", colour.r, colour.g, colour.b);
     return buffer.data();
-}
-
-std::string escaped(std::string_view text)
-{
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '&': out += "&amp;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
 }
 
 }  // namespace
@@ -85,7 +72,7 @@ void SvgSurface::Print(std::string_view text)
     const float size = fontSize_ * kTwipsPerPoint;
     body_ += "<text x=\"" + number(currentX_) + "\" y=\"" + number(currentY_ + size * kAscent)
         + "\" font-size=\"" + number(size) + "\"" + (bold_ ? " font-weight=\"bold\"" : "") + " fill=\""
-        + colourText(colour_) + "\">" + escaped(text) + "</text>\n";
+        + colourText(colour_) + "\">" + runtime::escapedForMarkup(text) + "</text>\n";
 }
 
 std::string SvgSurface::document() const

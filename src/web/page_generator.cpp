@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "layout/layout.h"
+#include "runtime/markup_text.h"
 
 namespace {
 
@@ -24,21 +25,6 @@ using layout::Colour;
 using layout::Control;
 using layout::Kind;
 using layout::pixels;
-
-std::string escaped(std::string_view text)
-{
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
 
 std::string hex(std::uint32_t rgb)
 {
@@ -127,11 +113,11 @@ std::string accessibility(const Control& row, std::string& descriptions)
 {
     std::string attributes;
     if (!row.accessibleName.empty())
-        attributes += " aria-label=\"" + escaped(row.accessibleName) + '"';
+        attributes += " aria-label=\"" + runtime::escapedForMarkup(row.accessibleName) + '"';
     if (!row.accessibleDescription.empty()) {
         const std::string id = std::string(row.name) + "-descripcion";
         attributes += " aria-describedby=\"" + id + '"';
-        descriptions += "<span id=\"" + id + "\" hidden>" + escaped(row.accessibleDescription) + "</span>\n";
+        descriptions += "<span id=\"" + id + "\" hidden>" + runtime::escapedForMarkup(row.accessibleDescription) + "</span>\n";
     }
     return attributes;
 }
@@ -148,16 +134,16 @@ std::string element(const Control& row, std::string& descriptions)
              << fontOf(row.font) << "color:" << colourOf(row.foreground, "var(--window-text)")
              << ";background:" << colourOf(row.background, "var(--button-face)")
              << (row.alignment == layout::Alignment::Centre ? ";text-align:center" : "") << "\">"
-             << escaped(row.text) << "</div>";
+             << runtime::escapedForMarkup(row.text) << "</div>";
         break;
     case Kind::TextBox:
-        html << "<input id=\"" << id << "\" class=\"text\" type=\"text\" value=\"" << escaped(row.text)
+        html << "<input id=\"" << id << "\" class=\"text\" type=\"text\" value=\"" << runtime::escapedForMarkup(row.text)
              << "\" autocomplete=\"off\" spellcheck=\"false\"" << a11y << " style=\"" << rectBox(row)
              << fontOf(row.font) << "\">";
         break;
     case Kind::CommandButton:
         html << "<button id=\"" << id << "\" type=\"button\" class=\"button" << (row.isDefault ? " default" : "")
-             << "\"" << a11y << " style=\"" << rectBox(row) << fontOf(row.font) << "\">" << escaped(row.text)
+             << "\"" << a11y << " style=\"" << rectBox(row) << fontOf(row.font) << "\">" << runtime::escapedForMarkup(row.text)
              << "</button>";
         break;
     case Kind::VScrollBar:
@@ -167,8 +153,8 @@ std::string element(const Control& row, std::string& descriptions)
         break;
     case Kind::PictureBox:
         if (!row.image.empty()) {
-            html << "<img id=\"" << id << "\" class=\"picture\" src=\"" << escaped(row.image) << "\" alt=\""
-                 << escaped(row.accessibleName) << "\" tabindex=\"0\"" << a11y << " style=\"" << rectBox(row)
+            html << "<img id=\"" << id << "\" class=\"picture\" src=\"" << runtime::escapedForMarkup(row.image) << "\" alt=\""
+                 << runtime::escapedForMarkup(row.accessibleName) << "\" tabindex=\"0\"" << a11y << " style=\"" << rectBox(row)
                  << "background:" << colourOf(row.background, "var(--button-face)") << "\">";
         } else {
             html << "<canvas id=\"" << id << "\" class=\"picture\" role=\"img\" tabindex=\"0\"" << a11y
