@@ -31,6 +31,16 @@ ui::Form1Options optionsIn(const QTemporaryDir& folder)
     return options;
 }
 
+// Shows the window and waits until it is on screen; a run without it is skipped.
+bool shownOnScreen(ui::Form1& window, benchmark::State& state)
+{
+    window.show();
+    if (QTest::qWaitForWindowExposed(&window))
+        return true;
+    state.SkipWithError("the window was not shown");
+    return false;
+}
+
 // Building the 38 controls, decoding the pictures, the first paint.
 void BM_OpenWindow(benchmark::State& state)
 {
@@ -50,11 +60,8 @@ void BM_PressCalcular(benchmark::State& state)
 {
     QTemporaryDir folder;
     ui::Form1 window(optionsIn(folder));
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        state.SkipWithError("the window was not shown");
+    if (!shownOnScreen(window, state))
         return;
-    }
     for (auto _ : state) {
         window.controls().Command1->click();
         window.controls().Indice->repaint();
@@ -90,11 +97,8 @@ void BM_PointerMove(benchmark::State& state)
 {
     QTemporaryDir folder;
     ui::Form1 window(optionsIn(folder));
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        state.SkipWithError("the window was not shown");
+    if (!shownOnScreen(window, state))
         return;
-    }
     window.controls().Command1->click();
     QCoreApplication::processEvents();
     ui::PictureBox* chart = window.controls().Indice;
