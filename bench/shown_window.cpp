@@ -8,12 +8,15 @@
 
 #include "quit_when_shown.h"
 #include "ui/decimal_separator.h"
+#include "ui/font_configuration.h"
 #include "ui/form1.h"
 #include "ui/qt_spanish.h"
 
 int main(int argc, char* argv[])
 {
+    ui::DesktopFontConfiguration fonts;  // read while Qt starts
     QApplication app(argc, argv);
+    fonts.install();
     ui::installSpanishQtTexts(app);
     ui::Form1Options options;
     options.decimalSeparator = ui::systemDecimalSeparator();

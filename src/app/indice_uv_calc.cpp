@@ -12,6 +12,7 @@
 
 #include "cli/companion.h"
 #include "ui/decimal_separator.h"
+#include "ui/font_configuration.h"
 
 namespace {
 
@@ -42,7 +43,9 @@ int main(int argc, char* argv[])
     if (options.pngFile) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        ui::DesktopFontConfiguration fonts;  // read while Qt starts
         gui = std::make_unique<QGuiApplication>(argc, argv);
+        fonts.install();
     }
 
     const cli::RunResult result = cli::run(options, ui::systemDecimalSeparator());

@@ -9,6 +9,7 @@
 #include <QApplication>
 
 #include "ui/decimal_separator.h"
+#include "ui/font_configuration.h"
 #include "ui/form1.h"
 #include "ui/qt_spanish.h"
 
@@ -53,7 +54,9 @@ int main(int argc, char* argv[])
         }
     }
 
+    ui::DesktopFontConfiguration fonts;  // read while Qt starts
     QApplication app(argc, argv);
+    fonts.install();
     ui::installSpanishQtTexts(app);
     // Lets a Wayland desktop match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(INDICE_UV_APP_ID);

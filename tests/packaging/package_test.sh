@@ -42,7 +42,7 @@ echo "paquete: $deb"
 # the fonts, which nothing links.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6 libc6 \
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libfontconfig1 libstdc++6 libc6 \
                fonts-liberation fonts-urw-base35 fonts-dejavu-core qt6-translations-l10n; do
   [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package"
 done
