@@ -5,7 +5,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The program's start-up beside the least a Qt Widgets program does to show a
-# window: bash bench/startup_compare.sh [runs] [build dir]
+# window: bash bench/startup_compare.sh [runs] [build dir] [earlier build dir]
 #
 # Both programs are built in bench/ from the same tree: shown_window is the
 # program's own main() (the window from the ui library) and empty_window is a
@@ -13,7 +13,9 @@
 # painted once, so a run's wall time is start, window shown, quit; the program
 # itself is left as it is. They run offscreen, alternately, so that a busy
 # moment of the machine weighs on both alike. Peak resident memory comes from
-# /usr/bin/time (%M).
+# /usr/bin/time (%M). Given an earlier build too (of another commit, say), its
+# shown_window joins the alternation, so a change is measured before and after
+# in one run.
 #
 # Prints the median times, their ratio and the peak memories. Exits 1 when the
 # program's peak memory is more than 15 MB above the empty window's; the time
@@ -23,8 +25,11 @@ set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs="${1:-30}"
-build="${2:-$here/build}"
+# Absolute, as the runs happen in a scratch folder.
+build=$(realpath -m "${2:-$here/build}")
+earlier=${3:+$(realpath -m "$3")}
 programs=("$build/bench/shown_window" "$build/bench/empty_window")
+[ -n "$earlier" ] && programs+=("$earlier/bench/shown_window")
 max_extra_kb=$((15 * 1024))
 target_ratio=1.25
 
@@ -51,25 +56,39 @@ run_once() {
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# One unmeasured start of each, so both find the libraries and fonts cached.
-run_once "${programs[0]}" warm
-run_once "${programs[1]}" warm
+names=(program empty earlier)
+# One unmeasured start of each, so all find the libraries and fonts cached.
+for program in "${programs[@]}"; do
+  run_once "$program" warm
+done
 for _ in $(seq "$runs"); do
-  run_once "${programs[0]}" program
-  run_once "${programs[1]}" empty
+  for i in "${!programs[@]}"; do
+    run_once "${programs[$i]}" "${names[$i]}"
+  done
 done
 
-program_us=$(cut -d' ' -f1 program.txt | median)
-empty_us=$(cut -d' ' -f1 empty.txt | median)
-program_kb=$(cut -d' ' -f2 program.txt | sort -n | tail -n 1)
-empty_kb=$(cut -d' ' -f2 empty.txt | sort -n | tail -n 1)
-ratio=$(awk -v a="$program_us" -v b="$empty_us" 'BEGIN { printf "%.2f", a / b }')
+peak_kb() { cut -d' ' -f2 "$1.txt" | sort -n | tail -n 1; }
+median_us() { cut -d' ' -f1 "$1.txt" | median; }
+ms() { awk -v v="$1" 'BEGIN { print v / 1000 }'; }
+mb() { awk -v v="$1" 'BEGIN { print v / 1024 }'; }
+ratio_of() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+program_us=$(median_us program)
+empty_us=$(median_us empty)
+program_kb=$(peak_kb program)
+empty_kb=$(peak_kb empty)
+ratio=$(ratio_of "$program_us" "$empty_us")
 extra_kb=$((program_kb - empty_kb))
 
 printf 'start to shown window and quit, offscreen, %d alternating runs each:\n' "$runs"
-printf '  Indice UV     median %6.1f ms, peak resident %6.1f MB\n' "$(awk -v v="$program_us" 'BEGIN { print v / 1000 }')" "$(awk -v v="$program_kb" 'BEGIN { print v / 1024 }')"
-printf '  empty window  median %6.1f ms, peak resident %6.1f MB\n' "$(awk -v v="$empty_us" 'BEGIN { print v / 1000 }')" "$(awk -v v="$empty_kb" 'BEGIN { print v / 1024 }')"
-printf '  time ratio %s (target at most %s), memory %+.1f MB (at most +15 MB)\n' "$ratio" "$target_ratio" "$(awk -v v="$extra_kb" 'BEGIN { print v / 1024 }')"
+printf '  Indice UV     median %6.1f ms, peak resident %6.1f MB\n' "$(ms "$program_us")" "$(mb "$program_kb")"
+printf '  empty window  median %6.1f ms, peak resident %6.1f MB\n' "$(ms "$empty_us")" "$(mb "$empty_kb")"
+if [ -n "$earlier" ]; then
+  earlier_us=$(median_us earlier)
+  printf '  earlier build median %6.1f ms, peak resident %6.1f MB, time ratio %s\n' \
+    "$(ms "$earlier_us")" "$(mb "$(peak_kb earlier)")" "$(ratio_of "$earlier_us" "$empty_us")"
+fi
+printf '  time ratio %s (target at most %s), memory %+.1f MB (at most +15 MB)\n' "$ratio" "$target_ratio" "$(mb "$extra_kb")"
 if awk -v r="$ratio" -v t="$target_ratio" 'BEGIN { exit !(r > t) }'; then
   echo "  note: the time ratio is above its target on this run"
 fi
