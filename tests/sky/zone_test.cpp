@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <cstdlib>
-#include <ctime>
 #include <optional>
 #include <string>
 
@@ -16,7 +15,8 @@
 namespace sky {
 namespace {
 
-// TZ as a test sets it, and as it was once the test is over.
+// TZ as a test sets it, and as it was once the test is over. The C library is
+// not told (no tzset): the code under test must look at TZ again itself.
 class ScopedTz {
 public:
     explicit ScopedTz(const char* value)
@@ -27,7 +27,6 @@ public:
             setenv("TZ", value, 1);
         else
             unsetenv("TZ");
-        tzset();
     }
     ~ScopedTz()
     {
@@ -35,7 +34,6 @@ public:
             setenv("TZ", old_->c_str(), 1);
         else
             unsetenv("TZ");
-        tzset();
     }
     ScopedTz(const ScopedTz&) = delete;
     ScopedTz& operator=(const ScopedTz&) = delete;
