@@ -23,13 +23,16 @@
   }
   const separator = decimalSeparator();
 
-  // Bar, its box, the value at its bottom end (Max), at its top end (Min), at start.
-  const bars = [
-    ['VScroll1', 'Text4', 1, 6, 3],
-    ['VScroll2', 'Text3', 0, 10, 2],
-    ['VScroll3', 'Text2', 0, 22, 11],
-    ['VScroll4', 'Text1', 0, 18, 10],
-  ].map(([bar, box, max, min, start]) => ({ element: byId(bar), box: byId(box), max, min, start, value: start }));
+  // Each bar names the box it steps; its ends and start come from the layout
+  // table, Min (data-min) at its top end and Max (data-max) at its bottom end.
+  const bars = [...document.querySelectorAll('.scroll')].map((element) => ({
+    element,
+    box: byId(element.getAttribute('aria-controls')),
+    min: Number(element.dataset.min),
+    max: Number(element.dataset.max),
+    start: Number(element.dataset.start),
+    value: null,  // until Form_Load
+  }));
 
   // Moves a bar `steps` toward its top end (negative: toward its bottom end),
   // never past either end; a change writes the value into the box.
@@ -53,7 +56,6 @@
       const high = Math.max(bar.min, bar.max);
       bar.element.setAttribute('aria-valuemin', String(low));
       bar.element.setAttribute('aria-valuemax', String(high));
-      bar.element.setAttribute('aria-controls', bar.box.id);
       bar.element.removeAttribute('aria-valuenow');
       setBarValue(bar, bar.start);
     }

@@ -147,7 +147,10 @@ std::string element(const Control& row, std::string& descriptions)
              << "</button>";
         break;
     case Kind::VScrollBar:
+        // The box it steps, its ends and its start, for the script's Form_Load.
         html << "<div id=\"" << id << "\" class=\"scroll\" role=\"scrollbar\" aria-orientation=\"vertical\" tabindex=\"0\""
+             << " aria-controls=\"" << row.spinner.box << "\" data-min=\"" << row.spinner.min << "\" data-max=\""
+             << row.spinner.max << "\" data-start=\"" << layout::startValue(row) << '"'
              << a11y << " style=\"" << rectBox(row) << "\"><div class=\"up\" aria-hidden=\"true\"></div>"
              << "<div class=\"down\" aria-hidden=\"true\"></div></div>";
         break;
