@@ -6,8 +6,8 @@
 
 #include "chart/chart_files.h"
 #include "chart/grafica_indice.h"
-#include "ui/png_file.h"
-#include "ui/qt_surface.h"
+#include "qt/png_file.h"
+#include "qt/qt_surface.h"
 
 namespace cli {
 namespace {
@@ -21,9 +21,9 @@ std::string reasonOf(const runtime::SaveOutcome& outcome)
 
 std::string savePng(const model::FormState& state, const std::string& file, char decimalSeparator, int scale)
 {
-    ui::QtSurface surface(chart::kChartWidthTwips, chart::kChartHeightTwips, scale);
+    qt::QtSurface surface(chart::kChartWidthTwips, chart::kChartHeightTwips, scale);
     chart::GraficaIndice(state, surface, chart::kFormScaleHeight, decimalSeparator);
-    return reasonOf(ui::savePng(surface.image(), file));
+    return reasonOf(qt::savePng(surface.image(), file));
 }
 
 std::string saveSvg(const model::FormState& state, const std::string& file, char decimalSeparator)

@@ -18,10 +18,10 @@
 #include "chart/chart_files.h"
 #include "model/curve_csv.h"
 #include "model/data_file.h"
+#include "qt/png_file.h"
+#include "qt/qt_surface.h"
 #include "ui/message_sink.h"
 #include "ui/picture_box.h"
-#include "ui/png_file.h"
-#include "ui/qt_surface.h"
 
 namespace ui {
 namespace {
@@ -146,7 +146,7 @@ bool ChartActions::saveChartAs(const QString& path, ChartFormat format)
 {
     const std::string file = path.toStdString();
     const runtime::SaveOutcome outcome = format == ChartFormat::Png
-        ? savePng(s_.surface->image(), file)
+        ? qt::savePng(s_.surface->image(), file)
         : chart::saveChartSvg(*s_.state, s_.decimalSeparator, file);
     return report(path, outcome.saved, outcome.reason);
 }

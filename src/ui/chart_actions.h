@@ -14,6 +14,10 @@
 class QAction;
 class QMenu;
 
+namespace qt {
+class QtSurface;
+}
+
 namespace runtime {
 class FileCalls;
 }
@@ -22,7 +26,6 @@ namespace ui {
 
 class MessageSink;
 class PictureBox;
-class QtSurface;
 
 // One kind of file a save dialog offers: what the dialog lists, and the
 // suffix that names it.
@@ -56,7 +59,7 @@ public:
     struct Sources {
         PictureBox* chart = nullptr;
         const model::FormState* state = nullptr;
-        const QtSurface* surface = nullptr;
+        const qt::QtSurface* surface = nullptr;
         char decimalSeparator = '.';
         MessageSink* messages = nullptr;
         runtime::FileCalls* fileCalls = nullptr;  // null: the real system calls

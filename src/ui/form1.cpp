@@ -20,11 +20,11 @@
 #include "chart/chart_description.h"
 #include "chart/grafica_indice.h"
 #include "layout/layout.h"
+#include "qt/qt_surface.h"
 #include "ui/chart_actions.h"
 #include "ui/chart_readout.h"
 #include "ui/command_button.h"
 #include "ui/picture_box.h"
-#include "ui/qt_surface.h"
 #include "ui/spin_bar.h"
 
 // The images live in the ui library; a static library's resources must be
@@ -235,9 +235,9 @@ void Form1::build()
     get(c_.Indice, "Indice");
 
     const QSize inner = c_.Indice->innerRect().size();
-    surface_ = std::make_unique<QtSurface>(static_cast<float>(inner.width() * layout::kTwipsPerPixel),
-                                           static_cast<float>(inner.height() * layout::kTwipsPerPixel),
-                                           devicePixelRatioF());
+    surface_ = std::make_unique<qt::QtSurface>(static_cast<float>(inner.width() * layout::kTwipsPerPixel),
+                                               static_cast<float>(inner.height() * layout::kTwipsPerPixel),
+                                               devicePixelRatioF());
     // The box shows the chart's image from the first drawing on; until then
     // its own white background looks the same.
     describeChart();

@@ -10,12 +10,12 @@
 #include <variant>
 
 #include "chart/grafica_indice.h"
+#include "layout/layout.h"
 #include "model/calcular.h"
+#include "qt/qt_surface.h"
 #include "runtime/number_format.h"
 #include "ui/form1.h"
-#include "layout/layout.h"
 #include "ui/picture_box.h"
-#include "ui/qt_surface.h"
 #include "ui/spin_bar.h"
 
 namespace ui {

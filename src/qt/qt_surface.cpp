@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/qt_surface.h"
+#include "qt/qt_surface.h"
 
 #include <QFontMetricsF>
 #include <QString>
@@ -13,7 +13,7 @@
 
 #include "runtime/device_pixels.h"
 
-namespace ui {
+namespace qt {
 namespace {
 
 // The picture box's design font, with the faces that look most like it where
@@ -221,4 +221,4 @@ void QtSurface::setDevicePixelRatio(qreal ratio)
     image_ = rescaled;
 }
 
-}  // namespace ui
+}  // namespace qt

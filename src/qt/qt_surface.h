@@ -11,7 +11,7 @@
 
 #include "runtime/drawing_surface.h"
 
-namespace ui {
+namespace qt {
 
 // The chart's picture box: draws into an image of the box's inner area that
 // keeps the chart until the next Cls, so the window only copies it to the
@@ -81,4 +81,4 @@ private:
     bool fontDirty_ = true;
 };
 
-}  // namespace ui
+}  // namespace qt

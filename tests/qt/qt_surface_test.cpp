@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/qt_surface.h"
+#include "qt/qt_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 #include "model/curve.h"
 #include "support/default_example.h"
 
-namespace ui {
+namespace qt {
 namespace {
 
 constexpr float kInnerWidth = 8115;
@@ -325,7 +325,7 @@ TEST(QtSurface, ExtremeCurvesDrawWithoutHarm)
 }
 
 }  // namespace
-}  // namespace ui
+}  // namespace qt
 
 int main(int argc, char** argv)
 {

@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/png_file.h"
+#include "qt/png_file.h"
 
 #include <QBuffer>
 #include <QImage>
 
-namespace ui {
+namespace qt {
 
 runtime::SaveOutcome savePng(const QImage& image, const std::string& path)
 {
@@ -21,4 +21,4 @@ runtime::SaveOutcome savePng(const QImage& image, const std::string& path)
     return writer.save();
 }
 
-}  // namespace ui
+}  // namespace qt
