@@ -11,6 +11,7 @@
 #include <cmath>
 #include <optional>
 
+#include "qt/utf8.h"
 #include "runtime/device_pixels.h"
 
 namespace qt {
@@ -198,7 +199,7 @@ void QtSurface::Print(std::string_view text)
     p.save();
     p.translate(*topLeft);
     p.scale(ratio, ratio);
-    p.drawText(QPointF(0, ascent_), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    p.drawText(QPointF(0, ascent_), fromUtf8(text));
     p.restore();
 }
 

@@ -20,6 +20,7 @@
 #include "model/data_file.h"
 #include "qt/png_file.h"
 #include "qt/qt_surface.h"
+#include "qt/utf8.h"
 #include "ui/message_sink.h"
 #include "ui/picture_box.h"
 
@@ -35,16 +36,13 @@ constexpr std::array<SaveFormat, 2> kDataFormats{{
     {"Datos como datos.dat (*.dat)", "dat"},
 }};
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using qt::fromUtf8;
 
 QString filterList(std::span<const SaveFormat> formats)
 {
     QStringList filters;
     for (const SaveFormat& format : formats)
-        filters << qs(format.filter);
+        filters << fromUtf8(format.filter);
     return filters.join(QStringLiteral(";;"));
 }
 
@@ -64,14 +62,16 @@ ChosenFile askFile(QWidget* parent, const QString& title, const QString& name, s
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, formats](const QString& filter) {
         for (const SaveFormat& format : formats) {
             const QStringList chosen = dialog.selectedFiles();
-            if (qs(format.filter) == filter && !chosen.isEmpty())
-                dialog.selectFile(QFileInfo(chosen.front()).completeBaseName() + QLatin1Char('.') + qs(format.suffix));
+            if (fromUtf8(format.filter) == filter && !chosen.isEmpty()) {
+                const QString base = QFileInfo(chosen.front()).completeBaseName();
+                dialog.selectFile(base + QLatin1Char('.') + fromUtf8(format.suffix));
+            }
         }
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     std::size_t selected = 0;
-    while (selected + 1 < formats.size() && qs(formats[selected].filter) != dialog.selectedNameFilter())
+    while (selected + 1 < formats.size() && fromUtf8(formats[selected].filter) != dialog.selectedNameFilter())
         ++selected;
     return chooseFormat(dialog.selectedFiles().front(), formats, selected);
 }
@@ -82,11 +82,11 @@ ChosenFile chooseFormat(const QString& path, std::span<const SaveFormat> formats
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     for (std::size_t i = 0; i < formats.size(); ++i) {
-        if (suffix == qs(formats[i].suffix))
+        if (suffix == fromUtf8(formats[i].suffix))
             return {i, path};
     }
     const std::size_t format = selected < formats.size() ? selected : 0;
-    return {format, path + QLatin1Char('.') + qs(formats[format].suffix)};
+    return {format, path + QLatin1Char('.') + fromUtf8(formats[format].suffix)};
 }
 
 ChartActions::ChartActions(Sources sources)
@@ -165,8 +165,8 @@ bool ChartActions::saveDataAs(const QString& path, DataFormat format)
 bool ChartActions::report(const QString& path, bool saved, const std::string& reason)
 {
     if (!saved) {
-        s_.messages->warn(s_.chart->window()->windowTitle(), QStringLiteral("No se pudo guardar %1: %2.")
-                                                                 .arg(QFileInfo(path).fileName(), qs(reason)));
+        const QString message = QStringLiteral("No se pudo guardar %1: %2.");
+        s_.messages->warn(s_.chart->window()->windowTitle(), message.arg(QFileInfo(path).fileName(), fromUtf8(reason)));
     }
     return saved;
 }

@@ -13,6 +13,7 @@
 #include "layout/layout.h"
 #include "model/calcular.h"
 #include "qt/qt_surface.h"
+#include "qt/utf8.h"
 #include "runtime/number_format.h"
 #include "ui/form1.h"
 #include "ui/picture_box.h"
@@ -21,10 +22,7 @@
 namespace ui {
 namespace {
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using qt::fromUtf8;
 
 void copyValue(const SpinBar* bar, QLineEdit* box)
 {
