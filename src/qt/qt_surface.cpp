@@ -47,8 +47,9 @@ QRect penRect(QPoint a, QPoint b, int penWidth)
 
 QImage blankImage(float scaleWidth, float scaleHeight, qreal ratio)
 {
-    const QSize pixels(static_cast<int>(std::ceil(scaleWidth / QtSurface::kTwipsPerPixel * ratio)),
-                       static_cast<int>(std::ceil(scaleHeight / QtSurface::kTwipsPerPixel * ratio)));
+    const double width = static_cast<double>(scaleWidth) / runtime::kTwipsPerPixel * ratio;
+    const double height = static_cast<double>(scaleHeight) / runtime::kTwipsPerPixel * ratio;
+    const QSize pixels(static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height)));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.setDotsPerMeterX(kDotsPerMeter);

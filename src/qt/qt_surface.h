@@ -23,8 +23,6 @@ namespace qt {
 // QGuiApplication to exist.
 class QtSurface final : public runtime::DrawingSurface {
 public:
-    static constexpr double kTwipsPerPixel = 15;
-
     // `scaleWidth` x `scaleHeight` twips of inner area, white after creation.
     QtSurface(float scaleWidth, float scaleHeight, qreal devicePixelRatio = 1);
     ~QtSurface() override;
