@@ -53,6 +53,10 @@ faults=(
   src/ui/form1_handlers.cpp 'chart::GraficaIndice(state_, *surface_, static_cast<float>(layout::kClientHeightTwips), separator);' 'chart::GraficaIndice(state_, *surface_, surface_->ScaleHeight(), separator);'
   # Text handed to Qt read up to a terminating zero instead of the view's own end.
   src/qt/utf8.h 'QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))' 'QString::fromUtf8(text.data())'
+  # The chart saved through the system's own calls, not the ones the window was given.
+  src/ui/chart_actions.cpp '? qt::savePng(s_.surface->image(), file, calls)' '? qt::savePng(s_.surface->image(), file, callsOf(nullptr))'
+  # The companion's PNG reported as saved when it was not.
+  src/cli/companion.cpp 'options.scale, calls); !saved.saved)' 'options.scale, calls); saved.saved)'
   # A value on a category bound shaded in the upper category.
   src/chart/uv_categories.cpp 'if (v <= category.upperBound)\n            return category.colour;' 'if (v < category.upperBound)\n            return category.colour;'
   # The axis top for a maximum of exactly 10.

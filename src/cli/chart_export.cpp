@@ -10,25 +10,19 @@
 #include "qt/qt_surface.h"
 
 namespace cli {
-namespace {
 
-std::string reasonOf(const runtime::SaveOutcome& outcome)
-{
-    return outcome.saved ? std::string() : outcome.reason;
-}
-
-}  // namespace
-
-std::string savePng(const model::FormState& state, const std::string& file, char decimalSeparator, int scale)
+runtime::SaveOutcome savePng(const model::FormState& state, const std::string& file, char decimalSeparator, int scale,
+                             runtime::FileCalls& calls)
 {
     qt::QtSurface surface(chart::kChartWidthTwips, chart::kChartHeightTwips, scale);
     chart::GraficaIndice(state, surface, chart::kFormScaleHeight, decimalSeparator);
-    return reasonOf(qt::savePng(surface.image(), file));
+    return qt::savePng(surface.image(), file, calls);
 }
 
-std::string saveSvg(const model::FormState& state, const std::string& file, char decimalSeparator)
+runtime::SaveOutcome saveSvg(const model::FormState& state, const std::string& file, char decimalSeparator,
+                             runtime::FileCalls& calls)
 {
-    return reasonOf(chart::saveChartSvg(state, decimalSeparator, file));
+    return chart::saveChartSvg(state, decimalSeparator, file, calls);
 }
 
 }  // namespace cli

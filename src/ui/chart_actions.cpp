@@ -76,6 +76,13 @@ ChosenFile askFile(QWidget* parent, const QString& title, const QString& name, s
     return chooseFormat(dialog.selectedFiles().front(), formats, selected);
 }
 
+// What every save here writes through: the calls a test injected, or the system's.
+runtime::FileCalls& callsOf(runtime::FileCalls* injected)
+{
+    static runtime::FileCalls system;
+    return injected ? *injected : system;
+}
+
 }  // namespace
 
 ChosenFile chooseFormat(const QString& path, std::span<const SaveFormat> formats, std::size_t selected)
@@ -144,17 +151,17 @@ void ChartActions::copyChart()
 
 bool ChartActions::saveChartAs(const QString& path, ChartFormat format)
 {
+    runtime::FileCalls& calls = callsOf(s_.fileCalls);
     const std::string file = path.toStdString();
     const runtime::SaveOutcome outcome = format == ChartFormat::Png
-        ? qt::savePng(s_.surface->image(), file)
-        : chart::saveChartSvg(*s_.state, s_.decimalSeparator, file);
+        ? qt::savePng(s_.surface->image(), file, calls)
+        : chart::saveChartSvg(*s_.state, s_.decimalSeparator, file, calls);
     return report(path, outcome.saved, outcome.reason);
 }
 
 bool ChartActions::saveDataAs(const QString& path, DataFormat format)
 {
-    runtime::FileCalls realCalls;
-    runtime::FileCalls& calls = s_.fileCalls ? *s_.fileCalls : realCalls;
+    runtime::FileCalls& calls = callsOf(s_.fileCalls);
     const std::string file = path.toStdString();
     const runtime::SaveOutcome outcome = format == DataFormat::Csv
         ? model::writeCurveCsv(*s_.state, s_.decimalSeparator, file, calls)

@@ -76,8 +76,9 @@ public:
     QAction* saveChartAction() const { return saveChart_; }
     QAction* saveDataAction() const { return saveData_; }
 
-    // What the menu's entries do once the dialog has named the file. Each
-    // warns, as a failed datos.dat does, and returns false on failure.
+    // What the menu's entries do once the dialog has named the file. Each save
+    // writes through `Sources::fileCalls`, warns, as a failed datos.dat does,
+    // and returns false on failure.
     void copyChart();
     bool saveChartAs(const QString& path, ChartFormat format);
     bool saveDataAs(const QString& path, DataFormat format);
