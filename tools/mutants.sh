@@ -59,6 +59,12 @@ faults=(
   src/layout/layout.h 'value = 10 * value' 'value = value'
   # The page told one number too many after each text it prints.
   src/web/canvas_surface.h 'case kText: return 6;' 'case kText: return 7;'
+  # Text handed to Qt read up to a terminating zero instead of the view's own end.
+  src/qt/utf8.h 'QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))' 'QString::fromUtf8(text.data())'
+  # The chart saved through the system's own calls, not the ones the window was given.
+  src/ui/chart_actions.cpp '? qt::savePng(s_.surface->image(), file, calls)' '? qt::savePng(s_.surface->image(), file, callsOf(nullptr))'
+  # The companion's PNG reported as saved when it was not.
+  src/cli/companion.cpp 'options.scale, calls); !saved.saved)' 'options.scale, calls); saved.saved)'
   # A value on a category bound shaded in the upper category.
   src/chart/uv_categories.cpp 'if (v <= category.upperBound)\n            return category.colour;' 'if (v < category.upperBound)\n            return category.colour;'
   # The axis top for a maximum of exactly 10.

@@ -8,8 +8,8 @@
 
 #include <QApplication>
 
-#include "ui/decimal_separator.h"
-#include "ui/font_configuration.h"
+#include "qt/decimal_separator.h"
+#include "qt/font_configuration.h"
 #include "ui/form1.h"
 #include "ui/qt_spanish.h"
 
@@ -54,14 +54,14 @@ int main(int argc, char* argv[])
         }
     }
 
-    ui::DesktopFontConfiguration fonts;  // read while Qt starts
+    qt::DesktopFontConfiguration fonts;  // read while Qt starts
     QApplication app(argc, argv);
     fonts.install();
     ui::installSpanishQtTexts(app);
     // Lets a Wayland desktop match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(INDICE_UV_APP_ID);
     ui::Form1Options options;
-    options.decimalSeparator = ui::systemDecimalSeparator();
+    options.decimalSeparator = qt::systemDecimalSeparator();
     ui::Form1 window(std::move(options));
     window.show();
     return app.exec();

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "layout/layout.h"
+#include "qt/utf8.h"
 #include "ui/picture_box.h"
 
 namespace ui {
@@ -23,14 +24,11 @@ constexpr double kTwips = layout::kTwipsPerPixel;
 constexpr int kPadding = 4;
 constexpr int kGap = 8;  // between the guide and the box
 
-QString qs(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+using qt::fromUtf8;
 
 QStringList linesOf(const chart::Readout& readout)
 {
-    return {qs(readout.line1()), qs(readout.line2()), qs(readout.line3())};
+    return {fromUtf8(readout.line1()), fromUtf8(readout.line2()), fromUtf8(readout.line3())};
 }
 
 }  // namespace
@@ -175,7 +173,7 @@ void ChartReadout::showSample(int sample, double anchorY)
     update(oldBox);
     update(guideRect());
     update(box_);
-    chart_->setAccessibleDescription(qs(shown_->sentence()));
+    chart_->setAccessibleDescription(fromUtf8(shown_->sentence()));
 }
 
 void ChartReadout::hideReadout()

@@ -7,9 +7,11 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QXmlStreamReader>
+#include <cerrno>
 #include <cmath>
 
 #include "chart/escala_grafica.h"
@@ -225,6 +227,64 @@ TEST_F(ChartReadoutTest, AFailedSaveWarnsAsAnUnsavedDatosDatDoes)
     EXPECT_EQ(messages[0].text, "No se pudo guardar grafica.svg: la carpeta no existe.");
     EXPECT_EQ(messages[1].text, "No se pudo guardar curva.csv: la carpeta no existe.");
 }
+
+// A disk that fills up once the chart is drawn.
+class FillingDisk : public runtime::FileCalls {
+public:
+    ssize_t write(int fd, const void* data, size_t size) override
+    {
+        if (!full)
+            return runtime::FileCalls::write(fd, data, size);
+        errno = ENOSPC;
+        return -1;
+    }
+    bool full = false;
+};
+
+struct SaveRow {
+    const char* name;
+    const char* file;
+    bool (*save)(ui::ChartActions&, const QString&);
+};
+
+void PrintTo(const SaveRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SaveThroughTheWindowsFileCalls : public uitest::WindowTest, public testing::WithParamInterface<SaveRow> {};
+
+// Every save writes through the system calls the window was given, as
+// datos.dat does: the full disk is reported and nothing is left behind.
+TEST_P(SaveThroughTheWindowsFileCalls, AFullDiskIsReported)
+{
+    FillingDisk disk;
+    open('.', &disk);
+    calcular();
+    ASSERT_TRUE(messages.empty());
+    disk.full = true;
+
+    EXPECT_FALSE(GetParam().save(window->chartActions(), folder.filePath(GetParam().file)));
+    ASSERT_EQ(messages.size(), 1u);
+    const QString expected = QStringLiteral("No se pudo guardar %1: no queda espacio en el disco.");
+    EXPECT_EQ(messages[0].text, expected.arg(GetParam().file));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"datos.dat"});
+}
+
+bool chartAsPng(ui::ChartActions& actions, const QString& path) { return actions.saveChartAs(path, ChartFormat::Png); }
+bool chartAsSvg(ui::ChartActions& actions, const QString& path) { return actions.saveChartAs(path, ChartFormat::Svg); }
+bool curveAsCsv(ui::ChartActions& actions, const QString& path) { return actions.saveDataAs(path, DataFormat::Csv); }
+bool curveAsDat(ui::ChartActions& actions, const QString& path)
+{
+    return actions.saveDataAs(path, DataFormat::DatosDat);
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, SaveThroughTheWindowsFileCalls,
+                         testing::Values(SaveRow{"ChartAsPng", "grafica.png", chartAsPng},
+                                         SaveRow{"ChartAsSvg", "grafica.svg", chartAsSvg},
+                                         SaveRow{"CurveAsCsv", "curva.csv", curveAsCsv},
+                                         SaveRow{"CurveAsDatosDat", "copia.dat", curveAsDat}),
+                         [](const testing::TestParamInfo<SaveRow>& info) { return std::string(info.param.name); });
 
 TEST(ChooseFormat, TheSuffixTypedWinsElseTheListsChoiceIsAdded)
 {

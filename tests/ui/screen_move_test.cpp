@@ -19,7 +19,7 @@ using ScreenMove = uitest::WindowTest;
 // The chart as drawn straight onto a surface of that ratio.
 QImage chartAt(const model::FormState& state, qreal ratio)
 {
-    ui::QtSurface surface(8115, 5715, ratio);
+    qt::QtSurface surface(8115, 5715, ratio);
     chart::GraficaIndice(state, surface, static_cast<float>(layout::kClientHeightTwips), '.');
     return surface.image();
 }
