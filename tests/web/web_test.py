@@ -265,16 +265,51 @@ def check_scroll_bars(driver):
     check(by_id(driver, "Text4").get_attribute("value") == "6", "VScroll1 no se para en 6")
     driver.switch_to.active_element.send_keys(Keys.ARROW_DOWN)
     check(by_id(driver, "Text4").get_attribute("value") == "5", "la flecha abajo no baja a 5")
-    # Typing never moves the bar; the bar's next step replaces what was typed.
-    type_into(driver, "Text1", "7.5")
-    by_id(driver, "VScroll4").find_element(By.CLASS_NAME, "up").click()
-    check(by_id(driver, "Text1").get_attribute("value") == "11", "la flecha arriba de VScroll4 no da 11")
     for _ in range(12):
         by_id(driver, "VScroll2").find_element(By.CLASS_NAME, "down").click()
     check(by_id(driver, "Text3").get_attribute("value") == "0", "VScroll2 baja de 0")
     by_id(driver, "VScroll3").click()
     driver.switch_to.active_element.send_keys(Keys.HOME)
     check(by_id(driver, "Text2").get_attribute("value") == "22", "Inicio no lleva VScroll3 a 22")
+
+
+# A step from a number typed within the bar's ends (else from the bar's own
+# value, where each bar starts): bar, box, typed, how, what the box then shows.
+TYPED_STEPS = [
+    ("VScroll4", "Text1", "3", "up", "4"),
+    ("VScroll4", "Text1", "7.5", "up", "8"),
+    ("VScroll4", "Text1", "7.5", "down", "7"),
+    ("VScroll4", "Text1", "12", Keys.ARROW_UP, "13"),
+    ("VScroll4", "Text1", "25", Keys.ARROW_UP, "11"),
+    ("VScroll4", "Text1", "abc", "down", "9"),
+    ("VScroll1", "Text4", "5", Keys.ARROW_DOWN, "4"),
+    ("VScroll1", "Text4", "9", "up", "4"),
+    ("VScroll1", "Text4", "6", "up", "6"),
+    ("VScroll2", "Text3", "0.5", Keys.PAGE_UP, "1"),
+    ("VScroll2", "Text3", "2.5", Keys.ARROW_DOWN, "2"),
+    ("VScroll3", "Text2", "21.5", "up", "22"),
+    ("VScroll3", "Text2", "", Keys.PAGE_DOWN, "10"),
+    ("VScroll3", "Text2", "7.5", Keys.HOME, "22"),
+]
+
+
+def step_typed(driver, bar, box, typed, how):
+    type_into(driver, box, typed)
+    if how in ("up", "down"):
+        by_id(driver, bar).find_element(By.CLASS_NAME, how).click()
+    else:
+        # Focused without a click: a click lands on one of the bar's arrows.
+        driver.execute_script("arguments[0].focus()", by_id(driver, bar))
+        driver.switch_to.active_element.send_keys(how)
+    return by_id(driver, box).get_attribute("value"), by_id(driver, bar).get_attribute("aria-valuenow")
+
+
+def check_typed_steps(driver, rows, url=None):
+    for bar, box, typed, how, expected in rows:
+        open_page(driver, url or driver.current_url)
+        shown, value = step_typed(driver, bar, box, typed, how)
+        check((shown, value) == (expected, expected),
+              f"{bar}: «{typed}» y {how!r} dan {shown!r} (barra {value}), se esperaba {expected}")
 
 
 def check_commands(driver):
@@ -426,11 +461,15 @@ def main():
             timed(compare_sets, driver, comma, scratch)
             if comma:
                 timed(check_point_forced, driver, url)
+                # The typed number is read with the browser's separator.
+                timed(check_typed_steps, driver, [("VScroll4", "Text1", "7,5", "down", "7"),
+                                                  ("VScroll4", "Text1", "7.5", "up", "11")], url)
                 continue
             timed(check_page, driver)
             timed(check_messages, driver)
             timed(check_tab_order, driver)
             timed(check_scroll_bars, driver)
+            timed(check_typed_steps, driver, TYPED_STEPS)
             timed(check_commands, driver)
             timed(check_download, driver, downloads)
             timed(check_narrow, driver)
