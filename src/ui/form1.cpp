@@ -304,6 +304,7 @@ QWidget* Form1::create(const Control& row)
             QImage& image = pictures_[textOf(row.name)];
             image = readImage(decodedPicture(row.image), "bmp");
             box->showImage(&image);
+            box->setFocusHalo(true);
         }
         return box;
     }

@@ -133,10 +133,10 @@ int SpinBar::positionOf(int value) const
 void SpinBar::paintEvent(QPaintEvent* event)
 {
     QScrollBar::paintEvent(event);
-    if (!hasFocus())
+    if (!showsFocusMark(*this))
         return;
     QPainter painter(this);
-    drawFocusMark(*this, painter, rect(), std::max(width(), height()));
+    drawFocusMark(*this, painter, rect());
 }
 
 }  // namespace ui
