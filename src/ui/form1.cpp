@@ -25,6 +25,7 @@
 #include "ui/command_button.h"
 #include "ui/picture_box.h"
 #include "ui/qt_surface.h"
+#include "ui/screen_picture.h"
 #include "ui/spin_bar.h"
 
 // The images live in the ui library; a static library's resources must be
@@ -302,7 +303,7 @@ QWidget* Form1::create(const Control& row)
         auto* box = new PictureBox(colourOf(row.background, scheme, buttonFace), this);
         if (!row.image.empty()) {
             QImage& image = pictures_[textOf(row.name)];
-            image = readImage(decodedPicture(row.image), "bmp");
+            image = readScreenPicture(decodedPicture(row.image), "bmp", devicePixelRatioF());
             box->showImage(&image);
             box->setFocusHalo(true);
         }
@@ -368,6 +369,11 @@ void Form1::followScreenRatio()
                              options_.decimalSeparator);
     }
     c_.Indice->showImage(&surface_->image());
+    // The pictures too, as drawn for the new ratio.
+    for (auto& [name, image] : pictures_) {
+        image = readScreenPicture(decodedPicture(layout::find(name.toStdString())->image), "bmp", devicePixelRatioF());
+        control(name.toStdString())->update();
+    }
 }
 
 // Outside a dialog Qt takes the default-button frame from "Calcular" for good
