@@ -393,12 +393,19 @@ def frame_rows(driver, x, rows):
         }).join('');""", x, rows)
 
 
+def pictures_shown(driver):
+    """The files the two pictures show, as the browser chose them."""
+    return driver.execute_script("return ['Picture2', 'Picture1'].map((n) => "
+                                 "document.getElementById(n).currentSrc.split('/').pop())")
+
+
 def check_pixel_ratio(driver):
     """The frame's top edge (457 twips down) lands on whole device pixels, sharp,
     at ratio 1 and 2, as in the window."""
     open_page(driver, driver.current_url)
     by_id(driver, "Text1").send_keys(Keys.ENTER)
     check(frame_rows(driver, 440, [29, 30, 31]) == "wkw", f"ratio 1: {frame_rows(driver, 440, [29, 30, 31])}")
+    check(pictures_shown(driver) == ["banner.jpg", "crest.jpg"], f"ratio 1: imágenes {pictures_shown(driver)}")
     driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                            {"width": 800, "height": 800, "deviceScaleFactor": 2, "mobile": False})
     try:
@@ -408,6 +415,11 @@ def check_pixel_ratio(driver):
         check(size == [1082, 762, 541], f"ratio 2: lienzo {size}")
         # Pixel 60 holds the edge; a 2-pixel pen puts its extra pixel above it.
         check(frame_rows(driver, 880, [58, 59, 60, 61]) == "wkkw", f"ratio 2: {frame_rows(driver, 880, [58, 59, 60, 61])}")
+        # The pictures drawn for ratio 2, in the same place and size.
+        check(pictures_shown(driver) == ["banner@2x.jpg", "crest@2x.jpg"], f"ratio 2: imágenes {pictures_shown(driver)}")
+        sizes = driver.execute_script("return ['Picture2', 'Picture1'].map((n) => { const e = document.getElementById(n); "
+                                      "return [e.offsetWidth, e.offsetHeight, e.naturalWidth, e.naturalHeight]; })")
+        check(sizes == [[177, 105, 178, 100], [76, 98, 72, 94]], f"ratio 2: tamaños {sizes}")
     finally:
         driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
