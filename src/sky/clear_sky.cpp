@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sky/clear_sky.h"
+
+#include <cmath>
+#include <numbers>
+#include <variant>
+
+#include "runtime/decimal_text.h"
+#include "runtime/number_format.h"
+#include "sky/ozone_climatology.h"
+#include "sky/solar_position.h"
+
+namespace sky {
+namespace {
+
+// The formula's constants: the index of an overhead Sun through 300 DU of
+// ozone at the mean Sun-Earth distance, and how it falls off.
+constexpr double kOverheadIndex = 12.5;
+constexpr double kZenithExponent = 2.42;
+constexpr double kReferenceOzone = 300.0;
+constexpr double kOzoneExponent = -1.23;
+// +5 % per kilometre of altitude; a fresh snow cover (albedo 0.8) adds 22 %.
+constexpr double kGainPerKilometre = 0.05;
+constexpr double kSnowFactor = 1.22;
+
+// The value the shown text stands for: "Usar" writes that text, so the
+// number must be the text's and not a rounding of its own, which could go the
+// other way at a half.
+double shownValue(double index)
+{
+    const auto read = runtime::textToDouble(runtime::formatNumber(index, runtime::NumberPattern::OneDecimal, '.'), '.');
+    // Only a value no valid input gives (infinite) has no such text.
+    const double* shown = std::get_if<double>(&read);
+    return shown ? *shown : index;
+}
+
+}  // namespace
+
+SkyEstimate estimateClearSky(const SkyInputs& inputs)
+{
+    const SolarNoon noon = solarNoon(inputs.date, inputs.longitude);
+    SkyEstimate estimate;
+    estimate.solarNoonUt = noon.utHours;
+    estimate.zenithAngle = std::abs(inputs.latitude - noon.sun.declination);
+    estimate.ozone = inputs.ozone.value_or(climatologicalOzone(inputs.latitude, dayOfYear(inputs.date)));
+    if (!estimate.sunRises())
+        return estimate;
+
+    const double mu0 = std::cos(estimate.zenithAngle * std::numbers::pi / 180.0);
+    const double distance = noon.sun.distance;
+    estimate.uvIndex = kOverheadIndex * std::pow(mu0, kZenithExponent)
+                       * std::pow(estimate.ozone / kReferenceOzone, kOzoneExponent)
+                       * (1.0 / (distance * distance))
+                       * (1.0 + kGainPerKilometre * inputs.altitude / 1000.0)
+                       * (inputs.snow ? kSnowFactor : 1.0);
+    estimate.shownIndex = shownValue(estimate.uvIndex);
+    return estimate;
+}
+
+}  // namespace sky

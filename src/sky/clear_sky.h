@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <optional>
+
+#include "sky/civil_date.h"
+
+namespace sky {
+
+// What the clear-sky estimate of the day's maximum UV index starts from.
+// Every value within the limits readSkyInputs checks (sky/sky_inputs.h).
+struct SkyInputs {
+    double latitude = 0;           // degrees, north positive, -90 to 90
+    double longitude = 0;          // degrees, east positive, -180 to 180
+    CivilDate date;                // 1901-01-01 to 2099-12-31
+    double altitude = 0;           // metres, -500 to 9000
+    std::optional<double> ozone;   // Dobson units, 100 to 600; none: the climatology's
+    bool snow = false;             // snow on the ground
+};
+
+struct SkyEstimate {
+    double uvIndex = 0;      // the estimate, unrounded; 0 when the sun does not rise
+    double shownIndex = 0;   // rounded to one decimal, as shown and as "Usar" writes it
+    double zenithAngle = 0;  // degrees, the Sun's at solar noon; 90 or more: it does not rise
+    double ozone = 0;        // Dobson units, given or from the climatology
+    double solarNoonUt = 0;  // hours after 0:00 UT of the date (may fall outside 0 to 24)
+
+    bool sunRises() const { return zenithAngle < 90; }
+};
+
+// The day's maximum UV index under a cloudless sky: the Sun's zenith angle at
+// solar noon, the total ozone, the Sun's distance, the altitude and snow, by
+// Madronich's (2007) clear-sky formula with the altitude and snow factors of
+// the TEMIS service. An upper bound: clouds, haze and pollution lower it.
+SkyEstimate estimateClearSky(const SkyInputs& inputs);
+
+}  // namespace sky

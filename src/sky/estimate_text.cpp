@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sky/estimate_text.h"
+
+#include <cmath>
+
+#include "runtime/number_format.h"
+
+namespace sky {
+
+std::string shownIndexText(const SkyEstimate& estimate, char decimalSeparator)
+{
+    return runtime::formatNumber(estimate.shownIndex, runtime::NumberPattern::AxisLabel, decimalSeparator);
+}
+
+std::string clockText(int minutes)
+{
+    // Whole minutes as a fraction of a day are exact enough for "h:mm",
+    // which counts a hair below a minute as that minute.
+    return runtime::formatHourMinute(minutes / 1440.0);
+}
+
+std::string estimateText(const SkyEstimate& estimate, std::optional<int> localNoonMinutes, char decimalSeparator)
+{
+    const std::string ozone = "ozono " + runtime::integerToText(std::llround(estimate.ozone)) + " DU";
+    std::string text = "Índice UV máximo con cielo despejado: " + shownIndexText(estimate, decimalSeparator) + "\n";
+    if (estimate.sunRises()) {
+        const std::string noon =
+            localNoonMinutes ? clockText(*localNoonMinutes)
+                             : runtime::formatHourMinute(estimate.solarNoonUt / 24.0) + " UT";
+        text += "Mediodía solar a las " + noon + "; " + ozone + "; el sol a "
+                + runtime::formatNumber(estimate.zenithAngle, runtime::NumberPattern::AxisLabel, decimalSeparator)
+                + "° del cénit.\n";
+    } else {
+        text += "Ese día el sol no sale en ese lugar; " + ozone + ".\n";
+    }
+    text += "Las nubes, la calima y la contaminación lo reducen.";
+    return text;
+}
+
+}  // namespace sky

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "sky/clear_sky.h"
+
+namespace sky {
+
+// The estimate's value as shown and as "Usar" writes it into "Indice Máximo":
+// "#0.0" in the user's decimal separator ("10,1").
+std::string shownIndexText(const SkyEstimate& estimate, char decimalSeparator);
+
+// Minutes after midnight as "h:mm" ("14:16", "9:05").
+std::string clockText(int minutes);
+
+// The result as the window and the page show it, three lines joined by '\n':
+//   Índice UV máximo con cielo despejado: 10,1
+//   Mediodía solar a las 14:16; ozono 327 DU; el sol a 17,0° del cénit.
+//   Las nubes, la calima y la contaminación lo reducen.
+// `localNoonMinutes` is the clock time of solar noon in the user's zone
+// (localClockMinutes); without it the time is given in UT. When the sun does
+// not rise the second line says so instead of giving an angle.
+std::string estimateText(const SkyEstimate& estimate, std::optional<int> localNoonMinutes, char decimalSeparator);
+
+}  // namespace sky

@@ -1,0 +1,179 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sky/sky_inputs.h"
+
+#include <array>
+
+#include "runtime/decimal_text.h"
+#include "runtime/number_format.h"
+
+namespace sky {
+namespace {
+
+struct FieldRow {
+    std::string_view name;
+    FieldLimits limits;
+};
+
+// Indexed by SkyField.
+constexpr std::array<FieldRow, 5> kFields = {{
+    {"Latitud", {-90, 90, "grados"}},
+    {"Longitud", {-180, 180, "grados"}},
+    {"Fecha", {0, 0, ""}},
+    {"Altitud", {-500, 9000, "metros"}},
+    {"Ozono", {100, 600, "DU"}},
+}};
+
+const FieldRow& rowOf(SkyField field)
+{
+    return kFields[static_cast<std::size_t>(field)];
+}
+
+bool isBlankText(std::string_view text)
+{
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// A pasted page of text would make an unreadable message; the start is
+// enough to recognise it. Cuts between UTF-8 characters, never inside one.
+std::string shortened(std::string_view text)
+{
+    constexpr std::size_t kLongest = 40;
+    if (text.size() <= kLongest)
+        return std::string(text);
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(text.substr(0, cut)) + "…";
+}
+
+std::string limitText(double value)
+{
+    return runtime::integerToText(static_cast<long long>(value));
+}
+
+}  // namespace
+
+std::string_view nameOf(SkyField field)
+{
+    return rowOf(field).name;
+}
+
+FieldLimits limitsOf(SkyField field)
+{
+    return rowOf(field).limits;
+}
+
+std::string whatIsWrong(const SkyFailure& failure)
+{
+    const std::string quoted = "«" + shortened(failure.text) + "» ";
+    switch (failure.problem) {
+    case SkyProblem::Empty:
+        return "está vacía";
+    case SkyProblem::NotANumber: {
+        std::string clause = quoted + "no es un número válido";
+        if (const auto corrected = runtime::withDecimalSeparator(failure.text, failure.decimalSeparator)) {
+            clause += failure.decimalSeparator == ',' ? "; use la coma decimal (" : "; use el punto decimal (";
+            clause += shortened(*corrected) + ")";
+        }
+        return clause;
+    }
+    case SkyProblem::NotFinite:
+        return quoted + "no es un número finito";
+    case SkyProblem::OutsideLimits:
+        if (failure.field == SkyField::Fecha)
+            return quoted + "no está entre " + dateText(kFirstDate) + " y " + dateText(kLastDate);
+        return quoted + "no está entre " + limitText(limitsOf(failure.field).lowest) + " y "
+               + limitText(limitsOf(failure.field).highest) + " " + std::string(limitsOf(failure.field).unit);
+    case SkyProblem::NotADate:
+        return quoted + "no es una fecha AAAA-MM-DD";
+    case SkyProblem::NoSuchDay:
+        return quoted + "no es un día del calendario";
+    }
+    return quoted + "no es válido";
+}
+
+std::string describe(const SkyFailure& failure)
+{
+    const std::string field = "«" + std::string(nameOf(failure.field)) + "»";
+    if (failure.problem == SkyProblem::Empty)
+        return "La casilla " + field + " " + whatIsWrong(failure) + ".";
+    return field + ": " + whatIsWrong(failure) + ".";
+}
+
+std::variant<double, SkyFailure> readNumber(SkyField field, std::string_view text, char decimalSeparator)
+{
+    const auto fail = [&](SkyProblem problem) { return SkyFailure{field, std::string(text), problem, decimalSeparator}; };
+    const runtime::DoubleResult read = runtime::textToDouble(text, decimalSeparator);
+    if (const auto* error = std::get_if<runtime::ConversionError>(&read)) {
+        switch (*error) {
+        case runtime::ConversionError::Empty:
+            return fail(SkyProblem::Empty);
+        case runtime::ConversionError::NotFinite:
+            return fail(SkyProblem::NotFinite);
+        case runtime::ConversionError::OutOfRange:
+            return fail(SkyProblem::OutsideLimits);
+        case runtime::ConversionError::NotANumber:
+            break;
+        }
+        return fail(SkyProblem::NotANumber);
+    }
+    const double value = std::get<double>(read);
+    const FieldLimits limits = limitsOf(field);
+    if (!(value >= limits.lowest && value <= limits.highest))
+        return fail(SkyProblem::OutsideLimits);
+    return value;
+}
+
+std::variant<CivilDate, SkyFailure> readDate(std::string_view text)
+{
+    const auto fail = [&](SkyProblem problem) { return SkyFailure{SkyField::Fecha, std::string(text), problem}; };
+    if (isBlankText(text))
+        return fail(SkyProblem::Empty);
+    const auto date = parseDateText(text);
+    if (!date)
+        return fail(SkyProblem::NotADate);
+    if (!isCalendarDate(*date))
+        return fail(SkyProblem::NoSuchDay);
+    if (*date < kFirstDate || *date > kLastDate)
+        return fail(SkyProblem::OutsideLimits);
+    return *date;
+}
+
+std::variant<SkyInputs, SkyFailure> readSkyInputs(const SkyTexts& texts, char decimalSeparator)
+{
+    SkyInputs inputs;
+    inputs.snow = texts.snow;
+    const auto number = [&](SkyField field, const std::string& text, double& into) -> std::optional<SkyFailure> {
+        auto read = readNumber(field, text, decimalSeparator);
+        if (auto* failure = std::get_if<SkyFailure>(&read))
+            return std::move(*failure);
+        into = std::get<double>(read);
+        return std::nullopt;
+    };
+    if (auto failure = number(SkyField::Latitud, texts.latitude, inputs.latitude))
+        return *failure;
+    if (auto failure = number(SkyField::Longitud, texts.longitude, inputs.longitude))
+        return *failure;
+    auto date = readDate(texts.date);
+    if (auto* failure = std::get_if<SkyFailure>(&date)) {
+        failure->decimalSeparator = decimalSeparator;
+        return std::move(*failure);
+    }
+    inputs.date = std::get<CivilDate>(date);
+    if (!isBlankText(texts.altitude)) {
+        if (auto failure = number(SkyField::Altitud, texts.altitude, inputs.altitude))
+            return *failure;
+    }
+    if (!isBlankText(texts.ozone)) {
+        double ozone = 0;
+        if (auto failure = number(SkyField::Ozono, texts.ozone, ozone))
+            return *failure;
+        inputs.ozone = ozone;
+    }
+    return inputs;
+}
+
+}  // namespace sky

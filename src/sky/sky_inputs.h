@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "sky/clear_sky.h"
+
+namespace sky {
+
+// The estimate's fields as the user fills them, in the order they are read.
+enum class SkyField { Latitud, Longitud, Fecha, Altitud, Ozono };
+
+// The field's short name, which messages put between « »: "Latitud".
+std::string_view nameOf(SkyField field);
+
+// What the user typed. An empty altitude is 0 and an empty ozone means the
+// climatology's; the place and the date must be given.
+struct SkyTexts {
+    std::string latitude;
+    std::string longitude;
+    std::string date;  // "AAAA-MM-DD"
+    std::string altitude;
+    std::string ozone;
+    bool snow = false;
+};
+
+// The range a numeric field accepts, both ends included.
+struct FieldLimits {
+    double lowest;
+    double highest;
+    std::string_view unit;  // "grados", "metros", "DU"
+};
+FieldLimits limitsOf(SkyField field);  // not for Fecha: kFirstDate to kLastDate
+
+enum class SkyProblem {
+    Empty,          // nothing but blanks
+    NotANumber,     // letters, or the other decimal separator
+    NotFinite,      // "inf", "nan"
+    OutsideLimits,  // a number or a date beyond the field's range
+    NotADate,       // not "AAAA-MM-DD"
+    NoSuchDay,      // "AAAA-MM-DD", but not a day of the calendar (2026-02-30)
+};
+
+// The first field, in reading order, that cannot be used, and why.
+struct SkyFailure {
+    SkyField field;
+    std::string text;
+    SkyProblem problem;
+    char decimalSeparator = '.';  // the one the text was read with
+};
+
+// What is wrong, said after the field's (or an option's) name, feminine as
+// "la casilla" and "la opción" are: "está vacía", "«95» no está entre -90 y 90
+// grados", "«2026-02-30» no es un día del calendario".
+std::string whatIsWrong(const SkyFailure& failure);
+
+// The message for it, in the window's style: "La casilla «Latitud» está
+// vacía." or "«Latitud»: «95» no está entre -90 y 90 grados."
+std::string describe(const SkyFailure& failure);
+
+// One numeric field read with the user's decimal separator and checked
+// against its limits (an empty text is refused here, whatever the field).
+std::variant<double, SkyFailure> readNumber(SkyField field, std::string_view text, char decimalSeparator);
+
+// A date "AAAA-MM-DD" that exists and lies from kFirstDate to kLastDate.
+std::variant<CivilDate, SkyFailure> readDate(std::string_view text);
+
+// Every field, so that a bad one leaves nothing half computed.
+std::variant<SkyInputs, SkyFailure> readSkyInputs(const SkyTexts& texts, char decimalSeparator);
+
+}  // namespace sky

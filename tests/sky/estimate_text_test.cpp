@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sky/estimate_text.h"
+
+#include <gtest/gtest.h>
+
+namespace sky {
+namespace {
+
+const SkyInputs kMadrid{40.45, -3.70, {2026, 6, 21}, 690, {}, false};
+const SkyInputs kTromso{69.65, 18.96, {2026, 12, 21}, 0, {}, false};
+
+struct Shown {
+    const char* name;
+    SkyInputs inputs;
+    std::optional<int> localNoonMinutes;
+    char separator;
+    const char* text;
+    const char* indexText;
+};
+
+class EstimateText : public testing::TestWithParam<Shown> {};
+
+TEST_P(EstimateText, ReadsAsShown)
+{
+    const Shown& row = GetParam();
+    const SkyEstimate estimate = estimateClearSky(row.inputs);
+    EXPECT_EQ(estimateText(estimate, row.localNoonMinutes, row.separator), row.text);
+    EXPECT_EQ(shownIndexText(estimate, row.separator), row.indexText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, EstimateText,
+    testing::Values(
+        Shown{"MadridInSummerTime", kMadrid, 14 * 60 + 16, ',',
+              "Índice UV máximo con cielo despejado: 10,1\n"
+              "Mediodía solar a las 14:16; ozono 327 DU; el sol a 17,0° del cénit.\n"
+              "Las nubes, la calima y la contaminación lo reducen.",
+              "10,1"},
+        Shown{"PointLocale", kMadrid, 14 * 60 + 16, '.',
+              "Índice UV máximo con cielo despejado: 10.1\n"
+              "Mediodía solar a las 14:16; ozono 327 DU; el sol a 17.0° del cénit.\n"
+              "Las nubes, la calima y la contaminación lo reducen.",
+              "10.1"},
+        Shown{"NoLocalClockGivesUniversalTime", kMadrid, std::nullopt, ',',
+              "Índice UV máximo con cielo despejado: 10,1\n"
+              "Mediodía solar a las 12:16 UT; ozono 327 DU; el sol a 17,0° del cénit.\n"
+              "Las nubes, la calima y la contaminación lo reducen.",
+              "10,1"},
+        Shown{"OzoneRoundedUpAndHourWithoutLeadingZero", {-15.84, -70.02, {2026, 1, 22}, 3830, 255.5, false}, 9 * 60 + 5,
+              ',',
+              "Índice UV máximo con cielo despejado: 18,6\n"
+              "Mediodía solar a las 9:05; ozono 256 DU; el sol a 3,7° del cénit.\n"
+              "Las nubes, la calima y la contaminación lo reducen.",
+              "18,6"},
+        Shown{"SunDoesNotRise", kTromso, 11 * 60 + 42, ',',
+              "Índice UV máximo con cielo despejado: 0,0\n"
+              "Ese día el sol no sale en ese lugar; ozono 365 DU.\n"
+              "Las nubes, la calima y la contaminación lo reducen.",
+              "0,0"}),
+    [](const testing::TestParamInfo<Shown>& info) { return std::string(info.param.name); });
+
+TEST(ClockText, IsHourAndTwoDigitMinutes)
+{
+    EXPECT_EQ(clockText(14 * 60 + 16), "14:16");
+    EXPECT_EQ(clockText(9 * 60 + 5), "9:05");
+    EXPECT_EQ(clockText(0), "0:00");
+    EXPECT_EQ(clockText(23 * 60 + 59), "23:59");
+}
+
+}  // namespace
+}  // namespace sky

@@ -1,0 +1,191 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "sky/local_clock.h"
+#include "sky/system_zone.h"
+#include "sky/zone_places.h"
+
+namespace sky {
+namespace {
+
+// TZ as a test sets it, and as it was once the test is over. The C library is
+// not told (no tzset): the code under test must look at TZ again itself.
+class ScopedTz {
+public:
+    explicit ScopedTz(const char* value)
+    {
+        if (const char* old = std::getenv("TZ"))
+            old_ = old;
+        if (value)
+            setenv("TZ", value, 1);
+        else
+            unsetenv("TZ");
+    }
+    ~ScopedTz()
+    {
+        if (old_)
+            setenv("TZ", old_->c_str(), 1);
+        else
+            unsetenv("TZ");
+    }
+    ScopedTz(const ScopedTz&) = delete;
+    ScopedTz& operator=(const ScopedTz&) = delete;
+
+private:
+    std::optional<std::string> old_;
+};
+
+struct ZoneRow {
+    const char* name;
+    const char* zone;
+    std::optional<Place> place;
+};
+
+class ZonePlace : public testing::TestWithParam<ZoneRow> {};
+
+TEST_P(ZonePlace, ComesFromTzdata)
+{
+    const ZoneRow& row = GetParam();
+    const auto place = placeOfZone(row.zone);
+    ASSERT_EQ(place.has_value(), row.place.has_value());
+    if (place) {
+        EXPECT_DOUBLE_EQ(place->latitude, row.place->latitude);
+        EXPECT_DOUBLE_EQ(place->longitude, row.place->longitude);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ZonePlace,
+    testing::Values(
+        ZoneRow{"Madrid", "Europe/Madrid", Place{40 + 24 / 60.0, -(3 + 41 / 60.0)}},
+        ZoneRow{"MexicoCity", "America/Mexico_City", Place{19 + 24 / 60.0, -(99 + 9 / 60.0)}},
+        ZoneRow{"BuenosAiresSouthAndWest", "America/Argentina/Buenos_Aires", Place{-(34 + 36 / 60.0), -(58 + 27 / 60.0)}},
+        ZoneRow{"NotAPlaceButAnOffset", "Etc/UTC", std::nullopt},
+        ZoneRow{"NoSuchZone", "Europe/Atlantis", std::nullopt},
+        ZoneRow{"OnlyTheWholeName", "Europe/Madri", std::nullopt},
+        ZoneRow{"Empty", "", std::nullopt}),
+    [](const testing::TestParamInfo<ZoneRow>& info) { return std::string(info.param.name); });
+
+struct Coordinates {
+    const char* name;
+    const char* text;
+    std::optional<Place> place;
+};
+
+class Iso6709 : public testing::TestWithParam<Coordinates> {};
+
+TEST_P(Iso6709, ReadsDegreesMinutesAndSeconds)
+{
+    const Coordinates& row = GetParam();
+    const auto place = parseIso6709(row.text);
+    ASSERT_EQ(place.has_value(), row.place.has_value());
+    if (place) {
+        EXPECT_DOUBLE_EQ(place->latitude, row.place->latitude);
+        EXPECT_DOUBLE_EQ(place->longitude, row.place->longitude);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Iso6709,
+    testing::Values(
+        Coordinates{"DegreesAndMinutes", "+4024-00341", Place{40.4, -(3 + 41 / 60.0)}},
+        Coordinates{"WithSeconds", "-720041+0023206", Place{-(72 + 41 / 3600.0), 2 + 32 / 60.0 + 6 / 3600.0}},
+        Coordinates{"TheCorners", "-9000+18000", Place{-90, 180}},
+        Coordinates{"NoSign", "4024-00341", std::nullopt},
+        Coordinates{"NoLongitude", "+4024", std::nullopt},
+        Coordinates{"SixtyMinutes", "+4060-00341", std::nullopt},
+        Coordinates{"BeyondThePole", "+9001+00000", std::nullopt},
+        Coordinates{"ShortLongitude", "+4024-0341", std::nullopt},
+        Coordinates{"TrailingText", "+4024-00341x", std::nullopt}),
+    [](const testing::TestParamInfo<Coordinates>& info) { return std::string(info.param.name); });
+
+struct Settings {
+    const char* name;
+    std::optional<std::string_view> tz;
+    std::optional<std::string_view> link;
+    std::optional<std::string> zone;
+};
+
+class SystemZoneSettings : public testing::TestWithParam<Settings> {};
+
+TEST_P(SystemZoneSettings, NameTheZone)
+{
+    const Settings& row = GetParam();
+    EXPECT_EQ(zoneFromSettings(row.tz, row.link), row.zone);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SystemZoneSettings,
+    testing::Values(
+        Settings{"TzName", "Europe/Madrid", "/usr/share/zoneinfo/Etc/UTC", "Europe/Madrid"},
+        Settings{"TzWithColon", ":America/Mexico_City", std::nullopt, "America/Mexico_City"},
+        Settings{"TzPathByItsTail", ":/usr/share/zoneinfo/Europe/Madrid", std::nullopt, "Europe/Madrid"},
+        Settings{"TzPosixCopy", "/usr/share/zoneinfo/posix/Europe/Madrid", std::nullopt, "Europe/Madrid"},
+        Settings{"TzPathElsewhere", "/home/ana/mi-zona", "/usr/share/zoneinfo/Europe/Madrid", std::nullopt},
+        Settings{"TzRuleIsNotAZoneOfTheTable", "CET-1CEST", "/usr/share/zoneinfo/Europe/Madrid", "CET-1CEST"},
+        Settings{"EmptyTzIsUniversalTime", "", "/usr/share/zoneinfo/Europe/Madrid", std::nullopt},
+        Settings{"LinkAbsolute", std::nullopt, "/usr/share/zoneinfo/Europe/Madrid", "Europe/Madrid"},
+        Settings{"LinkRelative", std::nullopt, "../usr/share/zoneinfo/America/Argentina/Buenos_Aires",
+                 "America/Argentina/Buenos_Aires"},
+        Settings{"LinkToTheFolder", std::nullopt, "/usr/share/zoneinfo/", std::nullopt},
+        Settings{"LinkElsewhere", std::nullopt, "/etc/mi-zona", std::nullopt},
+        Settings{"Nothing", std::nullopt, std::nullopt, std::nullopt}),
+    [](const testing::TestParamInfo<Settings>& info) { return std::string(info.param.name); });
+
+TEST(SystemZone, FollowsTz)
+{
+    {
+        const ScopedTz tz(":Europe/Madrid");
+        EXPECT_EQ(systemZone(), "Europe/Madrid");
+        const auto place = systemDefaultPlace();
+        ASSERT_TRUE(place.has_value());
+        EXPECT_EQ(place->zone, "Europe/Madrid");
+        EXPECT_DOUBLE_EQ(place->place.latitude, 40.4);
+    }
+    {
+        const ScopedTz tz("UTC");
+        EXPECT_EQ(systemZone(), "UTC");
+        EXPECT_FALSE(systemDefaultPlace().has_value());
+    }
+}
+
+struct Clock {
+    const char* name;
+    const char* tz;
+    CivilDate date;
+    double utHours;
+    std::optional<int> minutes;
+};
+
+class LocalClock : public testing::TestWithParam<Clock> {};
+
+TEST_P(LocalClock, ShowsTheZonesTime)
+{
+    const Clock& row = GetParam();
+    const ScopedTz tz(row.tz);
+    EXPECT_EQ(localClockMinutes(row.date, row.utHours), row.minutes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LocalClock,
+    testing::Values(
+        // Madrid's solar noon on midsummer day, 12:16:37.7 UT, under summer time.
+        Clock{"MadridSummerTime", ":Europe/Madrid", {2026, 6, 21}, 12.277149, 14 * 60 + 16},
+        Clock{"MadridWinterTime", ":Europe/Madrid", {2026, 12, 21}, 11.999, 12 * 60 + 59},
+        Clock{"MexicoCityNoSummerTime", ":America/Mexico_City", {2026, 6, 21}, 18.5, 12 * 60 + 30},
+        Clock{"BeforeTheDateInUt", "UTC", {2026, 11, 3}, -0.274125, 23 * 60 + 43},
+        Clock{"SecondsDropped", "UTC", {2026, 11, 3}, 12 + 59.99 / 60, 12 * 60 + 59},
+        Clock{"TheDayAfterInAuckland", ":Pacific/Auckland", {2026, 1, 12}, 23.5, 12 * 60 + 30},
+        Clock{"FarFutureDate", ":Europe/Madrid", {2099, 7, 1}, 12, 14 * 60},
+        Clock{"NoTimeOfDayFarFromTheDate", "UTC", {2026, 1, 1}, 1e300, std::nullopt}),
+    [](const testing::TestParamInfo<Clock>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace sky
