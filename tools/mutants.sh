@@ -51,6 +51,14 @@ faults=(
   src/model/time_to_dose.cpp 'exposureInDoses(state).value_or(0) >= 1' 'exposureInDoses(state).value_or(0) > 1'
   # The window handing the chart's own height as the base of the tick length.
   src/ui/form1_handlers.cpp 'chart::GraficaIndice(state_, *surface_, static_cast<float>(layout::kClientHeightTwips), separator);' 'chart::GraficaIndice(state_, *surface_, surface_->ScaleHeight(), separator);'
+  # A bar's ends set the wrong way round by the window.
+  src/ui/form1_handlers.cpp 'bar->setMax(row.spinner.max);\n    bar->setMin(row.spinner.min);' 'bar->setMax(row.spinner.min);\n    bar->setMin(row.spinner.max);'
+  # The skin-type bar stopping short of the lightest skin type.
+  src/layout/layout.h '.spinner = {.box = "Text4", .min = 6, .max = 1},' '.spinner = {.box = "Text4", .min = 6, .max = 2},'
+  # The bars' start values read from their boxes' texts as single digits.
+  src/layout/layout.h 'value = 10 * value' 'value = value'
+  # The page told one number too many after each text it prints.
+  src/web/canvas_surface.h 'case kText: return 6;' 'case kText: return 7;'
   # A value on a category bound shaded in the upper category.
   src/chart/uv_categories.cpp 'if (v <= category.upperBound)\n            return category.colour;' 'if (v < category.upperBound)\n            return category.colour;'
   # The axis top for a maximum of exactly 10.

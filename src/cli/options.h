@@ -10,6 +10,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/start_texts.h"
 #include "model/inputs.h"
 
 namespace cli {
@@ -17,7 +18,7 @@ namespace cli {
 // What the command line asks for. The six inputs stay texts until the model
 // converts them, exactly as the window's boxes do.
 struct Options {
-    model::InputTexts texts = {"10", "11", "2", "3", "0", "0"};
+    model::InputTexts texts = windowStartTexts();
     bool allSkinTypes = false;
     bool timeToOneDose = false;
     bool json = false;

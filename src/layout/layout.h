@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -70,6 +71,17 @@ struct Ends {
 
 inline constexpr int kNoTabIndex = -1;
 
+// A scroll bar used as a small integer spinner for one text box: the box it
+// writes its value into and its two ends as the window names them, Min the
+// value at the top end and Max the one at the bottom end. It starts at the
+// number its box shows at design time (startValue), so the box reads the
+// same before and after Form_Load.
+struct Spinner {
+    std::string_view box{};
+    int min = 0;  // at the top end
+    int max = 0;  // at the bottom end
+};
+
 // One control. Fields a row leaves out take the kind's default.
 struct Control {
     std::string_view name;
@@ -86,6 +98,7 @@ struct Control {
     std::string_view image{};     // file name of the picture, picture boxes only
     bool autoSize = false;        // the picture box takes the image's size plus its border
     bool isDefault = false;       // the button Enter presses
+    Spinner spinner{};            // scroll bars only
     // What a screen reader says for the control: its name, then its description.
     // An empty name leaves Qt's own (a label's or button's text).
     std::string_view accessibleName{};
@@ -137,6 +150,7 @@ inline constexpr std::array<Control, 38> kControls = {{
      .accessibleName = "Indice Máximo",
      .accessibleDescription = "El índice UV máximo del día, sin corregir; un número, por ejemplo 10"},
     {.name = "VScroll4", .kind = Kind::VScrollBar, .rect = {1560, 2520, 255, 495}, .tabIndex = 18,
+     .spinner = {.box = "Text1", .min = 18, .max = 0},
      .accessibleName = "Ajusta «Indice Máximo»",
      .accessibleDescription = "Sube o baja de uno en uno el índice máximo de la casilla «Indice Máximo»"},
     {.name = "Label2", .kind = Kind::Label, .rect = {120, 3240, 2415, 375}, .text = "Hora Exposición",
@@ -146,6 +160,7 @@ inline constexpr std::array<Control, 38> kControls = {{
      .accessibleName = "Hora Exposición",
      .accessibleDescription = "Hora del día a la que empieza la estancia al sol, en horas; 11 son las 11:00"},
     {.name = "VScroll3", .kind = Kind::VScrollBar, .rect = {1560, 3720, 255, 495}, .tabIndex = 17,
+     .spinner = {.box = "Text2", .min = 22, .max = 0},
      .accessibleName = "Ajusta «Hora Exposición»",
      .accessibleDescription = "Sube o baja de uno en uno la hora de comienzo de la casilla «Hora Exposición»"},
     {.name = "Label3", .kind = Kind::Label, .rect = {240, 4440, 2055, 375}, .text = "Duración (hr)",
@@ -155,6 +170,7 @@ inline constexpr std::array<Control, 38> kControls = {{
      .accessibleName = "Duración (hr)",
      .accessibleDescription = "Horas que dura la estancia al sol"},
     {.name = "VScroll2", .kind = Kind::VScrollBar, .rect = {1560, 4920, 255, 495}, .tabIndex = 16,
+     .spinner = {.box = "Text3", .min = 10, .max = 0},
      .accessibleName = "Ajusta «Duración (hr)»",
      .accessibleDescription = "Sube o baja de uno en uno la duración de la casilla «Duración (hr)»"},
     {.name = "Label7", .kind = Kind::Label, .rect = {360, 5640, 1815, 375}, .text = "Tipo de piel",
@@ -164,6 +180,7 @@ inline constexpr std::array<Control, 38> kControls = {{
      .accessibleName = "Tipo de piel",
      .accessibleDescription = "Tipo de piel, de 1, la más sensible al sol, a 6, la menos sensible"},
     {.name = "VScroll1", .kind = Kind::VScrollBar, .rect = {1560, 6120, 255, 495}, .tabIndex = 15,
+     .spinner = {.box = "Text4", .min = 6, .max = 1},
      .accessibleName = "Ajusta «Tipo de piel»",
      .accessibleDescription = "Sube o baja de uno en uno el tipo de piel de la casilla «Tipo de piel»"},
     {.name = "Command1", .kind = Kind::CommandButton, .rect = {600, 6840, 1335, 375}, .text = "Calcular",
@@ -239,5 +256,54 @@ constexpr const Control* find(std::string_view name)
     }
     return nullptr;
 }
+
+namespace detail {
+// A text of plain decimal digits as its value; -1 for any other text.
+constexpr int wholeNumber(std::string_view text)
+{
+    if (text.empty() || text.size() > 5)
+        return -1;
+    int value = 0;
+    for (const char digit : text) {
+        if (digit < '0' || digit > '9')
+            return -1;
+        value = 10 * value + (digit - '0');
+    }
+    return value;
+}
+}  // namespace detail
+
+// Where a bar stands once Form_Load has set it up: the number its box's
+// designer text shows. -1 for a row that is not a bar.
+constexpr int startValue(const Control& bar)
+{
+    const Control* box = bar.kind == Kind::VScrollBar ? find(bar.spinner.box) : nullptr;
+    return box ? detail::wholeNumber(box->text) : -1;
+}
+
+// Every bar steps a text box of its own, no other row names one, and each
+// start value lies between the bar's 16-bit ends, so Form_Load never clamps it.
+constexpr bool spinnersAreSound()
+{
+    for (const Control& row : kControls) {
+        if ((row.kind == Kind::VScrollBar) == row.spinner.box.empty())
+            return false;
+        if (row.kind != Kind::VScrollBar)
+            continue;
+        const Control* box = find(row.spinner.box);
+        if (!box || box->kind != Kind::TextBox)
+            return false;
+        for (const Control& other : kControls) {
+            if (&other != &row && other.spinner.box == row.spinner.box)
+                return false;
+        }
+        const int low = std::min(row.spinner.min, row.spinner.max);
+        const int high = std::max(row.spinner.min, row.spinner.max);
+        if (low < -32768 || high > 32767 || startValue(row) < low || startValue(row) > high)
+            return false;
+    }
+    return true;
+}
+static_assert(spinnersAreSound(), "every bar steps a text box of its own whose text is a value between the bar's ends");
 
 }  // namespace layout

@@ -26,37 +26,43 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void copyValue(const SpinBar* bar, QLineEdit* box)
+// A bar's ends, start value and box are in its layout row.
+const layout::Control& rowOf(const SpinBar* bar)
 {
+    return *layout::find(bar->objectName().toStdString());
+}
+
+void copyValue(const Form1& form, const SpinBar* bar)
+{
+    auto* box = qobject_cast<QLineEdit*>(form.control(rowOf(bar).spinner.box));
     box->setText(fromUtf8(runtime::integerToText(bar->barValue())));
 }
 
 // Each bar's ends and step are set before its value, so the value is never
 // clamped to a range still being set up. The box is filled from the bar itself.
-void setUp(SpinBar* bar, int max, int min, int value, QLineEdit* box)
+void setUp(const Form1& form, SpinBar* bar)
 {
-    bar->setMax(max);
-    bar->setMin(min);
+    const layout::Control& row = rowOf(bar);
+    bar->setMax(row.spinner.max);
+    bar->setMin(row.spinner.min);
     bar->setSmallChange(1);
-    bar->setBarValue(value);
-    copyValue(bar, box);
+    bar->setBarValue(layout::startValue(row));
+    copyValue(form, bar);
 }
 
 }  // namespace
 
 void Form1::Form_Load()
 {
-    setUp(c_.VScroll1, 1, 6, 3, c_.Text4);
-    setUp(c_.VScroll2, 0, 10, 2, c_.Text3);
-    setUp(c_.VScroll3, 0, 22, 11, c_.Text2);
-    setUp(c_.VScroll4, 0, 18, 10, c_.Text1);
+    for (SpinBar* bar : {c_.VScroll1, c_.VScroll2, c_.VScroll3, c_.VScroll4})
+        setUp(*this, bar);
 }
 
-// The bars pair with the boxes crosswise.
-void Form1::VScroll1_Change() { copyValue(c_.VScroll1, c_.Text4); }
-void Form1::VScroll2_Change() { copyValue(c_.VScroll2, c_.Text3); }
-void Form1::VScroll3_Change() { copyValue(c_.VScroll3, c_.Text2); }
-void Form1::VScroll4_Change() { copyValue(c_.VScroll4, c_.Text1); }
+// The bars pair with the boxes crosswise, as their rows say.
+void Form1::VScroll1_Change() { copyValue(*this, c_.VScroll1); }
+void Form1::VScroll2_Change() { copyValue(*this, c_.VScroll2); }
+void Form1::VScroll3_Change() { copyValue(*this, c_.VScroll3); }
+void Form1::VScroll4_Change() { copyValue(*this, c_.VScroll4); }
 
 void Form1::Command1_Click()
 {

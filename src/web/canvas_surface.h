@@ -31,6 +31,19 @@ public:
         kText,       // x, y (top-left pixel), size (device pixels), bold, offset and length in texts()
     };
 
+    // How many numbers follow each operation; the page steps over them by it.
+    static constexpr int operandCount(Op op)
+    {
+        switch (op) {
+        case kClear: return 2;
+        case kPen: return 4;
+        case kLine: return 4;
+        case kRect: return 4;
+        case kText: return 6;
+        }
+        return 0;
+    }
+
     CanvasSurface(float scaleWidth, float scaleHeight, double devicePixelRatio);
 
     void setDevicePixelRatio(double ratio) { ratio_ = ratio > 0 ? ratio : 1; }

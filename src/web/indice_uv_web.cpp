@@ -17,6 +17,7 @@
 #include "model/calcular.h"
 #include "model/inputs.h"
 #include "web/canvas_surface.h"
+#include "web/press_outcome.h"
 
 namespace {
 
@@ -63,8 +64,7 @@ void draw()
 
 extern "C" {
 
-// Results of the last press: 0 done, 1 a text was refused (nothing changed),
-// 2 done but the skin type is unknown (Label4 keeps its caption).
+// A press of "Calcular": its web::PressOutcome; the results wait for the page.
 EMSCRIPTEN_KEEPALIVE int iuv_calcular(const char* text1, const char* text2, const char* text3, const char* text4,
                                       const char* text5, const char* text6, int separator)
 {
@@ -75,7 +75,7 @@ EMSCRIPTEN_KEEPALIVE int iuv_calcular(const char* text1, const char* text2, cons
     if (const auto* failure = std::get_if<model::InputFailure>(&outcome)) {
         p.message = model::describe(*failure);
         p.badBox = static_cast<int>(failure->box);
-        return 1;
+        return static_cast<int>(web::PressOutcome::kRefused);
     }
     auto& result = std::get<model::CalcularInMemoryResult>(outcome);
     p.badBox = -1;
@@ -86,11 +86,11 @@ EMSCRIPTEN_KEEPALIVE int iuv_calcular(const char* text1, const char* text2, cons
     p.chartDescription = chart::describeChart(p.state, p.separator);
     if (result.dose.showSkinTypeMessage()) {
         p.message = std::string(model::kSkinTypeMessage);
-        return 2;
+        return static_cast<int>(web::PressOutcome::kSkinTypeMessage);
     }
     p.label4 = *result.dose.label4Caption;
     p.message.clear();
-    return 0;
+    return static_cast<int>(web::PressOutcome::kDone);
 }
 
 // A new device pixel ratio: the chart is drawn again for it, if there is one.

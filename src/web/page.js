@@ -23,13 +23,20 @@
   }
   const separator = decimalSeparator();
 
-  // Bar, its box, the value at its bottom end (Max), at its top end (Min), at start.
-  const bars = [
-    ['VScroll1', 'Text4', 1, 6, 3],
-    ['VScroll2', 'Text3', 0, 10, 2],
-    ['VScroll3', 'Text2', 0, 22, 11],
-    ['VScroll4', 'Text1', 0, 18, 10],
-  ].map(([bar, box, max, min, start]) => ({ element: byId(bar), box: byId(box), max, min, start, value: start }));
+  // The calculator's numbers (chart operations, outcomes of a press), which
+  // the page generator writes from the calculator's own definitions.
+  const { op, operands, outcome } = JSON.parse(byId('codigos').textContent);
+
+  // Each bar names the box it steps; its ends and start come from the layout
+  // table, Min (data-min) at its top end and Max (data-max) at its bottom end.
+  const bars = [...document.querySelectorAll('.scroll')].map((element) => ({
+    element,
+    box: byId(element.getAttribute('aria-controls')),
+    min: Number(element.dataset.min),
+    max: Number(element.dataset.max),
+    start: Number(element.dataset.start),
+    value: null,  // until Form_Load
+  }));
 
   // Moves a bar one step toward its top end (steps > 0) or its bottom end,
   // by the calculator's rule: from the number typed in the box when it lies
@@ -56,7 +63,6 @@
       const high = Math.max(bar.min, bar.max);
       bar.element.setAttribute('aria-valuemin', String(low));
       bar.element.setAttribute('aria-valuemax', String(high));
-      bar.element.setAttribute('aria-controls', bar.box.id);
       bar.element.removeAttribute('aria-valuenow');
       setBarValue(bar, bar.start);
     }
@@ -125,9 +131,9 @@
       if (path) context.stroke();
       path = false;
     };
-    for (let i = 0; i < count;) {
+    for (let i = 0; i < count && ops[i] in operands; i += 1 + operands[ops[i]]) {
       switch (ops[i]) {
-        case 1: // clear to white
+        case op.clear: // to white
           finishPath();
           if (canvas.width !== ops[i + 1] || canvas.height !== ops[i + 2]) {
             canvas.width = ops[i + 1];
@@ -137,36 +143,29 @@
           context.fillRect(0, 0, canvas.width, canvas.height);
           context.lineCap = 'square';
           context.lineJoin = 'round';
-          i += 3;
           break;
-        case 2: // pen
+        case op.pen:
           finishPath();
           context.strokeStyle = context.fillStyle = `rgb(${ops[i + 1]},${ops[i + 2]},${ops[i + 3]})`;
           context.lineWidth = ops[i + 4];
-          i += 5;
           break;
-        case 3: // slanted line: the lines of one pen share one stroke
+        case op.line: // slanted: the lines of one pen share one stroke
           if (!path) context.beginPath();
           path = true;
           context.moveTo(ops[i + 1], ops[i + 2]);
           context.lineTo(ops[i + 3], ops[i + 4]);
-          i += 5;
           break;
-        case 4: // whole pixels: a line along an axis, or a point
+        case op.rect: // whole pixels: a line along an axis, or a point
           context.fillRect(ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]);
-          i += 5;
           break;
-        case 5: { // text, its top-left corner at the position
+        case op.text: { // its top-left corner at the position
           finishPath();
           context.font = `${ops[i + 4] ? 'bold ' : ''}${ops[i + 3]}px ${chartFont}`;
           const text = decodeText(texts + ops[i + 5], ops[i + 6]);
           const ascent = context.measureText(text).fontBoundingBoxAscent;
           context.fillText(text, ops[i + 1], ops[i + 2] + ascent);
-          i += 7;
           break;
         }
-        default:
-          i = count;
       }
     }
     finishPath();
@@ -186,8 +185,8 @@
   function Command1_Click() {
     if (!api) return;
     const returnTo = document.activeElement;
-    const outcome = api.calcular(...boxes.map((box) => box.value), separator.charCodeAt(0));
-    if (outcome === 1) {
+    const result = api.calcular(...boxes.map((box) => box.value), separator.charCodeAt(0));
+    if (result === outcome.refused) {
       // A text that is not a number changes nothing; the user corrects it in place.
       const box = boxes[api.badBox()];
       showMessage(api.message(), () => {
@@ -200,7 +199,7 @@
     replayChart();
     byId('Indice-descripcion').textContent = api.chartDescription();
     offerDatos();
-    if (outcome === 2) showMessage(api.message(), () => returnTo && returnTo.focus());
+    if (result === outcome.skinTypeMessage) showMessage(api.message(), () => returnTo && returnTo.focus());
     else byId('Label4').textContent = api.label4();
   }
 
@@ -313,7 +312,8 @@
     followPixelRatio();
     description.textContent = api.chartDescription();
     boxes[0].focus();
-    window.iuvReadyAt = performance.now();
-    document.body.dataset.listo = '1';
+    // The moment the form takes input, for the browser's performance tools
+    // (and the browser test, which waits for it); see the README.
+    performance.mark('formulario-listo');
   });
 })();

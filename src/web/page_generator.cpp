@@ -5,19 +5,25 @@
 // Writes the page's form from the window's layout table, at build time: every
 // control as an element with the control's name for id, at its place and size
 // (15 twips to a CSS pixel), with its text, font, colours, layer and its place
-// in the Tab cycle. Usage: page_generator TEMPLATE OUTPUT; the line of the
-// template holding only "@CONTROLS@" is replaced by the controls.
+// in the Tab cycle; and the numbers the page's script shares with the
+// calculator, from the calculator's own enums. Usage: page_generator TEMPLATE
+// OUTPUT; the template's lines holding only "@CONTROLS@" and "@CODES@" are
+// replaced by the controls and by the numbers.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "layout/layout.h"
 #include "runtime/markup_text.h"
+#include "web/canvas_surface.h"
+#include "web/press_outcome.h"
 
 namespace {
 
@@ -157,7 +163,10 @@ std::string element(const Control& row, std::string& descriptions)
              << "</button>";
         break;
     case Kind::VScrollBar:
+        // The box it steps, its ends and its start, for the script's Form_Load.
         html << "<div id=\"" << id << "\" class=\"scroll\" role=\"scrollbar\" aria-orientation=\"vertical\" tabindex=\"0\""
+             << " aria-controls=\"" << row.spinner.box << "\" data-min=\"" << row.spinner.min << "\" data-max=\""
+             << row.spinner.max << "\" data-start=\"" << layout::startValue(row) << '"'
              << a11y << " style=\"" << rectBox(row) << "\"><div class=\"up\" aria-hidden=\"true\"></div>"
              << "<div class=\"down\" aria-hidden=\"true\"></div></div>";
         break;
@@ -201,6 +210,40 @@ std::string controls()
     return html + descriptions;
 }
 
+// Names and numbers as a JSON object: {"a":1,"b":2}.
+using Members = std::vector<std::pair<std::string, int>>;
+std::string object(const Members& members)
+{
+    std::string json;
+    for (const auto& [name, value] : members)
+        json += (json.empty() ? "{\"" : ",\"") + name + "\":" + std::to_string(value);
+    return json + '}';
+}
+
+// The calculator's numbers under the names the page's script reads them by:
+// the chart's operations, how many numbers follow each, and what a press of
+// "Calcular" came to. Data the script parses, never run.
+std::string codes()
+{
+    using web::CanvasSurface;
+    using web::PressOutcome;
+    Members op;
+    Members operands;  // by operation number
+    for (const auto& [name, code] : {std::pair{"clear", CanvasSurface::kClear}, std::pair{"pen", CanvasSurface::kPen},
+                                     std::pair{"line", CanvasSurface::kLine}, std::pair{"rect", CanvasSurface::kRect},
+                                     std::pair{"text", CanvasSurface::kText}}) {
+        op.emplace_back(name, code);
+        operands.emplace_back(std::to_string(code), CanvasSurface::operandCount(code));
+    }
+    const Members outcome = {
+        {"done", static_cast<int>(PressOutcome::kDone)},
+        {"refused", static_cast<int>(PressOutcome::kRefused)},
+        {"skinTypeMessage", static_cast<int>(PressOutcome::kSkinTypeMessage)},
+    };
+    return "<script type=\"application/json\" id=\"codigos\">{\"op\":" + object(op) + ",\"operands\":"
+        + object(operands) + ",\"outcome\":" + object(outcome) + "}</script>\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -214,19 +257,28 @@ int main(int argc, char** argv)
         std::cerr << "no se puede leer " << argv[1] << '\n';
         return 1;
     }
+    // What replaces each placeholder line, and how often the template has it: once.
+    struct Generated {
+        std::string text;
+        int placed = 0;
+    };
+    std::map<std::string, Generated> placeholders = {{"@CONTROLS@", {controls()}}, {"@CODES@", {codes()}}};
     std::ostringstream page;
     std::string line;
-    bool placed = false;
     while (std::getline(in, line)) {
-        if (line.find_first_not_of(' ') != std::string::npos && line.substr(line.find_first_not_of(' ')) == "@CONTROLS@") {
-            page << controls();
-            placed = true;
-        } else {
+        const auto start = line.find_first_not_of(' ');
+        const auto placeholder = placeholders.find(start == std::string::npos ? line : line.substr(start));
+        if (placeholder == placeholders.end()) {
             page << line << '\n';
+            continue;
         }
+        page << placeholder->second.text;
+        ++placeholder->second.placed;
     }
     std::ofstream out(argv[2], std::ios::binary);
     out << page.str();
+    const bool placed = std::all_of(placeholders.begin(), placeholders.end(),
+                                    [](const auto& entry) { return entry.second.placed == 1; });
     if (!placed || !out) {
         std::cerr << "no se pudo escribir la página\n";
         return 1;

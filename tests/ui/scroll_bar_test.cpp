@@ -7,15 +7,17 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <optional>
+#include <vector>
 
+#include "layout/layout.h"
 #include "window_fixture.h"
 
 namespace {
 
+// A bar as its layout row describes it; the window must build it so.
 struct BarRow {
-    const char* name;
-    const char* bar;
-    const char* box;
+    std::string_view bar;
+    std::string_view box;
     int top;     // Min: the value at the top end
     int bottom;  // Max: the value at the bottom end
     int start;
@@ -24,6 +26,16 @@ struct BarRow {
 void PrintTo(const BarRow& row, std::ostream* out)
 {
     *out << row.bar;
+}
+
+std::vector<BarRow> barRows()
+{
+    std::vector<BarRow> rows;
+    for (const auto& row : layout::kControls) {
+        if (row.kind == layout::Kind::VScrollBar)
+            rows.push_back({row.name, row.spinner.box, row.spinner.min, row.spinner.max, layout::startValue(row)});
+    }
+    return rows;
 }
 
 // Where on the bar the style puts a part (an arrow, the trough above or below the thumb).
@@ -61,6 +73,7 @@ protected:
     }
 };
 
+// Form_Load leaves every box with the text it was designed with.
 TEST_P(EveryBar, StartsAtItsValueWithItsBoxShowingIt)
 {
     const BarRow& row = GetParam();
@@ -68,6 +81,7 @@ TEST_P(EveryBar, StartsAtItsValueWithItsBoxShowingIt)
     EXPECT_EQ(bar()->Max(), row.bottom);
     EXPECT_EQ(bar()->barValue(), row.start);
     EXPECT_EQ(boxText(), QString::number(row.start));
+    EXPECT_EQ(boxText().toStdString(), layout::find(row.box)->text);
 }
 
 TEST_P(EveryBar, KeysMoveByOneUpwardsToTheHighEndAndStopAtBothEnds)
@@ -141,12 +155,8 @@ TEST_P(EveryBar, DrivesOnlyItsOwnBox)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Form1, EveryBar,
-                         ::testing::Values(BarRow{"SkinType", "VScroll1", "Text4", 6, 1, 3},
-                                           BarRow{"Duration", "VScroll2", "Text3", 10, 0, 2},
-                                           BarRow{"StartHour", "VScroll3", "Text2", 22, 0, 11},
-                                           BarRow{"MaximumIndex", "VScroll4", "Text1", 18, 0, 10}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Form1, EveryBar, ::testing::ValuesIn(barRows()),
+                         [](const auto& info) { return std::string(info.param.bar); });
 
 // How a step is asked for: an arrow clicked, or a key on the focused bar.
 enum class Move { UpArrow, DownArrow, UpKey, DownKey, PageUpKey, PageDownKey, HomeKey };

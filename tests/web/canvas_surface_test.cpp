@@ -26,18 +26,16 @@ struct Replayed {
     std::vector<float> textSizes;
 };
 
-// Walks the list the way the page's script does.
+// Walks the list the way the page's script does, stepping over each
+// operation's numbers by the count the page is given.
 Replayed replay(const CanvasSurface& surface)
 {
-    static const std::map<int, int> kArity = {{CanvasSurface::kClear, 2}, {CanvasSurface::kPen, 4},
-                                              {CanvasSurface::kLine, 4},  {CanvasSurface::kRect, 4},
-                                              {CanvasSurface::kText, 6}};
     Replayed out;
     const auto& ops = surface.commands();
     for (std::size_t i = 0; i < ops.size();) {
         const int op = static_cast<int>(ops[i]);
-        const auto arity = kArity.find(op);
-        if (arity == kArity.end() || i + static_cast<std::size_t>(arity->second) >= ops.size()) {
+        const int operands = CanvasSurface::operandCount(static_cast<CanvasSurface::Op>(op));
+        if (operands == 0 || i + static_cast<std::size_t>(operands) >= ops.size()) {
             out.wellFormed = false;
             break;
         }
@@ -51,7 +49,7 @@ Replayed replay(const CanvasSurface& surface)
             out.texts += '|';
             out.textSizes.push_back(ops[i + 3]);
         }
-        i += 1 + static_cast<std::size_t>(arity->second);
+        i += 1 + static_cast<std::size_t>(operands);
     }
     return out;
 }
@@ -82,6 +80,7 @@ TEST(CanvasSurface, RecordsTheWholeChartForThePage)
     surface.setDevicePixelRatio(2);
     chart::GraficaIndice(test_support::defaultExampleState(), surface, 9615, ',');
     const Replayed second = replay(surface);
+    ASSERT_TRUE(second.wellFormed);
     EXPECT_EQ(second.count.at(CanvasSurface::kText), 17);
     EXPECT_EQ(second.count.at(CanvasSurface::kLine) + second.count.at(CanvasSurface::kRect),
               first.count.at(CanvasSurface::kLine) + first.count.at(CanvasSurface::kRect));
