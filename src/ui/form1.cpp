@@ -250,11 +250,11 @@ void Form1::build()
     connect(c_.VScroll2, &SpinBar::Change, this, &Form1::VScroll2_Change);
     connect(c_.VScroll3, &SpinBar::Change, this, &Form1::VScroll3_Change);
     connect(c_.VScroll4, &SpinBar::Change, this, &Form1::VScroll4_Change);
-    // A step starts from what the user typed in the bar's box, crosswise as they pair.
-    c_.VScroll1->stepFrom(c_.Text4, options_.decimalSeparator);
-    c_.VScroll2->stepFrom(c_.Text3, options_.decimalSeparator);
-    c_.VScroll3->stepFrom(c_.Text2, options_.decimalSeparator);
-    c_.VScroll4->stepFrom(c_.Text1, options_.decimalSeparator);
+    // A step starts from what the user typed in the box the bar's row names.
+    for (SpinBar* bar : {c_.VScroll1, c_.VScroll2, c_.VScroll3, c_.VScroll4}) {
+        const layout::Control& row = *layout::find(bar->objectName().toStdString());
+        bar->stepFrom(qobject_cast<QLineEdit*>(control(row.spinner.box)), options_.decimalSeparator);
+    }
     connect(c_.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(c_.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(c_.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
