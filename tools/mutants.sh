@@ -69,6 +69,18 @@ faults=(
   src/chart/uv_categories.cpp 'if (v <= category.upperBound)\n            return category.colour;' 'if (v < category.upperBound)\n            return category.colour;'
   # The axis top for a maximum of exactly 10.
   src/chart/escala_grafica.cpp 'if (vmax <= 10)' 'if (vmax < 10)'
+  # A bar's step from a typed fraction rounded up first (7.5 up to 9), or the top end not taken from the box.
+  src/model/bar_step.cpp 'next = raises ? std::floor(*number) + size : std::ceil(*number) - size;' 'next = raises ? std::ceil(*number) + size : std::floor(*number) - size;'
+  src/model/bar_step.cpp '*number <= static_cast<float>(high)' '*number < static_cast<float>(high)'
+  # The window's bar left at its value with the box still showing the typed fraction.
+  src/ui/spin_bar.cpp 'if (result.fromBox && result.value == before' 'if (false && result.value == before'
+  # The readout's box never flipped above a low point, or let out of the plot.
+  src/chart/readout.cpp '    if (start + size > high)\n        start = at - gap - size;' ''
+  src/ui/chart_readout.cpp 'std::floor((scale_->y0 + scale_->H) / kTwips) - top}' 'height() - top}'
+  # The pictures' focus mark without its halo.
+  src/ui/form1.cpp '            box->setFocusHalo(true);' ''
+  # The 1x pictures at every pixel ratio.
+  src/ui/screen_picture.cpp 'qt_findAtNxFile(path, ratio, &drawnFor)' 'path'
   # The plot's width rounded instead of floored.
   src/chart/escala_grafica.cpp 'e.W = std::floor(static_cast<double>(sw) * 0.85);' 'e.W = std::round(static_cast<double>(sw) * 0.85);'
 )

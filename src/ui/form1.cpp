@@ -26,6 +26,7 @@
 #include "ui/chart_readout.h"
 #include "ui/command_button.h"
 #include "ui/picture_box.h"
+#include "ui/screen_picture.h"
 #include "ui/spin_bar.h"
 
 // The images live in the ui library; a static library's resources must be
@@ -246,6 +247,11 @@ void Form1::build()
     connect(c_.VScroll2, &SpinBar::Change, this, &Form1::VScroll2_Change);
     connect(c_.VScroll3, &SpinBar::Change, this, &Form1::VScroll3_Change);
     connect(c_.VScroll4, &SpinBar::Change, this, &Form1::VScroll4_Change);
+    // A step starts from what the user typed in the box the bar's row names.
+    for (SpinBar* bar : {c_.VScroll1, c_.VScroll2, c_.VScroll3, c_.VScroll4}) {
+        const layout::Control& row = *layout::find(bar->objectName().toStdString());
+        bar->stepFrom(qobject_cast<QLineEdit*>(control(row.spinner.box)), options_.decimalSeparator);
+    }
     connect(c_.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(c_.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(c_.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
@@ -294,8 +300,9 @@ QWidget* Form1::create(const Control& row)
         auto* box = new PictureBox(colourOf(row.background, scheme, buttonFace), this);
         if (!row.image.empty()) {
             QImage& image = pictures_[fromUtf8(row.name)];
-            image = readImage(decodedPicture(row.image), "bmp");
+            image = readScreenPicture(decodedPicture(row.image), "bmp", devicePixelRatioF());
             box->showImage(&image);
+            box->setFocusHalo(true);
         }
         return box;
     }
@@ -359,6 +366,11 @@ void Form1::followScreenRatio()
                              options_.decimalSeparator);
     }
     c_.Indice->showImage(&surface_->image());
+    // The pictures too, as drawn for the new ratio.
+    for (auto& [name, image] : pictures_) {
+        image = readScreenPicture(decodedPicture(layout::find(name.toStdString())->image), "bmp", devicePixelRatioF());
+        control(name.toStdString())->update();
+    }
 }
 
 // Outside a dialog Qt takes the default-button frame from "Calcular" for good

@@ -39,6 +39,16 @@ std::string hex(std::uint32_t rgb)
     return text;
 }
 
+// The picture drawn again for screens of pixel ratio 2 and 3 (banner@2x.jpg),
+// for the browser to choose from.
+std::string denserPictures(std::string_view image)
+{
+    const std::size_t dot = image.rfind('.');
+    const std::string stem(image.substr(0, dot));
+    const std::string suffix(image.substr(dot));
+    return stem + "@2x" + suffix + " 2x, " + stem + "@3x" + suffix + " 3x";
+}
+
 // System colours are the page's own custom properties, set in page.css.
 std::string colourOf(Colour colour, std::string_view kindDefault)
 {
@@ -162,7 +172,8 @@ std::string element(const Control& row, std::string& descriptions)
         break;
     case Kind::PictureBox:
         if (!row.image.empty()) {
-            html << "<img id=\"" << id << "\" class=\"picture\" src=\"" << runtime::escapedForMarkup(row.image) << "\" alt=\""
+            html << "<img id=\"" << id << "\" class=\"picture\" src=\"" << runtime::escapedForMarkup(row.image)
+                 << "\" srcset=\"" << runtime::escapedForMarkup(denserPictures(row.image)) << "\" alt=\""
                  << runtime::escapedForMarkup(row.accessibleName) << "\" tabindex=\"0\"" << a11y << " style=\"" << rectBox(row)
                  << "background:" << colourOf(row.background, "var(--button-face)") << "\">";
         } else {

@@ -43,6 +43,17 @@ protected:
             + QPoint(static_cast<int>(std::floor(scale.x(t) / 15)), static_cast<int>(std::floor(scale.y(v) / 15)));
     }
 
+    // The plot rectangle, frame included, in the chart surface's pixels.
+    QRect plotRect() const
+    {
+        const QRect inner = c().Indice->innerRect();
+        const chart::EscalaGrafica scale =
+            chart::escalaGrafica(window->state(), static_cast<float>(inner.width() * 15),
+                                 static_cast<float>(inner.height() * 15));
+        return QRect(pixelAt(scale.Tmin, scale.Vtop), pixelAt(scale.Tmax, scale.Vmin));
+    }
+    QRect boxOnChart() const { return readout().boxRect().translated(readout().pos()); }
+
     int shownSample() const { return readout().shown() ? readout().shown()->sample : 0; }
     QString description() const { return c().Indice->accessibleDescription(); }
     qint64 chartImageKey() const { return window->surface().image().cacheKey(); }
@@ -111,6 +122,7 @@ TEST_F(ChartReadoutTest, KeysMoveTheGuideBySampleAndByHour)
         }
         column = now;
         previous = sample;
+        EXPECT_TRUE(plotRect().contains(boxOnChart())) << "after key " << key;
     }
     EXPECT_EQ(description(), "6:00, índice UV 0.0, Bajo, fuera de la exposición");
     EXPECT_EQ(readout().guideRect().center().x(), pixelAt(6.014, 0).x() - readout().x());
@@ -119,6 +131,25 @@ TEST_F(ChartReadoutTest, KeysMoveTheGuideBySampleAndByHour)
     QTest::keyClick(c().Indice, Qt::Key_Tab);
     EXPECT_FALSE(readout().shown());
     EXPECT_EQ(chartImageKey(), image);
+}
+
+// A low curve runs along the bottom of the plot, just above the hour labels:
+// the box goes above the guide's point there, never over the labels.
+TEST_F(ChartReadoutTest, BoxOverALowCurveStaysOffTheHourLabels)
+{
+    type(c().Text1, "2");
+    calcular();
+    const QRect plot = plotRect();
+    QTest::mouseMove(c().Indice, pixelAt(8, 0.1));
+    ASSERT_TRUE(readout().shown());
+    EXPECT_TRUE(plot.contains(boxOnChart()));
+    EXPECT_LT(boxOnChart().bottom(), pixelAt(8, 0.1).y());
+
+    c().Indice->setFocus();
+    for (const Qt::Key key : {Qt::Key_Home, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_End, Qt::Key_PageDown}) {
+        QTest::keyClick(c().Indice, key);
+        EXPECT_TRUE(plot.contains(boxOnChart())) << "after key " << key;
+    }
 }
 
 TEST_F(ChartReadoutTest, MenuIsOfferedButDisabledUntilCalcular)

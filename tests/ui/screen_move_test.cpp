@@ -43,10 +43,16 @@ TEST_F(ScreenMove, ChartIsRedrawnAtTheRatioOfEachScreen)
     EXPECT_EQ(window->surface().image(), chartAt(window->state(), 2));
     EXPECT_EQ(c().Indice->image(), &window->surface().image());
     EXPECT_EQ(c().Label4->text(), exposure);
+    // The pictures follow too, as drawn for the screen.
+    const auto pictureRatio = [&] {
+        return qobject_cast<ui::PictureBox*>(window->control("Picture2"))->image()->devicePixelRatio();
+    };
+    EXPECT_EQ(pictureRatio(), 2);
 
     window->windowHandle()->setScreen(ordinary);
     EXPECT_EQ(window->surface().devicePixelRatio(), 1);
     EXPECT_EQ(window->surface().image(), chartAt(window->state(), 1));
+    EXPECT_EQ(pictureRatio(), 1);
 }
 
 }  // namespace
