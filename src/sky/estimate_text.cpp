@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "runtime/number_format.h"
+#include "sky/zone_places.h"
 
 namespace sky {
 
@@ -38,6 +39,16 @@ std::string estimateText(const SkyEstimate& estimate, std::optional<int> localNo
     }
     text += "Las nubes, la calima y la contaminación lo reducen.";
     return text;
+}
+
+std::string defaultPlaceText(std::optional<std::string_view> zone)
+{
+    if (!zone)
+        return "Sin lugar por defecto: no se conoce la zona horaria; escriba la latitud y la longitud";
+    if (!placeOfZone(*zone))
+        return "Sin lugar por defecto: la zona horaria " + std::string(*zone)
+               + " no tiene lugar; escriba la latitud y la longitud";
+    return "Lugar por defecto: zona horaria " + std::string(*zone);
 }
 
 }  // namespace sky
