@@ -24,7 +24,13 @@
     }
     return '.';
   }
-  const separator = decimalSeparator();
+  // Looked up at its first use: the browser's number formats take tens of
+  // milliseconds to load on a phone, which the page's load need not wait for.
+  let separator = null;
+  function separatorCode() {
+    separator = separator || decimalSeparator();
+    return separator.charCodeAt(0);
+  }
 
   // The calculator's numbers (chart operations, outcomes of a press), which
   // the page generator writes from the calculator's own definitions.
@@ -192,7 +198,7 @@
   function Command1_Click() {
     if (!api) return;
     const returnTo = document.activeElement;
-    const result = api.calcular(...boxes.map((box) => box.value), separator.charCodeAt(0));
+    const result = api.calcular(...boxes.map((box) => box.value), separatorCode());
     if (result === outcome.refused) {
       // A text that is not a number changes nothing; the user corrects it in place.
       const box = boxes[api.badBox()];
