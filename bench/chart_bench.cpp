@@ -10,9 +10,9 @@
 #include <QGuiApplication>
 
 #include "chart/grafica_indice.h"
+#include "qt/qt_surface.h"
 #include "support/default_example.h"
 #include "support/recording_surface.h"
-#include "ui/qt_surface.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ BENCHMARK(BM_GraficaIndiceRecording)->Unit(benchmark::kMicrosecond);
 void BM_GraficaIndiceQt(benchmark::State& bench)
 {
     const model::FormState state = test_support::defaultExampleState();
-    ui::QtSurface surface(kInnerWidth, kInnerHeight, static_cast<qreal>(bench.range(0)));
+    qt::QtSurface surface(kInnerWidth, kInnerHeight, static_cast<qreal>(bench.range(0)));
     for (auto _ : bench) {
         chart::GraficaIndice(state, surface, kWindowHeight, '.');
         benchmark::DoNotOptimize(surface.image().constBits());

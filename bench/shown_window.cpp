@@ -7,19 +7,19 @@
 #include <QApplication>
 
 #include "quit_when_shown.h"
-#include "ui/decimal_separator.h"
-#include "ui/font_configuration.h"
+#include "qt/decimal_separator.h"
+#include "qt/font_configuration.h"
 #include "ui/form1.h"
 #include "ui/qt_spanish.h"
 
 int main(int argc, char* argv[])
 {
-    ui::DesktopFontConfiguration fonts;  // read while Qt starts
+    qt::DesktopFontConfiguration fonts;  // read while Qt starts
     QApplication app(argc, argv);
     fonts.install();
     ui::installSpanishQtTexts(app);
     ui::Form1Options options;
-    options.decimalSeparator = ui::systemDecimalSeparator();
+    options.decimalSeparator = qt::systemDecimalSeparator();
     ui::Form1 window(std::move(options));
     bench::QuitWhenShown quit(window);
     window.show();

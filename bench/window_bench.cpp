@@ -17,10 +17,10 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 
+#include "qt/qt_surface.h"
 #include "ui/chart_readout.h"
 #include "ui/form1.h"
 #include "ui/picture_box.h"
-#include "ui/qt_surface.h"
 
 namespace {
 

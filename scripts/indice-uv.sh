@@ -72,8 +72,9 @@ configure_and_build() {
   cmake --build "$dir" --parallel 2
 }
 
+# Any compiler warning fails this build.
 build() {
-  configure_and_build "$build"
+  configure_and_build "$build" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 }
 
 # The normal build's tests, first: they are the quickest to say what broke.

@@ -15,7 +15,7 @@
 
 #include "chart/grafica_indice.h"
 #include "model/calcular.h"
-#include "ui/qt_surface.h"
+#include "qt/qt_surface.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     const model::InputConversion inputs = model::convertInputs({"10", "11", "2", "3", "0", "0"}, '.');
     const model::FormState state = model::calculate(std::get<model::InputValues>(inputs), '.').state;
 
-    ui::QtSurface surface(kInnerWidth, kInnerHeight, scale);
+    qt::QtSurface surface(kInnerWidth, kInnerHeight, scale);
     chart::GraficaIndice(state, surface, kWindowHeight, '.');
     if (!surface.image().save(output, "PNG")) {
         std::fprintf(stderr, "no se pudo escribir %s\n", output.toLocal8Bit().constData());

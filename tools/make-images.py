@@ -17,7 +17,9 @@ same on every run: no randomness, fixed fonts, fixed JPEG settings.
 
 The two pictures are drawn as JPEG (the web page's) and kept also as that
 JPEG decoded, in BMP, which the window reads without an image plugin and
-almost without work at start-up, pixel for pixel what the JPEG gives.
+almost without work at start-up, pixel for pixel what the JPEG gives. Each
+is drawn again at two and three times the size (crest@2x.jpg, ...), for
+screens of those pixel ratios: the same drawing, not the 1x one enlarged.
 """
 import math
 import pathlib
@@ -36,6 +38,9 @@ RAY = (255, 150, 0)
 NAVY = (20, 40, 110)
 WHITE = (255, 255, 255)
 
+# The pictures at 1x, and drawn again for screens of pixel ratio 2 and 3.
+PICTURE_SCALES = (1, 2, 3)
+
 # The window uses 32 and 16; the others are for the desktop's icon theme.
 ICON_SIZES = (32, 16, 48, 64, 128, 256)
 
@@ -52,56 +57,101 @@ def save_picture(image, name):
     Image.open(jpeg).convert("RGB").save(jpeg.with_suffix(".bmp"), "BMP")
 
 
-def sun(draw, cx, cy, radius, rays, ray_length):
+def picture_name(name, scale):
+    """Qt's and the browser's naming for a picture drawn for a denser screen: crest@2x.jpg."""
+    return name if scale == 1 else name.replace(".jpg", f"@{scale}x.jpg")
+
+
+class Scaled:
+    """The 1x drawing's coordinates on a picture `scale` times as dense.
+
+    A 1x pixel index covers the scaled pixels from index * scale on, so a point
+    (a vertex, a line's end, an ellipse's box) goes to the centre of those
+    pixels and a filled rectangle's inclusive corners to their first and last.
+    At scale 1 every number is passed on as it is, so the 1x pictures come out
+    byte for byte as they were drawn before the denser ones existed.
+    """
+
+    def __init__(self, scale):
+        self.s = scale
+        self.offset = (scale - 1) / 2 if scale > 1 else 0
+
+    def p(self, x, y):
+        return (x * self.s + self.offset, y * self.s + self.offset)
+
+    def points(self, points):
+        return [self.p(x, y) for x, y in points]
+
+    def box(self, x0, y0, x1, y1):
+        return [x0 * self.s + self.offset, y0 * self.s + self.offset, x1 * self.s + self.offset,
+                y1 * self.s + self.offset]
+
+    def rect(self, x0, y0, x1, y1):
+        return [x0 * self.s, y0 * self.s, x1 * self.s + self.s - 1, y1 * self.s + self.s - 1]
+
+    def length(self, value):
+        return value * self.s
+
+    def rows(self, first, end):
+        """The scaled rows of 1x rows first..end-1, each with its 1x position."""
+        for y in range(first * self.s, end * self.s):
+            yield y, (y - self.offset) / self.s
+
+
+def sun(draw, at, cx, cy, radius, rays, ray_length):
     for i in range(rays):
         angle = 2 * math.pi * i / rays
         inner = radius + 2
         outer = radius + ray_length
-        draw.line([(cx + inner * math.cos(angle), cy + inner * math.sin(angle)),
-                   (cx + outer * math.cos(angle), cy + outer * math.sin(angle))], fill=RAY, width=2)
-    draw.ellipse([cx - radius, cy - radius, cx + radius, cy + radius], fill=SUN, outline=RAY)
+        draw.line([at.p(cx + inner * math.cos(angle), cy + inner * math.sin(angle)),
+                   at.p(cx + outer * math.cos(angle), cy + outer * math.sin(angle))], fill=RAY,
+                  width=at.length(2))
+    draw.ellipse(at.box(cx - radius, cy - radius, cx + radius, cy + radius), fill=SUN, outline=RAY,
+                 width=at.length(1))
     core = radius * 0.55
-    draw.ellipse([cx - core, cy - core, cx + core, cy + core], fill=SUN_CORE)
+    draw.ellipse(at.box(cx - core, cy - core, cx + core, cy + core), fill=SUN_CORE)
 
 
-def crest():
+def crest(scale=1):
     """A small shield: a sun over hills, under a blue chief with three discs."""
+    at = Scaled(scale)
     w, h = 72, 94
-    image = Image.new("RGB", (w, h), (236, 233, 216))
+    image = Image.new("RGB", (w * scale, h * scale), (236, 233, 216))
     draw = ImageDraw.Draw(image)
     shield = [(6, 6), (66, 6), (66, 52), (60, 70), (36, 88), (12, 70), (6, 52)]
-    draw.polygon(shield, fill=(250, 246, 230))
-    for y in range(7, 50):
-        t = (y - 7) / 43
+    draw.polygon(at.points(shield), fill=(250, 246, 230))
+    for y, y1x in at.rows(7, 50):
+        t = (y1x - 7) / 43
         colour = tuple(round(a + (b - a) * t) for a, b in zip(SKY_TOP, SKY_BOTTOM))
-        draw.line([(7, y), (65, y)], fill=colour)
-    sun(draw, 36, 36, 9, 12, 7)
-    draw.polygon([(7, 50), (22, 40), (36, 50), (50, 42), (65, 50), (65, 52), (59, 69), (36, 87),
-                  (13, 69), (7, 52)], fill=(70, 140, 70))
-    draw.polygon([(13, 69), (36, 58), (59, 69), (36, 87)], fill=(50, 110, 60))
-    draw.rectangle([7, 7, 65, 17], fill=NAVY)
+        draw.line([(7 * scale, y), (65 * scale + scale - 1, y)], fill=colour)
+    sun(draw, at, 36, 36, 9, 12, 7)
+    draw.polygon(at.points([(7, 50), (22, 40), (36, 50), (50, 42), (65, 50), (65, 52), (59, 69), (36, 87),
+                            (13, 69), (7, 52)]), fill=(70, 140, 70))
+    draw.polygon(at.points([(13, 69), (36, 58), (59, 69), (36, 87)]), fill=(50, 110, 60))
+    draw.rectangle(at.rect(7, 7, 65, 17), fill=NAVY)
     for x in (20, 36, 52):
-        draw.ellipse([x - 3, 9, x + 3, 15], fill=WHITE)
-    draw.line(shield + [shield[0]], fill=(120, 90, 20), width=2)
-    save_picture(image, "crest.jpg")
+        draw.ellipse(at.box(x - 3, 9, x + 3, 15), fill=WHITE)
+    draw.line(at.points(shield + [shield[0]]), fill=(120, 90, 20), width=at.length(2))
+    save_picture(image, picture_name("crest.jpg", scale))
 
 
-def banner():
+def banner(scale=1):
     """A sun rising behind lettering, and a one-line slogan underneath."""
+    at = Scaled(scale)
     w, h = 178, 100
-    image = Image.new("RGB", (w, h))
+    image = Image.new("RGB", (w * scale, h * scale))
     draw = ImageDraw.Draw(image)
-    for y in range(h):
-        t = y / (h - 1)
+    for y, y1x in at.rows(0, h):
+        t = min(1, max(0, y1x / (h - 1)))
         colour = tuple(round(a + (b - a) * t) for a, b in zip(SKY_TOP, SKY_BOTTOM))
-        draw.line([(0, y), (w, y)], fill=colour)
-    sun(draw, 34, 38, 16, 16, 11)
-    draw.text((62, 14), "Indice", font=font("LiberationSans-BoldItalic.ttf", 26), fill=WHITE)
-    draw.text((64, 40), "UV", font=font("LiberationSans-Bold.ttf", 30), fill=SUN_CORE)
-    draw.rectangle([0, 76, w, h], fill=NAVY)
-    draw.text((6, 80), "Disfruta el sol con cuidado", font=font("LiberationSansNarrow-Regular.ttf", 14),
-              fill=WHITE)
-    save_picture(image, "banner.jpg")
+        draw.line([(0, y), (w * scale, y)], fill=colour)
+    sun(draw, at, 34, 38, 16, 16, 11)
+    draw.text((62 * scale, 14 * scale), "Indice", font=font("LiberationSans-BoldItalic.ttf", 26 * scale), fill=WHITE)
+    draw.text((64 * scale, 40 * scale), "UV", font=font("LiberationSans-Bold.ttf", 30 * scale), fill=SUN_CORE)
+    draw.rectangle([0, 76 * scale, w * scale, h * scale], fill=NAVY)
+    draw.text((6 * scale, 80 * scale), "Disfruta el sol con cuidado",
+              font=font("LiberationSansNarrow-Regular.ttf", 14 * scale), fill=WHITE)
+    save_picture(image, picture_name("banner.jpg", scale))
 
 
 def icon_image(size):
@@ -151,8 +201,9 @@ def web_icons():
 
 if __name__ == "__main__":
     OUT.mkdir(parents=True, exist_ok=True)
-    crest()
-    banner()
+    for scale in PICTURE_SCALES:
+        crest(scale)
+        banner(scale)
     for size in ICON_SIZES:
         icon(size)
     web_icons()

@@ -65,10 +65,28 @@ faults=(
   src/web/page_colours.cpp 'std::pow((c + 0.055) / 1.055, 2.4)' 'std::pow(c, 2.2)'
   # Every caption darkened a step, even one that already reads well.
   src/web/page_colours.cpp 'for (int numerator = 255; numerator > 0; --numerator)' 'for (int numerator = 254; numerator > 0; --numerator)'
+  # Text handed to Qt read up to a terminating zero instead of the view's own end.
+  src/qt/utf8.h 'QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))' 'QString::fromUtf8(text.data())'
+  # The chart saved through the system's own calls, not the ones the window was given.
+  src/ui/chart_actions.cpp '? qt::savePng(s_.surface->image(), file, calls)' '? qt::savePng(s_.surface->image(), file, callsOf(nullptr))'
+  # The companion's PNG reported as saved when it was not.
+  src/cli/companion.cpp 'options.scale, calls); !saved.saved)' 'options.scale, calls); saved.saved)'
   # A value on a category bound shaded in the upper category.
   src/chart/uv_categories.cpp 'if (v <= category.upperBound)\n            return category.colour;' 'if (v < category.upperBound)\n            return category.colour;'
   # The axis top for a maximum of exactly 10.
   src/chart/escala_grafica.cpp 'if (vmax <= 10)' 'if (vmax < 10)'
+  # A bar's step from a typed fraction rounded up first (7.5 up to 9), or the top end not taken from the box.
+  src/model/bar_step.cpp 'next = raises ? std::floor(*number) + size : std::ceil(*number) - size;' 'next = raises ? std::ceil(*number) + size : std::floor(*number) - size;'
+  src/model/bar_step.cpp '*number <= static_cast<float>(high)' '*number < static_cast<float>(high)'
+  # The window's bar left at its value with the box still showing the typed fraction.
+  src/ui/spin_bar.cpp 'if (result.fromBox && result.value == before' 'if (false && result.value == before'
+  # The readout's box never flipped above a low point, or let out of the plot.
+  src/chart/readout.cpp '    if (start + size > high)\n        start = at - gap - size;' ''
+  src/ui/chart_readout.cpp 'std::floor((scale_->y0 + scale_->H) / kTwips) - top}' 'height() - top}'
+  # The pictures' focus mark without its halo.
+  src/ui/form1.cpp '            box->setFocusHalo(true);' ''
+  # The 1x pictures at every pixel ratio.
+  src/ui/screen_picture.cpp 'qt_findAtNxFile(path, ratio, &drawnFor)' 'path'
   # The plot's width rounded instead of floored.
   src/chart/escala_grafica.cpp 'e.W = std::floor(static_cast<double>(sw) * 0.85);' 'e.W = std::round(static_cast<double>(sw) * 0.85);'
 )

@@ -11,8 +11,8 @@
 #include <QGuiApplication>
 
 #include "cli/companion.h"
-#include "ui/decimal_separator.h"
-#include "ui/font_configuration.h"
+#include "qt/decimal_separator.h"
+#include "qt/font_configuration.h"
 
 namespace {
 
@@ -43,12 +43,12 @@ int main(int argc, char* argv[])
     if (options.pngFile) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        ui::DesktopFontConfiguration fonts;  // read while Qt starts
+        qt::DesktopFontConfiguration fonts;  // read while Qt starts
         gui = std::make_unique<QGuiApplication>(argc, argv);
         fonts.install();
     }
 
-    const cli::RunResult result = cli::run(options, ui::systemDecimalSeparator());
+    const cli::RunResult result = cli::run(options, qt::systemDecimalSeparator());
     std::fputs(result.out.c_str(), stdout);
     std::fputs(result.err.c_str(), stderr);
     return result.exitStatus;

@@ -8,8 +8,9 @@
 
 #include <QApplication>
 
-#include "ui/decimal_separator.h"
-#include "ui/font_configuration.h"
+#include "qt/decimal_separator.h"
+#include "qt/font_configuration.h"
+#include "ui/display_watch.h"
 #include "ui/form1.h"
 #include "ui/qt_spanish.h"
 
@@ -26,8 +27,16 @@ constexpr const char* kUsage =
     "  --help, --ayuda   muestra esta ayuda\n"
     "  --version         muestra el nombre y la versión del programa\n"
     "\n"
-    "Las demás opciones son las comunes de Qt (por ejemplo -platform offscreen).\n"
-    "El cálculo sin ventana, para guiones, lo hace indice-uv-calc.\n";
+    "También valen las opciones comunes de Qt (por ejemplo -platform offscreen);\n"
+    "cualquier otra es un error.\n"
+    "\n"
+    "La ventana necesita una pantalla gráfica. El cálculo sin ventana, para guiones,\n"
+    "lo hace indice-uv-calc.\n"
+    "\n"
+    "Estado de salida: 0 al cerrar la ventana, 1 si no hay pantalla gráfica,\n"
+    "2 si una opción no es válida.\n";
+
+constexpr int kExitBadOption = 2;
 
 bool isAny(const char* argument, std::initializer_list<const char*> names)
 {
@@ -54,14 +63,21 @@ int main(int argc, char* argv[])
         }
     }
 
-    ui::DesktopFontConfiguration fonts;  // read while Qt starts
+    qt::DesktopFontConfiguration fonts;  // read while Qt starts
+    ui::DisplayWatch watch;
     QApplication app(argc, argv);
+    watch.started();
+    // Qt has taken its own options out; whatever is left is none of ours.
+    if (argc > 1) {
+        std::fprintf(stderr, "Opción desconocida: «%s». Use --help para ver las opciones.\n", argv[1]);
+        return kExitBadOption;
+    }
     fonts.install();
     ui::installSpanishQtTexts(app);
     // Lets a Wayland desktop match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(INDICE_UV_APP_ID);
     ui::Form1Options options;
-    options.decimalSeparator = ui::systemDecimalSeparator();
+    options.decimalSeparator = qt::systemDecimalSeparator();
     ui::Form1 window(std::move(options));
     window.show();
     return app.exec();

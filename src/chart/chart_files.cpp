@@ -16,11 +16,12 @@ std::string chartSvg(const model::FormState& state, char decimalSeparator)
     return surface.document();
 }
 
-runtime::SaveOutcome saveChartSvg(const model::FormState& state, char decimalSeparator, const std::string& path)
+runtime::SaveOutcome saveChartSvg(const model::FormState& state, char decimalSeparator, const std::string& path,
+                                  runtime::FileCalls& calls)
 {
     runtime::TextFileWriter writer(path);
     writer.append(chartSvg(state, decimalSeparator));
-    return writer.save();
+    return writer.save(calls);
 }
 
 }  // namespace chart

@@ -23,6 +23,7 @@ inline constexpr float kFormScaleHeight = 9615;
 std::string chartSvg(const model::FormState& state, char decimalSeparator);
 
 // `chartSvg` saved at `path`, whole or not at all.
-runtime::SaveOutcome saveChartSvg(const model::FormState& state, char decimalSeparator, const std::string& path);
+runtime::SaveOutcome saveChartSvg(const model::FormState& state, char decimalSeparator, const std::string& path,
+                                  runtime::FileCalls& calls);
 
 }  // namespace chart

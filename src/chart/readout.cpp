@@ -46,6 +46,26 @@ Readout readoutAt(const model::FormState& state, int sample, char decimalSeparat
     };
 }
 
+namespace {
+
+// The near side first, the far side where the near one has no room; then
+// kept between `low` and `high` (the box's far edge included).
+double sideOf(double at, double size, double gap, double low, double high)
+{
+    double start = at + gap;
+    if (start + size > high)
+        start = at - gap - size;
+    return std::max(low, std::min(start, high - size));
+}
+
+}  // namespace
+
+Area readoutBoxAt(const Area& plot, double guideX, double anchorY, double width, double height, double gap)
+{
+    return {sideOf(guideX, width, gap, plot.left, plot.left + plot.width),
+            sideOf(anchorY, height, gap, plot.top, plot.top + plot.height), width, height};
+}
+
 std::optional<double> hourAt(const EscalaGrafica& scale, double x, double y)
 {
     if (scale.emptyRange() || x < scale.x0 || x > scale.x0 + scale.W || y < scale.y0 || y > scale.y0 + scale.H)

@@ -34,6 +34,22 @@ struct Readout {
 
 Readout readoutAt(const model::FormState& state, int sample, char decimalSeparator);
 
+// A rectangle on the chart, in any one unit (the window uses pixels).
+struct Area {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+};
+
+// Where the readout's box of `width` x `height` stands: `gap` beside the guide
+// at `guideX`, on its right or, where the right has no room, on its left; `gap`
+// below the point at `anchorY` or, where below has no room, above it; and
+// always inside the plot rectangle `plot`, so that it never covers the axes'
+// labels and the title around it. Only a plot smaller than the box puts the
+// box at the plot's top-left corner.
+Area readoutBoxAt(const Area& plot, double guideX, double anchorY, double width, double height, double gap);
+
 // The hour under surface position (x, y), in twips, by the chart's own
 // mapping; none outside the plot rectangle or on a chart with no axes.
 std::optional<double> hourAt(const EscalaGrafica& scale, double x, double y);

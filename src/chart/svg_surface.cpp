@@ -8,12 +8,13 @@
 #include <charconv>
 #include <cstdio>
 
+#include "runtime/device_pixels.h"
 #include "runtime/markup_text.h"
 
 namespace chart {
 namespace {
 
-constexpr float kTwipsPerPixel = 15;
+using runtime::kTwipsPerPixel;
 constexpr float kTwipsPerPoint = 20;
 // Where the baseline of a line of text lies below its top, as a fraction of
 // the font size, for the sans-serif faces the chart is shown in.

@@ -6,29 +6,23 @@
 
 #include "chart/chart_files.h"
 #include "chart/grafica_indice.h"
-#include "ui/png_file.h"
-#include "ui/qt_surface.h"
+#include "qt/png_file.h"
+#include "qt/qt_surface.h"
 
 namespace cli {
-namespace {
 
-std::string reasonOf(const runtime::SaveOutcome& outcome)
+runtime::SaveOutcome savePng(const model::FormState& state, const std::string& file, char decimalSeparator, int scale,
+                             runtime::FileCalls& calls)
 {
-    return outcome.saved ? std::string() : outcome.reason;
-}
-
-}  // namespace
-
-std::string savePng(const model::FormState& state, const std::string& file, char decimalSeparator, int scale)
-{
-    ui::QtSurface surface(chart::kChartWidthTwips, chart::kChartHeightTwips, scale);
+    qt::QtSurface surface(chart::kChartWidthTwips, chart::kChartHeightTwips, scale);
     chart::GraficaIndice(state, surface, chart::kFormScaleHeight, decimalSeparator);
-    return reasonOf(ui::savePng(surface.image(), file));
+    return qt::savePng(surface.image(), file, calls);
 }
 
-std::string saveSvg(const model::FormState& state, const std::string& file, char decimalSeparator)
+runtime::SaveOutcome saveSvg(const model::FormState& state, const std::string& file, char decimalSeparator,
+                             runtime::FileCalls& calls)
 {
-    return reasonOf(chart::saveChartSvg(state, decimalSeparator, file));
+    return chart::saveChartSvg(state, decimalSeparator, file, calls);
 }
 
 }  // namespace cli

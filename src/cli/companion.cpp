@@ -164,16 +164,14 @@ RunResult run(const Options& options, char localeSeparator)
         if (const auto saved = model::writeCurveCsv(state, separator, *options.csvFile, calls); !saved.saved)
             reportFailure(*options.csvFile, saved.reason);
     }
-    const auto exportChart = [&](const std::optional<std::string>& file, auto save) {
-        if (!file)
-            return;
-        if (const std::string failure = save(state, *file, separator); !failure.empty())
-            reportFailure(*file, failure);
-    };
-    exportChart(options.pngFile, [&](const model::FormState& s, const std::string& file, char sep) {
-        return savePng(s, file, sep, options.scale);
-    });
-    exportChart(options.svgFile, saveSvg);
+    if (options.pngFile) {
+        if (const auto saved = savePng(state, *options.pngFile, separator, options.scale, calls); !saved.saved)
+            reportFailure(*options.pngFile, saved.reason);
+    }
+    if (options.svgFile) {
+        if (const auto saved = saveSvg(state, *options.svgFile, separator, calls); !saved.saved)
+            reportFailure(*options.svgFile, saved.reason);
+    }
 
     result.out = options.json ? jsonReport(options, results, separator) : textReport(options, results, separator);
     return result;

@@ -9,13 +9,15 @@
 #include <cstdint>
 #include <string_view>
 
+#include "runtime/device_pixels.h"
+
 // The window Form1 as data: one row per control, in the designer's units.
 // Nothing here is Qt: the window turns the rows into widgets in one loop, and
 // the web page is generated from the same rows.
 namespace layout {
 
-// 1440 twips to the inch, 15 to a pixel at 96 dpi.
-inline constexpr int kTwipsPerPixel = 15;
+// The rows are in twips, the runtime's unit.
+using runtime::kTwipsPerPixel;
 
 // A layout length in whole pixels, to the nearest (layout lengths are never negative).
 constexpr int pixels(int twips)

@@ -8,15 +8,19 @@
 
 namespace runtime {
 
+// The unit the window's layout and the chart are drawn in: 1440 twips to the
+// inch, so 15 to a logical pixel at 96 dpi. Whole, so that layout lengths
+// round in integers.
+inline constexpr int kTwipsPerPixel = 15;
+
 // Where the chart's twips land on a raster of device pixels. Every surface
 // that rasterises the chart (the window's image, the web page's canvas) puts
 // lines, points and text through these same few rules, so that a point drawn
 // at a line's coordinate lands on that line's pixels at any pixel ratio,
-// whole or not. `ratio` is device pixels per logical pixel, a logical pixel
-// being 15 twips (96 dpi).
+// whole or not. `ratio` is device pixels per logical pixel (kTwipsPerPixel
+// twips).
 namespace device_pixels {
 
-constexpr double kTwipsPerPixel = 15;
 // Coordinates further out than this are held here: far outside any surface,
 // yet small enough for every rasteriser's integer arithmetic.
 constexpr int kFarPixel = 1 << 22;

@@ -20,8 +20,9 @@ struct Rgb {
 // The picture box the chart draws on, reduced to the operations the chart
 // uses. Coordinates are twips (15 to a pixel at 96 dpi), origin at the top-left
 // corner of the inner area, y growing downwards. The pen width is in pixels.
-// Implementations: the Qt surface of the window and the recording surface of
-// the tests; the chart never knows which one it has.
+// Everything the chart is drawn onto implements it (a raster image, a document,
+// the page's canvas, a test's record of the operations); the chart never knows
+// which one it has.
 class DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;

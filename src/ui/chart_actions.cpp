@@ -18,10 +18,11 @@
 #include "chart/chart_files.h"
 #include "model/curve_csv.h"
 #include "model/data_file.h"
+#include "qt/png_file.h"
+#include "qt/qt_surface.h"
+#include "qt/utf8.h"
 #include "ui/message_sink.h"
 #include "ui/picture_box.h"
-#include "ui/png_file.h"
-#include "ui/qt_surface.h"
 
 namespace ui {
 namespace {
@@ -35,16 +36,13 @@ constexpr std::array<SaveFormat, 2> kDataFormats{{
     {"Datos como datos.dat (*.dat)", "dat"},
 }};
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using qt::fromUtf8;
 
 QString filterList(std::span<const SaveFormat> formats)
 {
     QStringList filters;
     for (const SaveFormat& format : formats)
-        filters << qs(format.filter);
+        filters << fromUtf8(format.filter);
     return filters.join(QStringLiteral(";;"));
 }
 
@@ -64,16 +62,25 @@ ChosenFile askFile(QWidget* parent, const QString& title, const QString& name, s
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, formats](const QString& filter) {
         for (const SaveFormat& format : formats) {
             const QStringList chosen = dialog.selectedFiles();
-            if (qs(format.filter) == filter && !chosen.isEmpty())
-                dialog.selectFile(QFileInfo(chosen.front()).completeBaseName() + QLatin1Char('.') + qs(format.suffix));
+            if (fromUtf8(format.filter) == filter && !chosen.isEmpty()) {
+                const QString base = QFileInfo(chosen.front()).completeBaseName();
+                dialog.selectFile(base + QLatin1Char('.') + fromUtf8(format.suffix));
+            }
         }
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     std::size_t selected = 0;
-    while (selected + 1 < formats.size() && qs(formats[selected].filter) != dialog.selectedNameFilter())
+    while (selected + 1 < formats.size() && fromUtf8(formats[selected].filter) != dialog.selectedNameFilter())
         ++selected;
     return chooseFormat(dialog.selectedFiles().front(), formats, selected);
+}
+
+// What every save here writes through: the calls a test injected, or the system's.
+runtime::FileCalls& callsOf(runtime::FileCalls* injected)
+{
+    static runtime::FileCalls system;
+    return injected ? *injected : system;
 }
 
 }  // namespace
@@ -82,11 +89,11 @@ ChosenFile chooseFormat(const QString& path, std::span<const SaveFormat> formats
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     for (std::size_t i = 0; i < formats.size(); ++i) {
-        if (suffix == qs(formats[i].suffix))
+        if (suffix == fromUtf8(formats[i].suffix))
             return {i, path};
     }
     const std::size_t format = selected < formats.size() ? selected : 0;
-    return {format, path + QLatin1Char('.') + qs(formats[format].suffix)};
+    return {format, path + QLatin1Char('.') + fromUtf8(formats[format].suffix)};
 }
 
 ChartActions::ChartActions(Sources sources)
@@ -144,17 +151,17 @@ void ChartActions::copyChart()
 
 bool ChartActions::saveChartAs(const QString& path, ChartFormat format)
 {
+    runtime::FileCalls& calls = callsOf(s_.fileCalls);
     const std::string file = path.toStdString();
     const runtime::SaveOutcome outcome = format == ChartFormat::Png
-        ? savePng(s_.surface->image(), file)
-        : chart::saveChartSvg(*s_.state, s_.decimalSeparator, file);
+        ? qt::savePng(s_.surface->image(), file, calls)
+        : chart::saveChartSvg(*s_.state, s_.decimalSeparator, file, calls);
     return report(path, outcome.saved, outcome.reason);
 }
 
 bool ChartActions::saveDataAs(const QString& path, DataFormat format)
 {
-    runtime::FileCalls realCalls;
-    runtime::FileCalls& calls = s_.fileCalls ? *s_.fileCalls : realCalls;
+    runtime::FileCalls& calls = callsOf(s_.fileCalls);
     const std::string file = path.toStdString();
     const runtime::SaveOutcome outcome = format == DataFormat::Csv
         ? model::writeCurveCsv(*s_.state, s_.decimalSeparator, file, calls)
@@ -165,8 +172,8 @@ bool ChartActions::saveDataAs(const QString& path, DataFormat format)
 bool ChartActions::report(const QString& path, bool saved, const std::string& reason)
 {
     if (!saved) {
-        s_.messages->warn(s_.chart->window()->windowTitle(), QStringLiteral("No se pudo guardar %1: %2.")
-                                                                 .arg(QFileInfo(path).fileName(), qs(reason)));
+        const QString message = QStringLiteral("No se pudo guardar %1: %2.");
+        s_.messages->warn(s_.chart->window()->windowTitle(), message.arg(QFileInfo(path).fileName(), fromUtf8(reason)));
     }
     return saved;
 }

@@ -14,6 +14,10 @@
 class QAction;
 class QMenu;
 
+namespace qt {
+class QtSurface;
+}
+
 namespace runtime {
 class FileCalls;
 }
@@ -22,7 +26,6 @@ namespace ui {
 
 class MessageSink;
 class PictureBox;
-class QtSurface;
 
 // One kind of file a save dialog offers: what the dialog lists, and the
 // suffix that names it.
@@ -56,7 +59,7 @@ public:
     struct Sources {
         PictureBox* chart = nullptr;
         const model::FormState* state = nullptr;
-        const QtSurface* surface = nullptr;
+        const qt::QtSurface* surface = nullptr;
         char decimalSeparator = '.';
         MessageSink* messages = nullptr;
         runtime::FileCalls* fileCalls = nullptr;  // null: the real system calls
@@ -73,8 +76,9 @@ public:
     QAction* saveChartAction() const { return saveChart_; }
     QAction* saveDataAction() const { return saveData_; }
 
-    // What the menu's entries do once the dialog has named the file. Each
-    // warns, as a failed datos.dat does, and returns false on failure.
+    // What the menu's entries do once the dialog has named the file. Each save
+    // writes through `Sources::fileCalls`, warns, as a failed datos.dat does,
+    // and returns false on failure.
     void copyChart();
     bool saveChartAs(const QString& path, ChartFormat format);
     bool saveDataAs(const QString& path, DataFormat format);

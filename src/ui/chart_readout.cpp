@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "layout/layout.h"
+#include "qt/utf8.h"
 #include "ui/picture_box.h"
 
 namespace ui {
@@ -23,14 +24,11 @@ constexpr double kTwips = layout::kTwipsPerPixel;
 constexpr int kPadding = 4;
 constexpr int kGap = 8;  // between the guide and the box
 
-QString qs(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+using qt::fromUtf8;
 
 QStringList linesOf(const chart::Readout& readout)
 {
-    return {qs(readout.line1()), qs(readout.line2()), qs(readout.line3())};
+    return {fromUtf8(readout.line1()), fromUtf8(readout.line2()), fromUtf8(readout.line3())};
 }
 
 }  // namespace
@@ -71,6 +69,15 @@ QRect ChartReadout::guideRect() const
     const int bottom = static_cast<int>(std::floor((scale_->y0 + scale_->H) / kTwips));
     // The column and the dot on the curve, which reaches two pixels either side.
     return QRect(column - 2, top, 5, bottom - top + 1);
+}
+
+// The plot's pixels inside its frame; the labels and the title lie outside.
+chart::Area ChartReadout::plotArea() const
+{
+    const double left = std::floor(scale_->x0 / kTwips) + 1;
+    const double top = std::floor(scale_->y0 / kTwips) + 1;
+    return {left, top, std::floor((scale_->x0 + scale_->W) / kTwips) - left,
+            std::floor((scale_->y0 + scale_->H) / kTwips) - top};
 }
 
 double ChartReadout::columnOf(int sample) const
@@ -156,26 +163,22 @@ void ChartReadout::showSample(int sample, double anchorY)
         chartDescription_ = chart_->accessibleDescription();
     shown_ = chart::readoutAt(state_, sample, decimalSeparator_);
 
-    // Beside the guide like a tooltip, on its left where the right has no room,
-    // and always inside the chart.
+    // Beside the guide like a tooltip, clear of the axes' labels.
     const QFontMetrics metrics(font());
     int textWidth = 0;
     const QStringList lines = linesOf(*shown_);
     for (const QString& line : lines)
         textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
     const QSize size(textWidth + 2 * kPadding, static_cast<int>(lines.size()) * metrics.height() + 2 * kPadding);
-    const int column = static_cast<int>(std::floor(columnOf(sample)));
-    int left = column + kGap;
-    if (left + size.width() > width())
-        left = column - kGap - size.width();
-    const int top = std::clamp(static_cast<int>(anchorY) + kGap, 0, std::max(0, height() - size.height()));
-    box_ = QRect(QPoint(std::max(0, left), top), size);
+    const chart::Area place = chart::readoutBoxAt(plotArea(), std::floor(columnOf(sample)), std::floor(anchorY),
+                                                  size.width(), size.height(), kGap);
+    box_ = QRect(QPoint(static_cast<int>(place.left), static_cast<int>(place.top)), size);
 
     update(oldGuide);
     update(oldBox);
     update(guideRect());
     update(box_);
-    chart_->setAccessibleDescription(qs(shown_->sentence()));
+    chart_->setAccessibleDescription(fromUtf8(shown_->sentence()));
 }
 
 void ChartReadout::hideReadout()

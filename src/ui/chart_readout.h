@@ -54,6 +54,7 @@ private:
     void showSample(int sample, double anchorY);
     void hideReadout();
     double columnOf(int sample) const;
+    chart::Area plotArea() const;
 
     PictureBox* chart_;
     const model::FormState& state_;

@@ -13,13 +13,12 @@ namespace ui {
 void CommandButton::paintEvent(QPaintEvent* event)
 {
     QPushButton::paintEvent(event);
-    if (!hasFocus())
+    if (!showsFocusMark(*this))
         return;
     // Inside the button's own frame, clear of the caption.
-    constexpr int kInset = 3;
-    constexpr int kDepth = 1;
+    constexpr int kInset = 2;
     QPainter painter(this);
-    drawFocusMark(*this, painter, rect().adjusted(kInset, kInset, -kInset, -kInset), kDepth);
+    drawFocusMark(*this, painter, rect().adjusted(kInset, kInset, -kInset, -kInset));
 }
 
 }  // namespace ui

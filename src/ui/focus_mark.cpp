@@ -6,22 +6,33 @@
 
 #include <QPainter>
 #include <QRegion>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QWidget>
 
 namespace ui {
+namespace {
 
-void drawFocusMark(const QWidget& widget, QPainter& painter, const QRect& rect, int depth)
+void fillRing(QPainter& painter, const QRect& outer, int width, const QColor& colour)
 {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(&widget);
-    focus.rect = rect;
-    focus.backgroundColor = widget.palette().color(widget.backgroundRole());
     painter.save();
-    painter.setClipRegion(QRegion(rect).subtracted(QRegion(rect.adjusted(depth, depth, -depth, -depth))));
-    widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, &widget);
+    painter.setClipRegion(QRegion(outer).subtracted(QRegion(outer.adjusted(width, width, -width, -width))));
+    painter.fillRect(outer, colour);
     painter.restore();
+}
+
+}  // namespace
+
+void drawFocusMark(const QWidget& widget, QPainter& painter, const QRect& rect, bool halo)
+{
+    fillRing(painter, rect, kFocusRingWidth, widget.palette().color(QPalette::WindowText));
+    if (halo) {
+        const QRect inside = rect.adjusted(kFocusRingWidth, kFocusRingWidth, -kFocusRingWidth, -kFocusRingWidth);
+        fillRing(painter, inside, 1, widget.palette().color(widget.backgroundRole()));
+    }
+}
+
+bool showsFocusMark(const QWidget& widget)
+{
+    return widget.hasFocus() && widget.window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 }  // namespace ui

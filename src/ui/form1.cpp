@@ -20,11 +20,13 @@
 #include "chart/chart_description.h"
 #include "chart/grafica_indice.h"
 #include "layout/layout.h"
+#include "qt/qt_surface.h"
+#include "qt/utf8.h"
 #include "ui/chart_actions.h"
 #include "ui/chart_readout.h"
 #include "ui/command_button.h"
 #include "ui/picture_box.h"
-#include "ui/qt_surface.h"
+#include "ui/screen_picture.h"
 #include "ui/spin_bar.h"
 
 // The images live in the ui library; a static library's resources must be
@@ -41,6 +43,7 @@ using layout::Colour;
 using layout::Control;
 using layout::Kind;
 using layout::pixels;
+using qt::fromUtf8;
 
 // A line becomes a strip of its width that covers both end points; a wider pen
 // is centred on the line, as the desktop draws it, so the corners close.
@@ -88,11 +91,6 @@ QColor colourOf(Colour colour, const QPalette& scheme, QColor kindDefault)
     return kindDefault;
 }
 
-QString textOf(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 constexpr int kSansStretch = 92;
 
 QFont fontOf(const layout::Font& font)
@@ -125,7 +123,7 @@ QImage readImage(const QString& path, const char* format)
 // each one's copy as the JPEG decoded, a BMP of the same name in its resources.
 QString decodedPicture(std::string_view jpeg)
 {
-    QString name = textOf(jpeg);
+    QString name = fromUtf8(jpeg);
     name.replace(QStringLiteral(".jpg"), QStringLiteral(".bmp"));
     return QStringLiteral(":/images/") + name;
 }
@@ -146,7 +144,7 @@ Form1::Form1(Form1Options options, QWidget* parent)
     registerImages();
     if (!options_.messages)
         options_.messages = std::make_unique<MessageBoxSink>(this);
-    setWindowTitle(textOf(layout::kCaption));
+    setWindowTitle(fromUtf8(layout::kCaption));
     // Pixmaps given, not file names: from a name Qt would load and probe every
     // icon plugin (SVG among them) before the window shows.
     QIcon icon;
@@ -185,7 +183,7 @@ Form1::~Form1()
 // The chart is a picture; its description says in words what it shows now.
 void Form1::describeChart()
 {
-    c_.Indice->setAccessibleDescription(textOf(chart::describeChart(state_, options_.decimalSeparator)));
+    c_.Indice->setAccessibleDescription(fromUtf8(chart::describeChart(state_, options_.decimalSeparator)));
 }
 
 // The readout and the menu follow the chart the user now sees.
@@ -198,21 +196,21 @@ void Form1::chartRedrawn()
 
 QWidget* Form1::control(std::string_view name) const
 {
-    return byName_.value(textOf(name), nullptr);
+    return byName_.value(fromUtf8(name), nullptr);
 }
 
 void Form1::build()
 {
     for (const Control& row : layout::kControls) {
         QWidget* widget = create(row);
-        widget->setObjectName(textOf(row.name));
+        widget->setObjectName(fromUtf8(row.name));
         widget->setGeometry(pixelRect(row));
         if (row.kind != Kind::Line)
             widget->setFont(fontOf(row.font));
         if (!row.accessibleName.empty())
-            widget->setAccessibleName(textOf(row.accessibleName));
+            widget->setAccessibleName(fromUtf8(row.accessibleName));
         if (!row.accessibleDescription.empty())
-            widget->setAccessibleDescription(textOf(row.accessibleDescription));
+            widget->setAccessibleDescription(fromUtf8(row.accessibleDescription));
         byName_.insert(widget->objectName(), widget);
     }
 
@@ -235,9 +233,9 @@ void Form1::build()
     get(c_.Indice, "Indice");
 
     const QSize inner = c_.Indice->innerRect().size();
-    surface_ = std::make_unique<QtSurface>(static_cast<float>(inner.width() * layout::kTwipsPerPixel),
-                                           static_cast<float>(inner.height() * layout::kTwipsPerPixel),
-                                           devicePixelRatioF());
+    surface_ = std::make_unique<qt::QtSurface>(static_cast<float>(inner.width() * layout::kTwipsPerPixel),
+                                               static_cast<float>(inner.height() * layout::kTwipsPerPixel),
+                                               devicePixelRatioF());
     // The box shows the chart's image from the first drawing on; until then
     // its own white background looks the same.
     describeChart();
@@ -249,6 +247,11 @@ void Form1::build()
     connect(c_.VScroll2, &SpinBar::Change, this, &Form1::VScroll2_Change);
     connect(c_.VScroll3, &SpinBar::Change, this, &Form1::VScroll3_Change);
     connect(c_.VScroll4, &SpinBar::Change, this, &Form1::VScroll4_Change);
+    // A step starts from what the user typed in the box the bar's row names.
+    for (SpinBar* bar : {c_.VScroll1, c_.VScroll2, c_.VScroll3, c_.VScroll4}) {
+        const layout::Control& row = *layout::find(bar->objectName().toStdString());
+        bar->stepFrom(qobject_cast<QLineEdit*>(control(row.spinner.box)), options_.decimalSeparator);
+    }
     connect(c_.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(c_.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(c_.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
@@ -260,7 +263,7 @@ QWidget* Form1::create(const Control& row)
     const QColor buttonFace = scheme.color(QPalette::Window);
     switch (row.kind) {
     case Kind::Label: {
-        auto* label = new QLabel(textOf(row.text), this);
+        auto* label = new QLabel(fromUtf8(row.text), this);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignTop
@@ -275,12 +278,12 @@ QWidget* Form1::create(const Control& row)
         return label;
     }
     case Kind::TextBox: {
-        auto* box = new QLineEdit(textOf(row.text), this);
+        auto* box = new QLineEdit(fromUtf8(row.text), this);
         box->setFocusPolicy(Qt::StrongFocus);
         return box;
     }
     case Kind::CommandButton: {
-        auto* button = new CommandButton(textOf(row.text), this);
+        auto* button = new CommandButton(fromUtf8(row.text), this);
         button->setFocusPolicy(Qt::StrongFocus);
         // Enter on a focused button presses that button; elsewhere the
         // window sends it to the default button (keyPressEvent).
@@ -296,9 +299,10 @@ QWidget* Form1::create(const Control& row)
     case Kind::PictureBox: {
         auto* box = new PictureBox(colourOf(row.background, scheme, buttonFace), this);
         if (!row.image.empty()) {
-            QImage& image = pictures_[textOf(row.name)];
-            image = readImage(decodedPicture(row.image), "bmp");
+            QImage& image = pictures_[fromUtf8(row.name)];
+            image = readScreenPicture(decodedPicture(row.image), "bmp", devicePixelRatioF());
             box->showImage(&image);
+            box->setFocusHalo(true);
         }
         return box;
     }
@@ -362,6 +366,11 @@ void Form1::followScreenRatio()
                              options_.decimalSeparator);
     }
     c_.Indice->showImage(&surface_->image());
+    // The pictures too, as drawn for the new ratio.
+    for (auto& [name, image] : pictures_) {
+        image = readScreenPicture(decodedPicture(layout::find(name.toStdString())->image), "bmp", devicePixelRatioF());
+        control(name.toStdString())->update();
+    }
 }
 
 // Outside a dialog Qt takes the default-button frame from "Calcular" for good

@@ -20,6 +20,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace qt {
+class QtSurface;
+}
+
 namespace runtime {
 class FileCalls;
 }
@@ -33,7 +37,6 @@ namespace ui {
 class ChartActions;
 class ChartReadout;
 class PictureBox;
-class QtSurface;
 class SpinBar;
 
 // The controls the handlers read and write; every other control is decoration.
@@ -78,7 +81,7 @@ public:
     const Form1Controls& controls() const { return c_; }
     // Any of the 38 controls by its name; null for an unknown name.
     QWidget* control(std::string_view name) const;
-    const QtSurface& surface() const { return *surface_; }
+    const qt::QtSurface& surface() const { return *surface_; }
     const model::FormState& state() const { return state_; }
     ChartReadout& chartReadout() const { return *readout_; }
     ChartActions& chartActions() const { return *chartActions_; }
@@ -110,7 +113,7 @@ private:
     Form1Controls c_;
     QHash<QString, QWidget*> byName_;
     std::map<QString, QImage> pictures_;  // by picture box; the boxes show them in place
-    std::unique_ptr<QtSurface> surface_;
+    std::unique_ptr<qt::QtSurface> surface_;
     model::FormState state_;
     ChartReadout* readout_ = nullptr;       // children of the chart surface
     ChartActions* chartActions_ = nullptr;

@@ -10,21 +10,19 @@
 #include <variant>
 
 #include "chart/grafica_indice.h"
+#include "layout/layout.h"
 #include "model/calcular.h"
+#include "qt/qt_surface.h"
+#include "qt/utf8.h"
 #include "runtime/number_format.h"
 #include "ui/form1.h"
-#include "layout/layout.h"
 #include "ui/picture_box.h"
-#include "ui/qt_surface.h"
 #include "ui/spin_bar.h"
 
 namespace ui {
 namespace {
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using qt::fromUtf8;
 
 // A bar's ends, start value and box are in its layout row.
 const layout::Control& rowOf(const SpinBar* bar)

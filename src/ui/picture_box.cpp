@@ -44,11 +44,12 @@ void PictureBox::paintEvent(QPaintEvent*)
         painter.restore();
     }
     // The sunken border of the desktop's scheme: shadow outside, dark inside.
-    qDrawWinPanel(&painter, rect(), palette(), /*sunken=*/true);
-    // The focus shows over the picture's edge on the screen only; the picture
-    // (the chart's image among them) stays as it was drawn.
-    if (hasFocus())
-        drawFocusMark(*this, painter, innerRect(), kFocusDepth);
+    // The focus mark is as wide as the border and takes its place, so the
+    // picture (the chart's image among them) keeps every pixel it shows.
+    if (showsFocusMark(*this))
+        drawFocusMark(*this, painter, rect(), focusHalo_);
+    else
+        qDrawWinPanel(&painter, rect(), palette(), /*sunken=*/true);
 }
 
 }  // namespace ui

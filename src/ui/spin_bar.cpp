@@ -4,6 +4,7 @@
 
 #include "ui/spin_bar.h"
 
+#include <QLineEdit>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -11,6 +12,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "model/bar_step.h"
+#include "runtime/number_format.h"
 #include "ui/focus_mark.h"
 
 namespace ui {
@@ -33,6 +36,7 @@ SpinBar::SpinBar(QWidget* parent)
     // During a drag the box keeps its text; the new value counts on release.
     setTracking(false);
     connect(this, &QAbstractSlider::valueChanged, this, &SpinBar::Change);
+    connect(this, &QAbstractSlider::actionTriggered, this, &SpinBar::takeTypedNumber);
 }
 
 void SpinBar::setMin(int value)
@@ -53,6 +57,46 @@ void SpinBar::setSmallChange(int step)
 void SpinBar::setBarValue(int value)
 {
     setValue(positionOf(clamped(to16Bits(value))));
+}
+
+void SpinBar::stepFrom(const QLineEdit* box, char decimalSeparator)
+{
+    box_ = box;
+    decimalSeparator_ = decimalSeparator;
+}
+
+// Qt has moved the thumb for the action but not yet the value: the thumb is
+// put where the step from the box's number goes instead.
+void SpinBar::takeTypedNumber(int action)
+{
+    model::BarStep step = model::BarStep::TowardTop;
+    int size = singleStep();
+    switch (action) {
+    case SliderSingleStepAdd:
+        step = model::BarStep::TowardBottom;
+        break;
+    case SliderSingleStepSub:
+        break;
+    case SliderPageStepAdd:
+        step = model::BarStep::TowardBottom;
+        size = pageStep();
+        break;
+    case SliderPageStepSub:
+        size = pageStep();
+        break;
+    default:
+        return;
+    }
+    if (!box_)
+        return;
+    const int before = barValue();
+    const model::BarStepResult result =
+        model::stepBar(box_->text().toStdString(), decimalSeparator_, {min_, max_, before}, step, size);
+    setSliderPosition(positionOf(result.value));
+    // The bar stays, but the box showed another number (7.5 down to 7 with the bar at 7).
+    if (result.fromBox && result.value == before
+        && box_->text() != QString::fromStdString(runtime::integerToText(before)))
+        emit Change();
 }
 
 int SpinBar::barValue() const
@@ -89,10 +133,10 @@ int SpinBar::positionOf(int value) const
 void SpinBar::paintEvent(QPaintEvent* event)
 {
     QScrollBar::paintEvent(event);
-    if (!hasFocus())
+    if (!showsFocusMark(*this))
         return;
     QPainter painter(this);
-    drawFocusMark(*this, painter, rect(), std::max(width(), height()));
+    drawFocusMark(*this, painter, rect());
 }
 
 }  // namespace ui

@@ -6,6 +6,8 @@
 
 #include <QScrollBar>
 
+class QLineEdit;
+
 namespace ui {
 
 // A vertical scroll bar used as a small integer spinner for the box beside it.
@@ -17,6 +19,11 @@ namespace ui {
 //
 // Change is raised whenever the value changes, including when the program
 // sets it; a thumb drag raises it once, when the thumb is released.
+//
+// An arrow, a page step or a key starts from the number typed in the bar's
+// box when there is one within the ends (see model::stepBar), so the typed
+// number is not lost; Change is then raised even where the value stays, for
+// the box to show it. Home, End and drags move the bar as Qt does.
 class SpinBar : public QScrollBar {
     Q_OBJECT
 
@@ -27,6 +34,8 @@ public:
     void setMax(int value);
     void setSmallChange(int step);
     void setBarValue(int value);
+    // The box whose number the steps start from, read with `decimalSeparator`.
+    void stepFrom(const QLineEdit* box, char decimalSeparator);
 
     int Min() const { return min_; }
     int Max() const { return max_; }
@@ -43,9 +52,12 @@ private:
     void setEnds(int min, int max);
     int clamped(int value) const;
     int positionOf(int value) const;
+    void takeTypedNumber(int action);
 
     int min_ = 0;
     int max_ = 32767;
+    const QLineEdit* box_ = nullptr;
+    char decimalSeparator_ = '.';
 };
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/device_pixels.h"
 #include "runtime/drawing_surface.h"
 
 namespace web {
@@ -20,8 +21,6 @@ namespace web {
 // between the centres of its end pixels, text starts on a pixel.
 class CanvasSurface final : public runtime::DrawingSurface {
 public:
-    static constexpr double kTwipsPerPixel = 15;
-
     // The operations, each followed by its numbers in `commands()`.
     enum Op : int {
         kClear = 1,  // width, height (device pixels)
@@ -71,7 +70,7 @@ public:
     const std::string& texts() const { return texts_; }
 
 private:
-    double device(float twips) const { return twips / kTwipsPerPixel * ratio_; }
+    double device(float twips) const { return static_cast<double>(twips) / runtime::kTwipsPerPixel * ratio_; }
     void emitPen();
     void emitRect(int x1, int y1, int x2, int y2);
 

@@ -17,6 +17,7 @@
 #include "chart/grafica_indice.h"
 #include "chart/readout.h"
 #include "layout/layout.h"
+#include "model/bar_step.h"
 #include "model/calcular.h"
 #include "model/inputs.h"
 #include "web/canvas_surface.h"
@@ -72,6 +73,8 @@ std::optional<ShownReadout>& shownReadout()
 }
 
 constexpr double kTwips = layout::kTwipsPerPixel;
+
+bool barStepFromBox = false;
 
 void draw()
 {
@@ -157,6 +160,18 @@ EMSCRIPTEN_KEEPALIVE const char* iuv_readout_sentence()
 }
 EMSCRIPTEN_KEEPALIVE double iuv_readout_column() { return shownReadout() ? shownReadout()->column : 0; }
 EMSCRIPTEN_KEEPALIVE double iuv_readout_point_y() { return shownReadout() ? shownReadout()->pointY : 0; }
+
+// A bar's arrow, page step or key, by the window's own rule: the value the
+// bar takes. The box's number counted when iuv_bar_step_from_box says so.
+EMSCRIPTEN_KEEPALIVE int iuv_bar_step(const char* box, int separator, int min, int max, int value, int towardTop)
+{
+    const model::BarStepResult result =
+        model::stepBar(box, static_cast<char>(separator), {min, max, value},
+                       towardTop ? model::BarStep::TowardTop : model::BarStep::TowardBottom);
+    barStepFromBox = result.fromBox;
+    return result.value;
+}
+EMSCRIPTEN_KEEPALIVE int iuv_bar_step_from_box() { return barStepFromBox ? 1 : 0; }
 
 EMSCRIPTEN_KEEPALIVE const char* iuv_label4() { return press().label4.c_str(); }
 EMSCRIPTEN_KEEPALIVE int iuv_has_text7() { return press().hasText7 ? 1 : 0; }

@@ -47,17 +47,20 @@
     value: null,  // until Form_Load
   }));
 
-  // Moves a bar `steps` toward its top end (negative: toward its bottom end),
-  // never past either end; a change writes the value into the box.
+  // Moves a bar one step toward its top end (steps > 0) or its bottom end,
+  // by the calculator's rule: from the number typed in the box when it lies
+  // within the bar's ends, else from the bar's own value; never past an end.
+  // A change writes the value into the box, as does a step from the box's number.
   function move(bar, steps) {
-    const toTop = Math.sign(bar.min - bar.max);
-    setBarValue(bar, bar.value + steps * toTop);
+    if (!api) return;
+    const value = api.barStep(bar.box.value, separatorCode(), bar.min, bar.max, bar.value, steps > 0 ? 1 : 0);
+    setBarValue(bar, value, api.barStepFromBox() === 1);
   }
-  function setBarValue(bar, value) {
+  function setBarValue(bar, value, fromBox = false) {
     const low = Math.min(bar.min, bar.max);
     const high = Math.max(bar.min, bar.max);
     const clamped = Math.min(high, Math.max(low, value));
-    if (clamped === bar.value && bar.element.hasAttribute('aria-valuenow')) return;
+    if (clamped === bar.value && bar.element.hasAttribute('aria-valuenow') && !fromBox) return;
     bar.value = clamped;
     bar.element.setAttribute('aria-valuenow', String(clamped));
     bar.box.value = String(clamped);
@@ -366,6 +369,8 @@
     api = {
       calcular: call('iuv_calcular', 'number', ['string', 'string', 'string', 'string', 'string', 'string', 'number']),
       setPixelRatio: call('iuv_set_pixel_ratio', 'number', ['number']),
+      barStep: call('iuv_bar_step', 'number', ['string', 'number', 'number', 'number', 'number', 'number']),
+      barStepFromBox: call('iuv_bar_step_from_box', 'number', []),
       label4: call('iuv_label4', 'string', []),
       hasText7: call('iuv_has_text7', 'number', []),
       text7: call('iuv_text7', 'string', []),

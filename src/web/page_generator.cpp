@@ -42,6 +42,16 @@ std::string hex(std::uint32_t rgb)
     return text;
 }
 
+// The picture drawn again for screens of pixel ratio 2 and 3 (banner@2x.jpg),
+// for the browser to choose from.
+std::string denserPictures(std::string_view image)
+{
+    const std::size_t dot = image.rfind('.');
+    const std::string stem(image.substr(0, dot));
+    const std::string suffix(image.substr(dot));
+    return stem + "@2x" + suffix + " 2x, " + stem + "@3x" + suffix + " 3x";
+}
+
 // The width from which the page keeps the window's layout; page.css switches
 // its own rules at the same width.
 constexpr std::string_view kWideScreen = "(min-width: 760px)";
@@ -266,7 +276,8 @@ std::string element(const Control& row, std::string& descriptions)
     case Kind::PictureBox:
         if (!row.image.empty()) {
             html << "<img" << id << " class=\"picture\"" << attribute("src", row.image)
-                 << attribute("alt", row.accessibleName) << " tabindex=\"0\"" << description << '>';
+                 << attribute("srcset", denserPictures(row.image)) << attribute("alt", row.accessibleName)
+                 << " tabindex=\"0\"" << description << '>';
         } else {
             // Its pixels at first: its inner size in the window, inside the 2-pixel border.
             html << "<canvas" << id << " class=\"picture\" role=\"img\" tabindex=\"0\" width=\""

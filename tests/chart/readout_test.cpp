@@ -73,6 +73,82 @@ INSTANTIATE_TEST_SUITE_P(
                     "13:00, índice UV 12,0, Extremo, dentro de la exposición"}),
     [](const ::testing::TestParamInfo<ReadoutCase>& info) { return std::string(info.param.name); });
 
+// The readout's box on the window's chart (8115 x 5715 twips): 150 x 50
+// pixels, 8 pixels from the guide and from the curve's point, as by the keys.
+struct BoxCase {
+    const char* name;
+    model::InputTexts inputs;
+    double hour;
+    bool right;  // of the guide, else left
+    bool below;  // the point, else above
+};
+
+std::ostream& operator<<(std::ostream& out, const BoxCase& row)
+{
+    return out << row.name;
+}
+
+class ReadoutBoxAt : public ::testing::TestWithParam<BoxCase> {};
+
+TEST_P(ReadoutBoxAt, StaysInsideThePlotBesideTheGuideAndThePoint)
+{
+    const BoxCase& row = GetParam();
+    const model::FormState state = dayOf(row.inputs);
+    const EscalaGrafica scale = escalaGrafica(state, 8115, 5715);
+    const Area plot{scale.x0, scale.y0, scale.W, scale.H};
+    const int sample = nearestSample(state, row.hour);
+    const double guide = scale.x(state.Tiempo[static_cast<std::size_t>(sample)]);
+    const double point = scale.y(state.IndiceUV[static_cast<std::size_t>(sample)]);
+    constexpr double kWidth = 150 * 15;
+    constexpr double kHeight = 50 * 15;
+    constexpr double kGap = 8 * 15;
+    const Area box = readoutBoxAt(plot, guide, point, kWidth, kHeight, kGap);
+
+    // Inside the frame: the hour labels below it, the index labels left of it
+    // and the title above it stay uncovered.
+    EXPECT_GE(box.left, plot.left);
+    EXPECT_LE(box.left + box.width, plot.left + plot.width);
+    EXPECT_GE(box.top, plot.top);
+    EXPECT_LE(box.top + box.height, plot.top + plot.height);
+    EXPECT_EQ(box.width, kWidth);
+    EXPECT_EQ(box.height, kHeight);
+    if (row.right)
+        EXPECT_EQ(box.left, guide + kGap);
+    else
+        EXPECT_EQ(box.left + box.width, guide - kGap);
+    if (row.below)
+        EXPECT_EQ(box.top, point + kGap);
+    else
+        EXPECT_EQ(box.top + box.height, point - kGap);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ReadoutBoxAt,
+    ::testing::Values(
+        // A maximum of 2 keeps the curve in the lower third: low points take the box above.
+        BoxCase{"LowMaximumMorning", {"2", "11", "2", "3", "0", "0"}, 8.0, true, false},
+        BoxCase{"LowMaximumNoon", {"2", "11", "2", "3", "0", "0"}, 13.0, true, true},
+        BoxCase{"LowMaximumEvening", {"2", "11", "2", "3", "0", "0"}, 19.5, false, false},
+        BoxCase{"StartPeak", kStart, 13.0, true, true},
+        BoxCase{"StartFirstSample", kStart, 6.0, true, false},
+        BoxCase{"StartLastSample", kStart, 20.0, false, false},
+        BoxCase{"HighMaximumPeakAtTheTop", {"18", "11", "2", "3", "0", "0"}, 13.0, true, true}),
+    [](const ::testing::TestParamInfo<BoxCase>& info) { return std::string(info.param.name); });
+
+TEST(ReadoutBoxAt, APlotTooSmallForTheBoxHoldsItAtItsTopLeftCorner)
+{
+    const Area plot{100, 50, 120, 40};
+    const Area box = readoutBoxAt(plot, 160, 70, 150, 50, 8);
+    EXPECT_EQ(box.left, 100);
+    EXPECT_EQ(box.top, 50);
+    // Room on neither side of the guide or the point: pushed back inside the plot.
+    const Area tight = readoutBoxAt({0, 0, 300, 100}, 150, 50, 100, 40, 60);
+    EXPECT_EQ(tight.left, 0);
+    EXPECT_EQ(tight.top, 0);
+    const Area tightFar = readoutBoxAt({0, 0, 300, 100}, 200, 50, 100, 40, 60);
+    EXPECT_EQ(tightFar.left, 40);
+}
+
 TEST(NearestSample, PicksTheNearerNeighbourAndStaysInsideTheCurve)
 {
     const model::FormState state = dayOf(kStart);

@@ -165,15 +165,38 @@ TEST_F(CompanionTest, ExportsTheChartAsPngAndSvgAndTheCurveAsCsv)
     EXPECT_EQ(test_support::readFile(*options.csvFile), model::curveCsv(state, ','));
 }
 
-TEST_F(CompanionTest, AFailedCsvExitsWithOne)
+struct FileOption {
+    const char* name;
+    std::optional<std::string> Options::*file;
+    const char* fileName;
+};
+
+void PrintTo(const FileOption& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class AFailedFile : public CompanionTest, public testing::WithParamInterface<FileOption> {};
+
+// Every file the companion writes says why it could not, and the run exits
+// with 1 after printing the results.
+TEST_P(AFailedFile, IsReportedAndExitsWithOne)
 {
     Options options;
-    options.csvFile = (directory_ / "no-existe" / "curva.csv").string();
+    std::optional<std::string>& file = options.*GetParam().file;
+    file = (directory_ / "no-existe" / GetParam().fileName).string();
     const RunResult result = run(options, '.');
     EXPECT_EQ(result.exitStatus, kExitFileFailed);
-    EXPECT_EQ(result.err, "No se pudo guardar " + *options.csvFile + ": la carpeta no existe.\n");
+    EXPECT_EQ(result.err, "No se pudo guardar " + *file + ": la carpeta no existe.\n");
     EXPECT_FALSE(result.out.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, AFailedFile,
+                         testing::Values(FileOption{"Datos", &Options::dataFile, "datos.dat"},
+                                         FileOption{"Csv", &Options::csvFile, "curva.csv"},
+                                         FileOption{"Png", &Options::pngFile, "grafica.png"},
+                                         FileOption{"Svg", &Options::svgFile, "grafica.svg"}),
+                         [](const testing::TestParamInfo<FileOption>& info) { return std::string(info.param.name); });
 
 TEST_F(CompanionTest, BadInputTouchesNoFile)
 {

@@ -46,6 +46,31 @@ for program in indice-uv indice-uv-calc; do
   zcat "$page" | grep -q '^\.SH EJEMPLOS\|^\.SH ARCHIVOS' || fail "$program(1) has neither examples nor files"
 done
 
+# The window's command line: without a display, and with an option that is
+# neither its own nor Qt's, a Spanish message and the status --help gives.
+window_says() {  # the status expected, then env's arguments; prints what went to stderr
+  local expected=$1 status=0 said
+  shift
+  said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" 2>&1 >/dev/null) || status=$?
+  [ "$status" -eq "$expected" ] || fail "$*: status $status, not $expected: $said"
+  printf '%s\n' "$said"
+}
+window=$prefix/bin/indice-uv
+for display in "-u DISPLAY" "DISPLAY=:999999"; do
+  # shellcheck disable=SC2086 # env's words
+  said=$(window_says 1 $display "$window")
+  [ "$(head -n 1 <<<"$said")" = \
+    "indice-uv necesita una pantalla gráfica para abrir su ventana y no ha podido usar ninguna." ] \
+    && [ "$(wc -l <<<"$said")" -eq 2 ] && [[ $said == *"indice-uv-calc hace el mismo cálculo"* ]] \
+    || fail "indice-uv with $display said: $said"
+done
+for arguments in "--bogus" "-style fusion --bogus" "datos.dat"; do
+  # shellcheck disable=SC2086 # the arguments' words
+  said=$(window_says 2 "$window" -platform offscreen $arguments)
+  grep -qx "Opción desconocida: «${arguments##* }». Use --help para ver las opciones." <<<"$said" \
+    || fail "indice-uv $arguments said: $said"
+done
+
 # Hints left out: Education and Science are both main categories on purpose.
 report=$(desktop-file-validate --no-hints "$launcher" 2>&1) || fail "desktop-file-validate: $report"
 [ -z "$report" ] || fail "desktop-file-validate: $report"

@@ -9,6 +9,7 @@
 #include <QAccessibleInterface>
 
 #include "layout/layout.h"
+#include "qt/utf8.h"
 #include "window_fixture.h"
 
 namespace {
@@ -19,11 +20,6 @@ QString spoken(QWidget* widget, QAccessible::Text what)
 {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
     return face ? face->text(what) : QString();
-}
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The label nearest above a box that shares some of its width: its caption.
@@ -67,7 +63,7 @@ TEST_F(Accessibility, EachBoxIsNamedByTheCaptionAboveIt)
         ++boxes;
         const layout::Control* caption = captionAbove(row);
         ASSERT_NE(caption, nullptr) << row.name;
-        EXPECT_EQ(spoken(window->control(row.name), QAccessible::Name), qs(caption->text)) << row.name;
+        EXPECT_EQ(spoken(window->control(row.name), QAccessible::Name), qt::fromUtf8(caption->text)) << row.name;
     }
     EXPECT_EQ(boxes, 7);
 }

@@ -7,9 +7,11 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QXmlStreamReader>
+#include <cerrno>
 #include <cmath>
 
 #include "chart/escala_grafica.h"
@@ -40,6 +42,17 @@ protected:
         return inner.topLeft()
             + QPoint(static_cast<int>(std::floor(scale.x(t) / 15)), static_cast<int>(std::floor(scale.y(v) / 15)));
     }
+
+    // The plot rectangle, frame included, in the chart surface's pixels.
+    QRect plotRect() const
+    {
+        const QRect inner = c().Indice->innerRect();
+        const chart::EscalaGrafica scale =
+            chart::escalaGrafica(window->state(), static_cast<float>(inner.width() * 15),
+                                 static_cast<float>(inner.height() * 15));
+        return QRect(pixelAt(scale.Tmin, scale.Vtop), pixelAt(scale.Tmax, scale.Vmin));
+    }
+    QRect boxOnChart() const { return readout().boxRect().translated(readout().pos()); }
 
     int shownSample() const { return readout().shown() ? readout().shown()->sample : 0; }
     QString description() const { return c().Indice->accessibleDescription(); }
@@ -109,6 +122,7 @@ TEST_F(ChartReadoutTest, KeysMoveTheGuideBySampleAndByHour)
         }
         column = now;
         previous = sample;
+        EXPECT_TRUE(plotRect().contains(boxOnChart())) << "after key " << key;
     }
     EXPECT_EQ(description(), "6:00, índice UV 0.0, Bajo, fuera de la exposición");
     EXPECT_EQ(readout().guideRect().center().x(), pixelAt(6.014, 0).x() - readout().x());
@@ -117,6 +131,25 @@ TEST_F(ChartReadoutTest, KeysMoveTheGuideBySampleAndByHour)
     QTest::keyClick(c().Indice, Qt::Key_Tab);
     EXPECT_FALSE(readout().shown());
     EXPECT_EQ(chartImageKey(), image);
+}
+
+// A low curve runs along the bottom of the plot, just above the hour labels:
+// the box goes above the guide's point there, never over the labels.
+TEST_F(ChartReadoutTest, BoxOverALowCurveStaysOffTheHourLabels)
+{
+    type(c().Text1, "2");
+    calcular();
+    const QRect plot = plotRect();
+    QTest::mouseMove(c().Indice, pixelAt(8, 0.1));
+    ASSERT_TRUE(readout().shown());
+    EXPECT_TRUE(plot.contains(boxOnChart()));
+    EXPECT_LT(boxOnChart().bottom(), pixelAt(8, 0.1).y());
+
+    c().Indice->setFocus();
+    for (const Qt::Key key : {Qt::Key_Home, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_End, Qt::Key_PageDown}) {
+        QTest::keyClick(c().Indice, key);
+        EXPECT_TRUE(plot.contains(boxOnChart())) << "after key " << key;
+    }
 }
 
 TEST_F(ChartReadoutTest, MenuIsOfferedButDisabledUntilCalcular)
@@ -225,6 +258,64 @@ TEST_F(ChartReadoutTest, AFailedSaveWarnsAsAnUnsavedDatosDatDoes)
     EXPECT_EQ(messages[0].text, "No se pudo guardar grafica.svg: la carpeta no existe.");
     EXPECT_EQ(messages[1].text, "No se pudo guardar curva.csv: la carpeta no existe.");
 }
+
+// A disk that fills up once the chart is drawn.
+class FillingDisk : public runtime::FileCalls {
+public:
+    ssize_t write(int fd, const void* data, size_t size) override
+    {
+        if (!full)
+            return runtime::FileCalls::write(fd, data, size);
+        errno = ENOSPC;
+        return -1;
+    }
+    bool full = false;
+};
+
+struct SaveRow {
+    const char* name;
+    const char* file;
+    bool (*save)(ui::ChartActions&, const QString&);
+};
+
+void PrintTo(const SaveRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SaveThroughTheWindowsFileCalls : public uitest::WindowTest, public testing::WithParamInterface<SaveRow> {};
+
+// Every save writes through the system calls the window was given, as
+// datos.dat does: the full disk is reported and nothing is left behind.
+TEST_P(SaveThroughTheWindowsFileCalls, AFullDiskIsReported)
+{
+    FillingDisk disk;
+    open('.', &disk);
+    calcular();
+    ASSERT_TRUE(messages.empty());
+    disk.full = true;
+
+    EXPECT_FALSE(GetParam().save(window->chartActions(), folder.filePath(GetParam().file)));
+    ASSERT_EQ(messages.size(), 1u);
+    const QString expected = QStringLiteral("No se pudo guardar %1: no queda espacio en el disco.");
+    EXPECT_EQ(messages[0].text, expected.arg(GetParam().file));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"datos.dat"});
+}
+
+bool chartAsPng(ui::ChartActions& actions, const QString& path) { return actions.saveChartAs(path, ChartFormat::Png); }
+bool chartAsSvg(ui::ChartActions& actions, const QString& path) { return actions.saveChartAs(path, ChartFormat::Svg); }
+bool curveAsCsv(ui::ChartActions& actions, const QString& path) { return actions.saveDataAs(path, DataFormat::Csv); }
+bool curveAsDat(ui::ChartActions& actions, const QString& path)
+{
+    return actions.saveDataAs(path, DataFormat::DatosDat);
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, SaveThroughTheWindowsFileCalls,
+                         testing::Values(SaveRow{"ChartAsPng", "grafica.png", chartAsPng},
+                                         SaveRow{"ChartAsSvg", "grafica.svg", chartAsSvg},
+                                         SaveRow{"CurveAsCsv", "curva.csv", curveAsCsv},
+                                         SaveRow{"CurveAsDatosDat", "copia.dat", curveAsDat}),
+                         [](const testing::TestParamInfo<SaveRow>& info) { return std::string(info.param.name); });
 
 TEST(ChooseFormat, TheSuffixTypedWinsElseTheListsChoiceIsAdded)
 {

@@ -5,6 +5,9 @@
 // Focus and keys: the Tab cycle and what shows the focus, the default-button
 // frame, Enter as "Calcular", a focused button's own keys, Escape, and ending
 // the program.
+#include <algorithm>
+#include <cmath>
+
 #include "window_fixture.h"
 
 namespace {
@@ -62,6 +65,84 @@ TEST_F(Keyboard, EveryTabStopShowsTheFocus)
     EXPECT_EQ(window->surface().image(), chart);
     EXPECT_EQ(window->control("Indice")->geometry(), chartPlace);
 }
+
+// Relative luminance and contrast ratio of two colours, as WCAG defines them.
+double luminance(QRgb colour)
+{
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) + 0.0722 * linear(qBlue(colour));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+class FocusMark : public uitest::WindowTest, public ::testing::WithParamInterface<const char*> {};
+
+// Across every point of the control's edge (corners aside), from just outside
+// it inwards, the focus changes a band at least 2 pixels wide of one colour
+// that stands out at least 3:1 from the colours on both sides of it.
+TEST_P(FocusMark, IsTwoPixelsWideAndStandsOutThreeToOne)
+{
+    calcular();
+    QWidget* control = window->control(GetParam());
+    constexpr int kOut = 3;     // pixels of the window looked at around the control
+    constexpr int kDepth = 12;  // and inside it
+    const QRect around = control->geometry().adjusted(-kOut, -kOut, kOut, kOut);
+    // The mark is the keyboard's: a Tab first, as a click leaves none.
+    QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+    c().Text1->setFocus(Qt::TabFocusReason);
+    const QImage before = window->grab(around).toImage();
+    control->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(control->hasFocus());
+    const QImage after = window->grab(around).toImage();
+    ASSERT_EQ(after.size(), around.size());
+
+    const auto markedAt = [&](QPoint start, QPoint inwards) {
+        std::vector<QPoint> line;
+        for (int i = 0; i < kOut + kDepth; ++i)
+            line.push_back(start + i * inwards);
+        for (std::size_t first = 1; first + 2 < line.size(); ++first) {
+            const QRgb colour = after.pixel(line[first]);
+            std::size_t end = first;
+            while (end + 1 < line.size() && after.pixel(line[end]) == colour
+                   && before.pixel(line[end]) != colour)
+                ++end;
+            if (end - first >= 2 && contrast(colour, after.pixel(line[first - 1])) >= 3
+                && contrast(colour, after.pixel(line[end])) >= 3)
+                return true;
+        }
+        return false;
+    };
+    const int w = around.width();
+    const int h = around.height();
+    int unmarked = 0;
+    for (int y = kOut + 4; y < h - kOut - 4; ++y) {
+        unmarked += !markedAt(QPoint(0, y), QPoint(1, 0));
+        unmarked += !markedAt(QPoint(w - 1, y), QPoint(-1, 0));
+    }
+    for (int x = kOut + 4; x < w - kOut - 4; ++x) {
+        unmarked += !markedAt(QPoint(x, 0), QPoint(0, 1));
+        unmarked += !markedAt(QPoint(x, h - 1), QPoint(0, -1));
+    }
+    EXPECT_EQ(unmarked, 0) << "edge points without a clear mark";
+
+    // The chart's image shows every one of its pixels, focused or not.
+    if (control == c().Indice) {
+        const QRect image = c().Indice->innerRect().translated(kOut, kOut);
+        EXPECT_EQ(after.copy(image), before.copy(image));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Form1, FocusMark,
+                         ::testing::Values("Indice", "Picture1", "Picture2", "VScroll4", "Command1", "Command3"),
+                         [](const auto& info) { return std::string(info.param); });
 
 // The frame of the button Enter would press, as in a dialog: the focused
 // button while a button has the focus, "Calcular" otherwise, however often

@@ -95,6 +95,28 @@ TEST_F(HighDensity, CaptionsWrapAsAtRatioOneAndFitTheirLabels)
     }
 }
 
+// The pictures drawn twice as dense are what the screen shows, pixel for
+// pixel, not the 1x ones scaled up; they cover the same part of the window.
+TEST_F(HighDensity, PicturesAreTheOnesDrawnForRatioTwo)
+{
+    const QImage shot = window->grab().toImage();
+    for (const auto& [name, file] : {std::pair{"Picture2", "banner@2x.bmp"}, std::pair{"Picture1", "crest@2x.bmp"}}) {
+        auto* box = qobject_cast<ui::PictureBox*>(window->control(name));
+        const QImage drawn(QStringLiteral(":/images/") + file);
+        ASSERT_FALSE(drawn.isNull()) << file;
+        ASSERT_EQ(box->image()->devicePixelRatio(), kRatio) << name;
+        EXPECT_EQ(box->image()->size(), drawn.size()) << name;
+        // The inner area in device pixels, where the picture starts.
+        const QRect inner = deviceRect(box).adjusted(4, 4, -4, -4);
+        int differ = 0;
+        for (int y = 0; y < std::min(inner.height(), drawn.height()); ++y) {
+            for (int x = 0; x < std::min(inner.width(), drawn.width()); ++x)
+                differ += shot.pixel(inner.topLeft() + QPoint(x, y)) != drawn.pixel(x, y);
+        }
+        EXPECT_EQ(differ, 0) << name;
+    }
+}
+
 TEST_F(HighDensity, ChartIsDrawnAtTheScreensResolution)
 {
     calcular();

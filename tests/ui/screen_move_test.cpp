@@ -19,7 +19,7 @@ using ScreenMove = uitest::WindowTest;
 // The chart as drawn straight onto a surface of that ratio.
 QImage chartAt(const model::FormState& state, qreal ratio)
 {
-    ui::QtSurface surface(8115, 5715, ratio);
+    qt::QtSurface surface(8115, 5715, ratio);
     chart::GraficaIndice(state, surface, static_cast<float>(layout::kClientHeightTwips), '.');
     return surface.image();
 }
@@ -43,10 +43,16 @@ TEST_F(ScreenMove, ChartIsRedrawnAtTheRatioOfEachScreen)
     EXPECT_EQ(window->surface().image(), chartAt(window->state(), 2));
     EXPECT_EQ(c().Indice->image(), &window->surface().image());
     EXPECT_EQ(c().Label4->text(), exposure);
+    // The pictures follow too, as drawn for the screen.
+    const auto pictureRatio = [&] {
+        return qobject_cast<ui::PictureBox*>(window->control("Picture2"))->image()->devicePixelRatio();
+    };
+    EXPECT_EQ(pictureRatio(), 2);
 
     window->windowHandle()->setScreen(ordinary);
     EXPECT_EQ(window->surface().devicePixelRatio(), 1);
     EXPECT_EQ(window->surface().image(), chartAt(window->state(), 1));
+    EXPECT_EQ(pictureRatio(), 1);
 }
 
 }  // namespace

@@ -120,25 +120,24 @@ TEST_P(EveryBar, ArrowClicksMoveByOneAndTheUpArrowRaises)
 TEST_P(EveryBar, ADragUpdatesTheBoxOnceOnRelease)
 {
     const BarRow& row = GetParam();
+    type(box(), "7.5");  // a drag goes where the thumb is let go, whatever the box says
     int changes = 0;
     QObject::connect(bar(), &ui::SpinBar::Change, [&] { ++changes; });
     bar()->setSliderDown(true);
     bar()->setSliderPosition(0);  // the thumb at the top end
-    EXPECT_EQ(boxText(), QString::number(row.start));
+    EXPECT_EQ(boxText(), "7.5");
     bar()->setSliderPosition(1);
-    EXPECT_EQ(boxText(), QString::number(row.start));
+    EXPECT_EQ(boxText(), "7.5");
     bar()->setSliderDown(false);
     EXPECT_EQ(boxText(), QString::number(row.top - 1));
     EXPECT_EQ(changes, 1);
 }
 
-TEST_P(EveryBar, ReplacesTypedTextAndIsNotMovedByIt)
+TEST_P(EveryBar, IsNotMovedByTyping)
 {
-    const BarRow& row = GetParam();
     type(box(), "7.5");
-    EXPECT_EQ(bar()->barValue(), row.start) << "typing never moves the bar";
-    clickArrow(QStyle::SC_ScrollBarSubLine);
-    EXPECT_EQ(boxText(), QString::number(row.start + 1));
+    EXPECT_EQ(bar()->barValue(), GetParam().start);
+    EXPECT_EQ(boxText(), "7.5");
 }
 
 // Each bar drives one box only, crosswise by number; the others keep their text.
@@ -159,6 +158,76 @@ TEST_P(EveryBar, DrivesOnlyItsOwnBox)
 INSTANTIATE_TEST_SUITE_P(Form1, EveryBar, ::testing::ValuesIn(barRows()),
                          [](const auto& info) { return std::string(info.param.bar); });
 
+// How a step is asked for: an arrow clicked, or a key on the focused bar.
+enum class Move { UpArrow, DownArrow, UpKey, DownKey, PageUpKey, PageDownKey, HomeKey };
+
+struct TypedRow {
+    const char* name;
+    const char* bar;
+    const char* box;
+    char separator;
+    const char* typed;
+    Move move;
+    int value;  // where the bar and the box end
+};
+
+void PrintTo(const TypedRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class TypedNumber : public uitest::WindowTest, public ::testing::WithParamInterface<TypedRow> {};
+
+// A step starts from a number typed within the bar's ends, so the number is
+// not lost; with no such number the bar steps from its own value.
+TEST_P(TypedNumber, StepsFromIt)
+{
+    const TypedRow& row = GetParam();
+    open(row.separator);
+    auto* bar = qobject_cast<ui::SpinBar*>(window->control(row.bar));
+    auto* box = qobject_cast<QLineEdit*>(window->control(row.box));
+    type(box, row.typed);
+    bar->setFocus();
+    const auto click = [&](QStyle::SubControl arrow) {
+        const auto point = pointOn(bar, arrow);
+        ASSERT_TRUE(point);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, *point);
+    };
+    switch (row.move) {
+    case Move::UpArrow: click(QStyle::SC_ScrollBarSubLine); break;
+    case Move::DownArrow: click(QStyle::SC_ScrollBarAddLine); break;
+    case Move::UpKey: QTest::keyClick(bar, Qt::Key_Up); break;
+    case Move::DownKey: QTest::keyClick(bar, Qt::Key_Down); break;
+    case Move::PageUpKey: QTest::keyClick(bar, Qt::Key_PageUp); break;
+    case Move::PageDownKey: QTest::keyClick(bar, Qt::Key_PageDown); break;
+    case Move::HomeKey: QTest::keyClick(bar, Qt::Key_Home); break;
+    }
+    EXPECT_EQ(bar->barValue(), row.value);
+    EXPECT_EQ(box->text(), QString::number(row.value));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Form1, TypedNumber,
+    ::testing::Values(
+        TypedRow{"MaximumThreeUpArrow", "VScroll4", "Text1", '.', "3", Move::UpArrow, 4},
+        TypedRow{"MaximumFractionUpArrow", "VScroll4", "Text1", '.', "7.5", Move::UpArrow, 8},
+        TypedRow{"MaximumFractionDownArrow", "VScroll4", "Text1", '.', "7.5", Move::DownArrow, 7},
+        TypedRow{"MaximumTwelveUpKey", "VScroll4", "Text1", '.', "12", Move::UpKey, 13},
+        TypedRow{"MaximumCommaFractionPageDown", "VScroll4", "Text1", ',', "7,5", Move::PageDownKey, 7},
+        TypedRow{"MaximumOutOfRangeUpKey", "VScroll4", "Text1", '.', "25", Move::UpKey, 11},
+        TypedRow{"MaximumNotANumberDownArrow", "VScroll4", "Text1", '.', "abc", Move::DownArrow, 9},
+        TypedRow{"MaximumOtherSeparatorUpKey", "VScroll4", "Text1", ',', "7.5", Move::UpKey, 11},
+        TypedRow{"SkinTypeFiveDownKey", "VScroll1", "Text4", '.', "5", Move::DownKey, 4},
+        TypedRow{"SkinTypeNineUpArrow", "VScroll1", "Text4", '.', "9", Move::UpArrow, 4},
+        TypedRow{"SkinTypeTopEndUpArrow", "VScroll1", "Text4", '.', "6", Move::UpArrow, 6},
+        TypedRow{"DurationFractionPageUp", "VScroll2", "Text3", '.', "0.5", Move::PageUpKey, 1},
+        // The bar already stands at 2: the box shows it instead of 2.5.
+        TypedRow{"DurationFractionDownToTheBarsValue", "VScroll2", "Text3", '.', "2.5", Move::DownKey, 2},
+        TypedRow{"StartHourFractionUpArrow", "VScroll3", "Text2", '.', "21.5", Move::UpArrow, 22},
+        TypedRow{"StartHourEmptyDownKey", "VScroll3", "Text2", '.', "", Move::DownKey, 10},
+        TypedRow{"StartHourHomeGoesToTheTopEnd", "VScroll3", "Text2", '.', "7.5", Move::HomeKey, 22}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The window's bars are short; a tall one shows its trough clearly.
 TEST(SpinBar, TroughClicksMoveByOne)
 {
@@ -175,6 +244,12 @@ TEST(SpinBar, TroughClicksMoveByOne)
     QTest::mouseClick(&bar, Qt::LeftButton, {}, *below);
     QTest::mouseClick(&bar, Qt::LeftButton, {}, *below);
     EXPECT_EQ(bar.barValue(), 4);
+
+    // From a number in the box beside it, like an arrow.
+    QLineEdit box(QStringLiteral("7.5"));
+    bar.stepFrom(&box, '.');
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, *pointOn(&bar, QStyle::SC_ScrollBarSubPage));
+    EXPECT_EQ(bar.barValue(), 8);
 }
 
 // The bar's own rules, apart from the window.

@@ -25,7 +25,7 @@
 #include <random>
 #include <unistd.h>
 
-#include "ui/decimal_separator.h"
+#include "qt/decimal_separator.h"
 #include "ui/form1.h"
 
 namespace {
@@ -156,7 +156,7 @@ TEST(Soak, ManyPressesKeepNeitherMemoryNorFileDescriptors)
     int informs = 0;
     int warns = 0;
     ui::Form1Options options;
-    options.decimalSeparator = ui::systemDecimalSeparator();
+    options.decimalSeparator = qt::systemDecimalSeparator();
     options.dataFilePath = folder.filePath(QStringLiteral("datos.dat")).toStdString();
     options.messages = std::make_unique<CountingMessages>(informs, warns);
     ui::Form1 window(std::move(options));
@@ -165,7 +165,7 @@ TEST(Soak, ManyPressesKeepNeitherMemoryNorFileDescriptors)
 
     const ui::Form1Controls& c = window.controls();
     QLineEdit* const boxes[] = {c.Text1, c.Text2, c.Text3, c.Text4, c.Text5, c.Text6};
-    Inputs inputs(ui::systemDecimalSeparator());
+    Inputs inputs(qt::systemDecimalSeparator());
     const int presses = pressCount();
     long descriptorsAfterFirst = 0;
     long residentAfterSettling = 0;

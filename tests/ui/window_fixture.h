@@ -16,10 +16,10 @@
 #include <memory>
 #include <vector>
 
+#include "qt/qt_surface.h"
 #include "runtime/text_file.h"
 #include "ui/form1.h"
 #include "ui/picture_box.h"
-#include "ui/qt_surface.h"
 #include "ui/spin_bar.h"
 
 class QTranslator;

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "qt/font_configuration.h"
 #include "support/scratch_directory.h"
-#include "ui/font_configuration.h"
 
 extern char** environ;
 
@@ -60,7 +60,7 @@ int describedOnly(FcConfig* config)
 
 TEST(DesktopFontConfiguration, ResolvesEveryFaceAsFontconfigItselfWould)
 {
-    ui::DesktopFontConfiguration fonts;
+    qt::DesktopFontConfiguration fonts;
     ASSERT_TRUE(fonts.install());
     FcConfig* ours = FcConfigGetCurrent();
     FcConfig* own = FcInitLoadConfigAndFonts();  // what fontconfig would start with
@@ -91,17 +91,17 @@ TEST(DesktopFontConfiguration, ReadsTheFileNamedOrLeavesFontconfigAlone)
     std::ofstream(file) << "<fontconfig><dir>/usr/share/fonts/truetype/liberation</dir><cachedir>"
                         << scratch.file("cache") << "</cachedir></fontconfig>\n";
     setenv("FONTCONFIG_FILE", file.c_str(), 1);
-    ui::DesktopFontConfiguration named;
+    qt::DesktopFontConfiguration named;
     ASSERT_TRUE(named.install());
     FcConfig* current = FcConfigGetCurrent();
     EXPECT_TRUE(resolved(current, "Liberation Sans").starts_with("/usr/share/fonts/truetype/liberation/"));
     EXPECT_TRUE(resolved(current, "DejaVu Sans").starts_with("/usr/share/fonts/truetype/liberation/"));
 
     {
-        ui::DesktopFontConfiguration dropped;  // read, never installed
+        qt::DesktopFontConfiguration dropped;  // read, never installed
     }
     setenv("FONTCONFIG_FILE", "/nonexistent/fonts.conf", 1);
-    ui::DesktopFontConfiguration unreadable;
+    qt::DesktopFontConfiguration unreadable;
     EXPECT_FALSE(unreadable.install());
     unsetenv("FONTCONFIG_FILE");
     EXPECT_EQ(FcConfigGetCurrent(), current);
@@ -117,20 +117,20 @@ TEST(DesktopFontConfiguration, PutsTheStartupTokenLast)
             entries.emplace_back(*entry);
         return entries;
     };
-    const std::string token = std::string(ui::kStartupToken) + "=launcher-42_TIME7";
+    const std::string token = std::string(qt::kStartupToken) + "=launcher-42_TIME7";
     for (const bool launched : {false, true}) {
         SCOPED_TRACE(launched ? "launched with a token" : "no token");
         if (launched)
-            setenv(ui::kStartupToken, "launcher-42_TIME7", 1);
+            setenv(qt::kStartupToken, "launcher-42_TIME7", 1);
         setenv("INDICE_UV_TEST_AFTER_TOKEN", "1", 1);
         std::vector<std::string> expected = environment();
         if (std::erase(expected, token) > 0)
             expected.push_back(token);
         {
-            ui::DesktopFontConfiguration fonts;
+            qt::DesktopFontConfiguration fonts;
             EXPECT_EQ(environment(), expected);
         }
-        unsetenv(ui::kStartupToken);
+        unsetenv(qt::kStartupToken);
         unsetenv("INDICE_UV_TEST_AFTER_TOKEN");
     }
 }

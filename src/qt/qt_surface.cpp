@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/qt_surface.h"
+#include "qt/qt_surface.h"
 
 #include <QFontMetricsF>
 #include <QString>
@@ -11,9 +11,10 @@
 #include <cmath>
 #include <optional>
 
+#include "qt/utf8.h"
 #include "runtime/device_pixels.h"
 
-namespace ui {
+namespace qt {
 namespace {
 
 // The picture box's design font, with the faces that look most like it where
@@ -46,8 +47,9 @@ QRect penRect(QPoint a, QPoint b, int penWidth)
 
 QImage blankImage(float scaleWidth, float scaleHeight, qreal ratio)
 {
-    const QSize pixels(static_cast<int>(std::ceil(scaleWidth / QtSurface::kTwipsPerPixel * ratio)),
-                       static_cast<int>(std::ceil(scaleHeight / QtSurface::kTwipsPerPixel * ratio)));
+    const double width = static_cast<double>(scaleWidth) / runtime::kTwipsPerPixel * ratio;
+    const double height = static_cast<double>(scaleHeight) / runtime::kTwipsPerPixel * ratio;
+    const QSize pixels(static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height)));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.setDotsPerMeterX(kDotsPerMeter);
@@ -198,7 +200,7 @@ void QtSurface::Print(std::string_view text)
     p.save();
     p.translate(*topLeft);
     p.scale(ratio, ratio);
-    p.drawText(QPointF(0, ascent_), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    p.drawText(QPointF(0, ascent_), fromUtf8(text));
     p.restore();
 }
 
@@ -221,4 +223,4 @@ void QtSurface::setDevicePixelRatio(qreal ratio)
     image_ = rescaled;
 }
 
-}  // namespace ui
+}  // namespace qt

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/qt_surface.h"
+#include "qt/qt_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 #include "model/curve.h"
 #include "support/default_example.h"
 
-namespace ui {
+namespace qt {
 namespace {
 
 constexpr float kInnerWidth = 8115;
@@ -118,7 +118,15 @@ TEST_P(DefaultChartImage, SurvivesRepaintUntilCleared)
 std::string ratioName(const testing::TestParamInfo<qreal>& info)
 {
     const int tenths = static_cast<int>(std::lround(info.param * 10));
-    return "Ratio" + std::to_string(tenths / 10) + (tenths % 10 ? "_" + std::to_string(tenths % 10) : "");
+    // Appended piece by piece: GCC 12 warns, wrongly, of overlapping copies
+    // when a literal is put in front of a temporary string.
+    std::string name = "Ratio";
+    name += std::to_string(tenths / 10);
+    if (tenths % 10 != 0) {
+        name += '_';
+        name += std::to_string(tenths % 10);
+    }
+    return name;
 }
 
 INSTANTIATE_TEST_SUITE_P(PixelRatios, DefaultChartImage, testing::Values(1.0, 1.5, 2.0), ratioName);
@@ -325,7 +333,7 @@ TEST(QtSurface, ExtremeCurvesDrawWithoutHarm)
 }
 
 }  // namespace
-}  // namespace ui
+}  // namespace qt
 
 int main(int argc, char** argv)
 {

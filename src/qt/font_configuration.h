@@ -8,7 +8,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-namespace ui {
+namespace qt {
 
 // The desktop's font configuration, read on a second thread while Qt starts
 // and handed to fontconfig before the first widget asks for a font.
@@ -42,4 +42,4 @@ private:
 // environment while it starts on X11.
 inline constexpr const char* kStartupToken = "DESKTOP_STARTUP_ID";
 
-}  // namespace ui
+}  // namespace qt

@@ -11,7 +11,7 @@
 
 #include "runtime/drawing_surface.h"
 
-namespace ui {
+namespace qt {
 
 // The chart's picture box: draws into an image of the box's inner area that
 // keeps the chart until the next Cls, so the window only copies it to the
@@ -23,8 +23,6 @@ namespace ui {
 // QGuiApplication to exist.
 class QtSurface final : public runtime::DrawingSurface {
 public:
-    static constexpr double kTwipsPerPixel = 15;
-
     // `scaleWidth` x `scaleHeight` twips of inner area, white after creation.
     QtSurface(float scaleWidth, float scaleHeight, qreal devicePixelRatio = 1);
     ~QtSurface() override;
@@ -81,4 +79,4 @@ private:
     bool fontDirty_ = true;
 };
 
-}  // namespace ui
+}  // namespace qt

@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/font_configuration.h"
+#include "qt/font_configuration.h"
 
 #include <cstdlib>
 #include <string>
 #include <system_error>
 #include <utility>
 
-namespace ui {
+namespace qt {
 namespace {
 
 // Without a cache folder fontconfig would scan every font file at each start;
@@ -82,4 +82,4 @@ bool DesktopFontConfiguration::install()
     return installed;
 }
 
-}  // namespace ui
+}  // namespace qt

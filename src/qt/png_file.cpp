@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/png_file.h"
+#include "qt/png_file.h"
 
 #include <QBuffer>
 #include <QImage>
 
-namespace ui {
+namespace qt {
 
-runtime::SaveOutcome savePng(const QImage& image, const std::string& path)
+runtime::SaveOutcome savePng(const QImage& image, const std::string& path, runtime::FileCalls& calls)
 {
     QByteArray png;
     QBuffer buffer(&png);
@@ -18,7 +18,7 @@ runtime::SaveOutcome savePng(const QImage& image, const std::string& path)
         return {false, "no se pudo codificar la imagen PNG"};
     runtime::TextFileWriter writer(path);
     writer.append(std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
-    return writer.save();
+    return writer.save(calls);
 }
 
-}  // namespace ui
+}  // namespace qt

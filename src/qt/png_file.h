@@ -10,10 +10,10 @@
 
 class QImage;
 
-namespace ui {
+namespace qt {
 
 // `image` encoded as PNG and saved at `path` whole or not at all, with its
 // pixel ratio's resolution noted in the file.
-runtime::SaveOutcome savePng(const QImage& image, const std::string& path);
+runtime::SaveOutcome savePng(const QImage& image, const std::string& path, runtime::FileCalls& calls);
 
-}  // namespace ui
+}  // namespace qt

@@ -4,11 +4,11 @@
 
 #pragma once
 
-namespace ui {
+namespace qt {
 
 // The decimal separator of the user's locale as Qt reports it, for the
 // number conversions and formats. A separator that is not a single ASCII
 // character (rare scripts) falls back to the point.
 char systemDecimalSeparator();
 
-}  // namespace ui
+}  // namespace qt

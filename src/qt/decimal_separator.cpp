@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/decimal_separator.h"
+#include "qt/decimal_separator.h"
 
 #include <QLocale>
 
-namespace ui {
+namespace qt {
 
 char systemDecimalSeparator()
 {
@@ -16,4 +16,4 @@ char systemDecimalSeparator()
     return '.';
 }
 
-}  // namespace ui
+}  // namespace qt
