@@ -57,6 +57,36 @@ faults=(
   src/chart/escala_grafica.cpp 'if (vmax <= 10)' 'if (vmax < 10)'
   # The plot's width rounded instead of floored.
   src/chart/escala_grafica.cpp 'e.W = std::floor(static_cast<double>(sw) * 0.85);' 'e.W = std::round(static_cast<double>(sw) * 0.85);'
+  # The chart's drawing: the shading from sample 1, in the colour of the sample
+  # before, down to the frame instead of index 0.
+  src/chart/grafica_indice.cpp 'for (int i = 2; i <= samples; ++i) {\n        if (!model::insideExposureWindow' 'for (int i = 1; i <= samples; ++i) {\n        if (!model::insideExposureWindow'
+  src/chart/grafica_indice.cpp 'categoryColour(state.IndiceUV[i])' 'categoryColour(state.IndiceUV[i - 1])'
+  src/chart/grafica_indice.cpp 'const double zeroLevel = e.y(0);' 'const double zeroLevel = e.y0 + e.H;'
+  # A point placed at the time of one sample and the index of the one before.
+  src/chart/grafica_indice.cpp 'return {e.x(state.Tiempo[i]), e.y(state.IndiceUV[i])};' 'return {e.x(state.Tiempo[i]), e.y(state.IndiceUV[i - 1])};'
+  # The curve from the second sample, one pixel wide, the frame blue.
+  src/chart/grafica_indice.cpp 'Point previous = samplePoint(state, e, 1);' 'Point previous = samplePoint(state, e, 2);'
+  src/chart/grafica_indice.cpp 'surface.setDrawWidth(2);' 'surface.setDrawWidth(1);'
+  src/chart/grafica_indice.cpp 'surface.setForeColor(kBlack);' 'surface.setForeColor(kBlue);'
+  # Ticks and labels: another tick length, label offsets, the right-hand ticks
+  # pointing out, the hours of the labels shifted, one grid column fewer.
+  src/chart/grafica_indice.cpp 'static_cast<double>(formScaleHeight) / 90' 'static_cast<double>(formScaleHeight) / 100'
+  src/chart/grafica_indice.cpp 'bottom + 0.9 * tick' 'bottom + tick'
+  src/chart/grafica_indice.cpp 'e.x0 - 6 * static_cast<double>(tick)' 'e.x0 - 5 * static_cast<double>(tick)'
+  src/chart/grafica_indice.cpp 'tickFromCurrentPosition(surface, -static_cast<double>(tick), 0);' 'tickFromCurrentPosition(surface, static_cast<double>(tick), 0);'
+  src/chart/grafica_indice.cpp '(e.Tmax - e.Tmin) * i / kTimeTicks' '(e.Tmax - e.Tmin) * (i + 1) / kTimeTicks'
+  src/chart/grafica_indice.cpp 'constexpr int kGridColumns = 30;' 'constexpr int kGridColumns = 29;'
+  # The titles moved.
+  src/chart/grafica_indice.cpp 'static_cast<double>(surface.ScaleWidth()) * 0.35' 'static_cast<double>(surface.ScaleWidth()) * 0.3'
+  src/chart/grafica_indice.cpp 'static_cast<double>(surface.ScaleHeight()) * 0.94' 'static_cast<double>(surface.ScaleHeight()) * 0.95'
+  # The window's fonts: the narrow face drawn wide, the caption face misspelt
+  # (the desktop then substitutes another), the sans face not narrowed.
+  src/ui/form1.cpp 'return QStringLiteral("Liberation Sans Narrow");' 'return QStringLiteral("Liberation Sans");'
+  src/ui/form1.cpp 'return QStringLiteral("URW Bookman");' 'return QStringLiteral("URW Bookmann");'
+  src/ui/form1.cpp 'constexpr int kSansStretch = 92;' 'constexpr int kSansStretch = 100;'
+  # Each layer of the window stacked upside down.
+  src/ui/form1.cpp 'layout::kDecorStacking.rbegin(); name != layout::kDecorStacking.rend();' 'layout::kDecorStacking.begin(); name != layout::kDecorStacking.end();'
+  src/ui/form1.cpp 'layout::kWindowedStacking.rbegin(); name != layout::kWindowedStacking.rend();' 'layout::kWindowedStacking.begin(); name != layout::kWindowedStacking.end();'
 )
 
 mutated=""
