@@ -20,6 +20,7 @@
 #include <iterator>
 #include <string>
 
+#include "chart/chart_size.h"
 #include "chart/grafica_indice.h"
 #include "checks.h"
 #include "model/calcular.h"
@@ -30,11 +31,6 @@ using fuzzcheck::require;
 namespace {
 
 namespace fs = std::filesystem;
-
-// The designed chart surface and window height, in twips.
-constexpr float kSurfaceWidth = 8115;
-constexpr float kSurfaceHeight = 5715;
-constexpr float kFormScaleHeight = 9615;
 
 bool sameBits(float a, float b)
 {
@@ -67,8 +63,8 @@ public:
         cleared_ = true;
         x_ = y_ = 0;
     }
-    float ScaleWidth() const override { return kSurfaceWidth; }
-    float ScaleHeight() const override { return kSurfaceHeight; }
+    float ScaleWidth() const override { return chart::kChartWidthTwips; }
+    float ScaleHeight() const override { return chart::kChartHeightTwips; }
 
     void setDrawWidth(int pixels) override
     {
@@ -256,6 +252,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkDataFile(readAll(workspace.datos), state, separator);
 
     CheckingSurface surface(separator);
-    chart::GraficaIndice(state, surface, kFormScaleHeight, separator);
+    chart::GraficaIndice(state, surface, chart::kFormScaleHeight, separator);
     return 0;
 }

@@ -13,15 +13,12 @@
 #include <cstdio>
 #include <variant>
 
+#include "chart/chart_size.h"
 #include "chart/grafica_indice.h"
 #include "model/calcular.h"
 #include "ui/qt_surface.h"
 
 namespace {
-
-constexpr float kInnerWidth = 8115;   // the picture box's inner area, twips
-constexpr float kInnerHeight = 5715;
-constexpr float kWindowHeight = 9615; // the window's inner height, twips
 
 int usage()
 {
@@ -58,8 +55,8 @@ int main(int argc, char** argv)
     const model::InputConversion inputs = model::convertInputs({"10", "11", "2", "3", "0", "0"}, '.');
     const model::FormState state = model::calculate(std::get<model::InputValues>(inputs), '.').state;
 
-    ui::QtSurface surface(kInnerWidth, kInnerHeight, scale);
-    chart::GraficaIndice(state, surface, kWindowHeight, '.');
+    ui::QtSurface surface(chart::kChartWidthTwips, chart::kChartHeightTwips, scale);
+    chart::GraficaIndice(state, surface, chart::kFormScaleHeight, '.');
     if (!surface.image().save(output, "PNG")) {
         std::fprintf(stderr, "no se pudo escribir %s\n", output.toLocal8Bit().constData());
         return 1;

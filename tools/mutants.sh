@@ -50,7 +50,7 @@ faults=(
   # Time to one dose only once the dose is past 1.
   src/model/time_to_dose.cpp 'exposureInDoses(state).value_or(0) >= 1' 'exposureInDoses(state).value_or(0) > 1'
   # The window handing the chart's own height as the base of the tick length.
-  src/ui/form1_handlers.cpp 'chart::GraficaIndice(state_, *surface_, static_cast<float>(layout::kClientHeightTwips), separator);' 'chart::GraficaIndice(state_, *surface_, surface_->ScaleHeight(), separator);'
+  src/ui/form1_handlers.cpp 'chart::GraficaIndice(state_, *surface_, chart::kFormScaleHeight, separator);' 'chart::GraficaIndice(state_, *surface_, surface_->ScaleHeight(), separator);'
   # A value on a category bound shaded in the upper category.
   src/chart/uv_categories.cpp 'if (v <= category.upperBound)\n            return category.colour;' 'if (v < category.upperBound)\n            return category.colour;'
   # The axis top for a maximum of exactly 10.

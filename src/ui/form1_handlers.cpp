@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <variant>
 
+#include "chart/chart_size.h"
 #include "chart/grafica_indice.h"
 #include "model/calcular.h"
 #include "runtime/number_format.h"
@@ -82,10 +83,10 @@ void Form1::Command1_Click()
     const auto& result = std::get<model::CalcularResult>(outcome);
     if (result.text7)
         c_.Text7->setText(fromUtf8(*result.text7));
-    chart::GraficaIndice(state_, *surface_, static_cast<float>(layout::kClientHeightTwips), separator);
+    const chart::EscalaGrafica scale = chart::GraficaIndice(state_, *surface_, chart::kFormScaleHeight, separator);
     // Reading the image ends the surface's painting, so the box shows it whole.
     c_.Indice->showImage(&surface_->image());
-    chartRedrawn();
+    chartRedrawn(scale);
     if (result.dose.showSkinTypeMessage())
         options_.messages->inform(windowTitle(), fromUtf8(model::kSkinTypeMessage));
     else

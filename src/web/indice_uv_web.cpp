@@ -11,24 +11,17 @@
 #include <variant>
 
 #include "chart/chart_description.h"
+#include "chart/chart_size.h"
 #include "chart/grafica_indice.h"
-#include "layout/layout.h"
 #include "model/calcular.h"
 #include "model/inputs.h"
 #include "web/canvas_surface.h"
 
 namespace {
 
-// The chart's inner area: the picture box less its 2-pixel border on each side.
-constexpr int kBorderTwips = 2 * layout::kTwipsPerPixel;
-
 web::CanvasSurface& surface()
 {
-    static web::CanvasSurface instance = [] {
-        const layout::Control& indice = *layout::find("Indice");
-        return web::CanvasSurface(static_cast<float>(indice.rect.width - 2 * kBorderTwips),
-                                  static_cast<float>(indice.rect.height - 2 * kBorderTwips), 1);
-    }();
+    static web::CanvasSurface instance(chart::kChartWidthTwips, chart::kChartHeightTwips, 1);
     return instance;
 }
 
@@ -53,7 +46,7 @@ Press& press()
 void draw()
 {
     Press& p = press();
-    chart::GraficaIndice(p.state, surface(), static_cast<float>(layout::kClientHeightTwips), p.separator);
+    chart::GraficaIndice(p.state, surface(), chart::kFormScaleHeight, p.separator);
 }
 
 }  // namespace
