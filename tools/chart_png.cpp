@@ -11,7 +11,6 @@
 #include <QString>
 
 #include <cstdio>
-#include <variant>
 
 #include "chart/chart_size.h"
 #include "chart/grafica_indice.h"
@@ -52,8 +51,8 @@ int main(int argc, char** argv)
     if (output.isEmpty())
         return usage();
 
-    const model::InputConversion inputs = model::convertInputs({"10", "11", "2", "3", "0", "0"}, '.');
-    const model::FormState state = model::calculate(std::get<model::InputValues>(inputs), '.').state;
+    model::FormState state;
+    model::Calcular({"10", "11", "2", "3", "0", "0"}, '.', state);
 
     ui::QtSurface surface(chart::kChartWidthTwips, chart::kChartHeightTwips, scale);
     chart::GraficaIndice(state, surface, chart::kFormScaleHeight, '.');

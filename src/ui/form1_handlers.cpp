@@ -12,6 +12,7 @@
 #include "chart/chart_size.h"
 #include "chart/grafica_indice.h"
 #include "model/calcular.h"
+#include "model/data_file.h"
 #include "runtime/number_format.h"
 #include "ui/form1.h"
 #include "layout/layout.h"
@@ -67,9 +68,7 @@ void Form1::Command1_Click()
         texts[i] = boxes[i]->text().toStdString();
 
     const char separator = options_.decimalSeparator;
-    const model::CalcularOutcome outcome =
-        options_.fileCalls ? model::Calcular(texts, separator, state_, options_.dataFilePath, *options_.fileCalls)
-                           : model::Calcular(texts, separator, state_, options_.dataFilePath);
+    const model::CalcularOutcome outcome = model::Calcular(texts, separator, state_);
 
     // A text that is not a number changes nothing; the user corrects it in place.
     if (const auto* failure = std::get_if<model::InputFailure>(&outcome)) {
@@ -81,6 +80,9 @@ void Form1::Command1_Click()
     }
 
     const auto& result = std::get<model::CalcularResult>(outcome);
+    runtime::FileCalls systemCalls;
+    const runtime::SaveOutcome datos = model::saveDataFile(result.datos, options_.dataFilePath,
+                                                           options_.fileCalls ? *options_.fileCalls : systemCalls);
     if (result.text7)
         c_.Text7->setText(fromUtf8(*result.text7));
     const chart::EscalaGrafica scale = chart::GraficaIndice(state_, *surface_, chart::kFormScaleHeight, separator);
@@ -91,9 +93,9 @@ void Form1::Command1_Click()
         options_.messages->inform(windowTitle(), fromUtf8(model::kSkinTypeMessage));
     else
         c_.Label4->setText(fromUtf8(*result.dose.label4Caption));
-    if (!result.datos.saved) {
+    if (!datos.saved) {
         options_.messages->warn(windowTitle(),
-                                QStringLiteral("No se pudo guardar datos.dat: %1.").arg(fromUtf8(result.datos.reason)));
+                                QStringLiteral("No se pudo guardar datos.dat: %1.").arg(fromUtf8(datos.reason)));
     }
 }
 

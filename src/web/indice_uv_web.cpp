@@ -61,13 +61,13 @@ EMSCRIPTEN_KEEPALIVE int iuv_calcular(const char* text1, const char* text2, cons
     Press& p = press();
     p.separator = static_cast<char>(separator);
     const model::InputTexts texts = {text1, text2, text3, text4, text5, text6};
-    auto outcome = model::CalcularInMemory(texts, p.separator, p.state);
+    auto outcome = model::Calcular(texts, p.separator, p.state);
     if (const auto* failure = std::get_if<model::InputFailure>(&outcome)) {
         p.message = model::describe(*failure);
         p.badBox = static_cast<int>(failure->box);
         return 1;
     }
-    auto& result = std::get<model::CalcularInMemoryResult>(outcome);
+    auto& result = std::get<model::CalcularResult>(outcome);
     p.badBox = -1;
     p.hasText7 = result.text7.has_value();
     p.text7 = result.text7.value_or("");
