@@ -79,6 +79,11 @@ faults=(
   # The titles moved.
   src/chart/grafica_indice.cpp 'static_cast<double>(surface.ScaleWidth()) * 0.35' 'static_cast<double>(surface.ScaleWidth()) * 0.3'
   src/chart/grafica_indice.cpp 'static_cast<double>(surface.ScaleHeight()) * 0.94' 'static_cast<double>(surface.ScaleHeight()) * 0.95'
+  # The companion's options: --help without its short name, --datos taking the
+  # option after it as its file, the descriptions a column further right.
+  src/cli/options.cpp 'SetsFlag{&Options::help}, "-h"}' 'SetsFlag{&Options::help}}'
+  src/cli/options.cpp 'if (!value && more && !arguments[i + 1].starts_with("-"))' 'if (!value && more)'
+  src/cli/options.cpp 'constexpr std::size_t kHelpColumn = 27;' 'constexpr std::size_t kHelpColumn = 28;'
   # The window's fonts: the narrow face drawn wide, the caption face misspelt
   # (the desktop then substitutes another), the sans face not narrowed.
   src/ui/form1.cpp 'return QStringLiteral("Liberation Sans Narrow");' 'return QStringLiteral("Liberation Sans");'
