@@ -121,6 +121,12 @@ Takes takes(const Target& target)
     return Takes::Value;
 }
 
+// "de 1 a 8", in the refusal and in --help.
+std::string rangeOf(const SetsWholeNumber& number)
+{
+    return "de " + runtime::integerToText(number.least) + " a " + runtime::integerToText(number.most);
+}
+
 UsageError missingValue(std::string_view name)
 {
     return UsageError{std::string(name) + ": falta el valor."};
@@ -157,9 +163,7 @@ std::optional<UsageError> set(const Target& target, std::string_view name, std::
                 const auto [stop, failed] = std::from_chars(value->data(), end, parsed);
                 if (failed != std::errc{} || stop != end || parsed < number.least || parsed > number.most) {
                     return UsageError{std::string(name) + ": «" + std::string(*value) + "» no es "
-                                      + std::string(number.what) + " (un entero de "
-                                      + runtime::integerToText(number.least) + " a "
-                                      + runtime::integerToText(number.most) + ")."};
+                                      + std::string(number.what) + " (un entero " + rangeOf(number) + ")."};
                 }
                 options.*number.field = parsed;
                 return std::nullopt;
@@ -190,9 +194,8 @@ std::string helpAddition(const Target& target)
                               return " (" + defaults.texts[static_cast<std::size_t>(input.box)] + ")";
                           },
                           [&](const SetsWholeNumber& number) {
-                              return ", de " + runtime::integerToText(number.least) + " a "
-                                  + runtime::integerToText(number.most) + " ("
-                                  + runtime::integerToText(defaults.*number.field) + ")";
+                              return ", " + rangeOf(number) + " (" + runtime::integerToText(defaults.*number.field)
+                                  + ")";
                           },
                           [](const auto&) { return std::string(); },
                       },
