@@ -17,6 +17,6 @@ namespace chart {
 // length; `decimalSeparator` is used in the index labels. Returns the scale it
 // drew with, for reading positions on the drawing back as hours and indices.
 EscalaGrafica GraficaIndice(const model::FormState& state, runtime::DrawingSurface& Indice, float formScaleHeight,
-                   char decimalSeparator);
+                            char decimalSeparator);
 
 }  // namespace chart
