@@ -13,6 +13,7 @@
 #include <variant>
 
 #include "chart/chart_description.h"
+#include "chart/chart_size.h"
 #include "chart/escala_grafica.h"
 #include "chart/grafica_indice.h"
 #include "chart/readout.h"
@@ -25,16 +26,9 @@
 
 namespace {
 
-// The chart's inner area: the picture box less its 2-pixel border on each side.
-constexpr int kBorderTwips = 2 * layout::kTwipsPerPixel;
-
 web::CanvasSurface& surface()
 {
-    static web::CanvasSurface instance = [] {
-        const layout::Control& indice = *layout::find("Indice");
-        return web::CanvasSurface(static_cast<float>(indice.rect.width - 2 * kBorderTwips),
-                                  static_cast<float>(indice.rect.height - 2 * kBorderTwips), 1);
-    }();
+    static web::CanvasSurface instance(chart::kChartWidthTwips, chart::kChartHeightTwips, 1);
     return instance;
 }
 
@@ -48,6 +42,7 @@ struct Press {
     std::string datos;
     std::string chartDescription;
     char separator = '.';
+    chart::EscalaGrafica scale{};  // the mapping of the last drawing, which the readout reads
 };
 
 Press& press()
@@ -79,7 +74,7 @@ bool barStepFromBox = false;
 void draw()
 {
     Press& p = press();
-    chart::GraficaIndice(p.state, surface(), static_cast<float>(layout::kClientHeightTwips), p.separator);
+    p.scale = chart::GraficaIndice(p.state, surface(), chart::kFormScaleHeight, p.separator);
 }
 
 }  // namespace
@@ -94,13 +89,13 @@ EMSCRIPTEN_KEEPALIVE int iuv_calcular(const char* text1, const char* text2, cons
     shownReadout().reset();
     p.separator = static_cast<char>(separator);
     const model::InputTexts texts = {text1, text2, text3, text4, text5, text6};
-    auto outcome = model::CalcularInMemory(texts, p.separator, p.state);
+    auto outcome = model::Calcular(texts, p.separator, p.state);
     if (const auto* failure = std::get_if<model::InputFailure>(&outcome)) {
         p.message = model::describe(*failure);
         p.badBox = static_cast<int>(failure->box);
         return static_cast<int>(web::PressOutcome::kRefused);
     }
-    auto& result = std::get<model::CalcularInMemoryResult>(outcome);
+    auto& result = std::get<model::CalcularResult>(outcome);
     p.badBox = -1;
     p.hasText7 = result.text7.has_value();
     p.text7 = result.text7.value_or("");
@@ -140,7 +135,7 @@ EMSCRIPTEN_KEEPALIVE int iuv_readout_at(double x, double y)
     shown.reset();
     if (!p.state.NumPuntos)
         return 0;
-    const chart::EscalaGrafica scale = chart::escalaGrafica(p.state, surface().ScaleWidth(), surface().ScaleHeight());
+    const chart::EscalaGrafica& scale = p.scale;
     const std::optional<double> hour =
         chart::hourAt(scale, (std::floor(x) + 0.5) * kTwips, (std::floor(y) + 0.5) * kTwips);
     if (!hour)
