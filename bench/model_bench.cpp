@@ -7,9 +7,11 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <variant>
 
 #include "model/calcular.h"
 #include "model/curve.h"
+#include "model/data_file.h"
 
 namespace {
 
@@ -32,8 +34,8 @@ void BM_CalcularWithDataFile(benchmark::State& state)
     const model::InputTexts texts = {"10", "11", "2", "3", "0", "0"};
     model::FormState form;
     for (auto _ : state) {
-        auto outcome = model::Calcular(texts, '.', form, path);
-        benchmark::DoNotOptimize(outcome);
+        auto outcome = model::Calcular(texts, '.', form);
+        benchmark::DoNotOptimize(model::saveDataFile(std::get<model::CalcularResult>(outcome).datos, path));
     }
     std::filesystem::remove_all(directory);
 }

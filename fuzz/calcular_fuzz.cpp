@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A press of "Calcular" with six arbitrary texts, then the chart drawn from
-// its result. A refused text leaves the form state and datos.dat exactly as
-// they were; an accepted set leaves a complete datos.dat of the right shape,
-// finite numbers everywhere, and a chart whose every coordinate is a finite
-// float.
+// A press of "Calcular" with six arbitrary texts, then, as the window does,
+// datos.dat saved and the chart drawn from its result. A refused text leaves
+// the form state exactly as it was; an accepted set gives a complete
+// datos.dat of the right shape, finite numbers everywhere, and a chart whose
+// every coordinate is a finite float.
 // Input: the first byte is the decimal separator ("," for a comma, anything
 // else for the point), then the texts of Text1 to Text6 one per line; boxes
 // the input does not reach keep the window's start values.
@@ -20,9 +20,11 @@
 #include <iterator>
 #include <string>
 
+#include "chart/chart_size.h"
 #include "chart/grafica_indice.h"
 #include "checks.h"
 #include "model/calcular.h"
+#include "model/data_file.h"
 #include "runtime/number_format.h"
 
 using fuzzcheck::require;
@@ -30,11 +32,6 @@ using fuzzcheck::require;
 namespace {
 
 namespace fs = std::filesystem;
-
-// The designed chart surface and window height, in twips.
-constexpr float kSurfaceWidth = 8115;
-constexpr float kSurfaceHeight = 5715;
-constexpr float kFormScaleHeight = 9615;
 
 bool sameBits(float a, float b)
 {
@@ -67,8 +64,8 @@ public:
         cleared_ = true;
         x_ = y_ = 0;
     }
-    float ScaleWidth() const override { return kSurfaceWidth; }
-    float ScaleHeight() const override { return kSurfaceHeight; }
+    float ScaleWidth() const override { return chart::kChartWidthTwips; }
+    float ScaleHeight() const override { return chart::kChartHeightTwips; }
 
     void setDrawWidth(int pixels) override
     {
@@ -191,7 +188,6 @@ void checkAccepted(const model::InputTexts& texts, char separator, const model::
         require(fuzzcheck::matchesNumberPattern(*caption, 2, separator), "Label4 is not #0.00", *caption);
         require(maximum < 0 || caption->front() != '-', "a negative dose from a curve that is not negative", *caption);
     }
-    require(result.datos.saved, "datos.dat was not saved", result.datos.reason);
 }
 
 struct Workspace {
@@ -208,8 +204,9 @@ struct Workspace {
         datos = (directory / model::kDataFileName).string();
         temporary = directory / ".datos.dat.tmp";
         // Every input starts from the window after one press with its start values.
-        const auto first = model::Calcular({"10", "11", "2", "3", "0", "0"}, '.', start, datos);
-        require(std::get<model::CalcularResult>(first).datos.saved, "cannot write datos.dat in the working folder");
+        const auto first = model::Calcular({"10", "11", "2", "3", "0", "0"}, '.', start);
+        require(model::saveDataFile(std::get<model::CalcularResult>(first).datos, datos).saved,
+                "cannot write datos.dat in the working folder");
     }
     ~Workspace()
     {
@@ -239,13 +236,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         shown += fuzzcheck::printable(text) + " ";
 
     model::FormState state = workspace.start;
-    const std::string fileBefore = readAll(workspace.datos);
-    const model::CalcularOutcome outcome = model::Calcular(texts, separator, state, workspace.datos);
-    require(!fs::exists(workspace.temporary), "a temporary file is left beside datos.dat", shown);
+    const model::CalcularOutcome outcome = model::Calcular(texts, separator, state);
 
     if (const auto* failure = std::get_if<model::InputFailure>(&outcome)) {
         require(sameState(state, workspace.start), "a refused text changes the form state", shown);
-        require(readAll(workspace.datos) == fileBefore, "a refused text changes datos.dat", shown);
         require(failure->text == texts[static_cast<std::size_t>(failure->box)], "the refusal names another box's text",
                 shown);
         require(!model::describe(*failure).empty(), "a refusal without a message", shown);
@@ -253,9 +247,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto& result = std::get<model::CalcularResult>(outcome);
     checkAccepted(texts, separator, result, state);
+    const runtime::SaveOutcome saved = model::saveDataFile(result.datos, workspace.datos);
+    require(saved.saved, "datos.dat was not saved", saved.reason);
+    require(!fs::exists(workspace.temporary), "a temporary file is left beside datos.dat", shown);
     checkDataFile(readAll(workspace.datos), state, separator);
 
     CheckingSurface surface(separator);
-    chart::GraficaIndice(state, surface, kFormScaleHeight, separator);
+    chart::GraficaIndice(state, surface, chart::kFormScaleHeight, separator);
     return 0;
 }

@@ -50,6 +50,8 @@ install_missing() {
   for package in "${packages[@]}"; do
     dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
   done
+  # npm, for the browser test's axe-core, from Debian when this machine has none.
+  command -v npm >/dev/null 2>&1 || missing+=(npm)
   if [ ${#missing[@]} -gt 0 ]; then
     echo "Instalando: ${missing[*]}"
     as_root apt-get update -qq
@@ -144,11 +146,15 @@ build_web() {
   NODE_PATH=/usr/share/nodejs cmake --build "$build_web" --parallel 2
 }
 
-# The page in headless Chromium, against the native companion's datos.dat;
-# prints its speed and weight and leaves the screenshot in docs/web.png.
+# The page in headless Chromium, against the native companion's datos.dat,
+# with axe-core from npm (tests/web/package-lock.json) in build-web; prints its
+# speed and weight and leaves the screenshots in docs/web.png and
+# docs/web-telefono.png.
 pass_web() {
   build_web
-  /usr/bin/python3 "$here/tests/web/web_test.py" "$build_web/site" "$build/src/app/indice-uv-calc" "$here/docs/web.png"
+  bash "$here/tests/web/install_checkers.sh" "$build_web" axe-core --omit=dev
+  /usr/bin/python3 "$here/tests/web/web_test.py" "$build_web/site" "$build/src/app/indice-uv-calc" \
+    "$here/docs/web.png" "$here/docs/web-telefono.png"
 }
 
 # The program's start-up beside an empty Qt window (bench/startup_compare.sh):

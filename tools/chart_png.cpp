@@ -11,17 +11,13 @@
 #include <QString>
 
 #include <cstdio>
-#include <variant>
 
+#include "chart/chart_size.h"
 #include "chart/grafica_indice.h"
 #include "model/calcular.h"
 #include "qt/qt_surface.h"
 
 namespace {
-
-constexpr float kInnerWidth = 8115;   // the picture box's inner area, twips
-constexpr float kInnerHeight = 5715;
-constexpr float kWindowHeight = 9615; // the window's inner height, twips
 
 int usage()
 {
@@ -55,11 +51,11 @@ int main(int argc, char** argv)
     if (output.isEmpty())
         return usage();
 
-    const model::InputConversion inputs = model::convertInputs({"10", "11", "2", "3", "0", "0"}, '.');
-    const model::FormState state = model::calculate(std::get<model::InputValues>(inputs), '.').state;
+    model::FormState state;
+    model::Calcular({"10", "11", "2", "3", "0", "0"}, '.', state);
 
-    qt::QtSurface surface(kInnerWidth, kInnerHeight, scale);
-    chart::GraficaIndice(state, surface, kWindowHeight, '.');
+    qt::QtSurface surface(chart::kChartWidthTwips, chart::kChartHeightTwips, scale);
+    chart::GraficaIndice(state, surface, chart::kFormScaleHeight, '.');
     if (!surface.image().save(output, "PNG")) {
         std::fprintf(stderr, "no se pudo escribir %s\n", output.toLocal8Bit().constData());
         return 1;

@@ -7,7 +7,9 @@
 """Draws the window's two pictures and its icon into src/ui/images/.
 
 The icon comes in the window's two sizes (16 and 32, built into the program)
-and in the larger sizes the desktop's icon theme asks for (installed only).
+and in the larger sizes the desktop's icon theme asks for (installed only);
+the web edition's manifest has it at 192 and 512 pixels, and once more at 512
+as a maskable icon, into src/web/icons/.
 
 The build uses the committed files; run this only to change them
 (Debian: apt-get install python3-pil fonts-liberation). The output is the
@@ -25,6 +27,7 @@ import pathlib
 from PIL import Image, ImageDraw, ImageFont
 
 OUT = pathlib.Path(__file__).resolve().parent.parent / "src" / "ui" / "images"
+WEB_OUT = OUT.parent.parent / "web" / "icons"
 FONTS = pathlib.Path("/usr/share/fonts/truetype/liberation")
 
 SKY_TOP = (32, 96, 176)
@@ -151,7 +154,7 @@ def banner(scale=1):
     save_picture(image, picture_name("banner.jpg", scale))
 
 
-def icon(size):
+def icon_image(size):
     """A generic window: grey frame, cyan title bar, white client area."""
     image = Image.new("RGB", (size, size), (0, 0, 0))
     draw = ImageDraw.Draw(image)
@@ -169,7 +172,31 @@ def icon(size):
     paletted = image.quantize(colors=16, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
     rgba = paletted.convert("RGBA")
     rgba.putalpha(mask)
-    rgba.save(OUT / f"icon{size}.png", optimize=False)
+    return rgba
+
+
+def icon(size):
+    icon_image(size).save(OUT / f"icon{size}.png", optimize=False)
+
+
+# The window's button face, which the web manifest also names as the app's colours.
+BUTTON_FACE = (240, 240, 240)
+
+
+def web_icons():
+    """The web manifest's icons: the same icon at 192 and 512, and a maskable
+    512 whose icon keeps within the central circle every mask leaves (80 % of
+    the side), on the window's colour to the edges."""
+    WEB_OUT.mkdir(parents=True, exist_ok=True)
+    for size in (192, 512):
+        icon_image(size).save(WEB_OUT / f"icon-{size}.png", optimize=True)
+    side = 512
+    inner = 320  # the frame's corners, 191 pixels from the centre, stay inside the 205-pixel circle
+    maskable = Image.new("RGBA", (side, side), BUTTON_FACE + (255,))
+    drawn = icon_image(inner)
+    maskable.alpha_composite(drawn, ((side - inner) // 2, (side - inner) // 2))
+    maskable.convert("RGB").quantize(colors=16, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE).save(
+        WEB_OUT / "icon-maskable-512.png", optimize=True)
 
 
 if __name__ == "__main__":
@@ -179,3 +206,4 @@ if __name__ == "__main__":
         banner(scale)
     for size in ICON_SIZES:
         icon(size)
+    web_icons()

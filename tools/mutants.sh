@@ -50,7 +50,7 @@ faults=(
   # Time to one dose only once the dose is past 1.
   src/model/time_to_dose.cpp 'exposureInDoses(state).value_or(0) >= 1' 'exposureInDoses(state).value_or(0) > 1'
   # The window handing the chart's own height as the base of the tick length.
-  src/ui/form1_handlers.cpp 'chart::GraficaIndice(state_, *surface_, static_cast<float>(layout::kClientHeightTwips), separator);' 'chart::GraficaIndice(state_, *surface_, surface_->ScaleHeight(), separator);'
+  src/ui/form1_handlers.cpp 'chart::GraficaIndice(state_, *surface_, chart::kFormScaleHeight, separator);' 'chart::GraficaIndice(state_, *surface_, surface_->ScaleHeight(), separator);'
   # A bar's ends set the wrong way round by the window.
   src/ui/form1_handlers.cpp 'bar->setMax(row.spinner.max);\n    bar->setMin(row.spinner.min);' 'bar->setMax(row.spinner.min);\n    bar->setMin(row.spinner.max);'
   # The skin-type bar stopping short of the lightest skin type.
@@ -59,6 +59,12 @@ faults=(
   src/layout/layout.h 'value = 10 * value' 'value = value'
   # The page told one number too many after each text it prints.
   src/web/canvas_surface.h 'case kText: return 6;' 'case kText: return 7;'
+  # The canvas's pixels rounded up, a pixel more than the screen shows at a zoom of 125 %.
+  src/web/canvas_surface.cpp 'static_cast<float>(std::lround(device(width_)))' 'static_cast<float>(std::ceil(device(width_)))'
+  # The screen's gamma taken as a plain power of 2.2: contrasts off by a few hundredths.
+  src/web/page_colours.cpp 'std::pow((c + 0.055) / 1.055, 2.4)' 'std::pow(c, 2.2)'
+  # Every caption darkened a step, even one that already reads well.
+  src/web/page_colours.cpp 'for (int numerator = 255; numerator > 0; --numerator)' 'for (int numerator = 254; numerator > 0; --numerator)'
   # Text handed to Qt read up to a terminating zero instead of the view's own end.
   src/qt/utf8.h 'QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))' 'QString::fromUtf8(text.data())'
   # The chart saved through the system's own calls, not the ones the window was given.
@@ -83,6 +89,45 @@ faults=(
   src/ui/screen_picture.cpp 'qt_findAtNxFile(path, ratio, &drawnFor)' 'path'
   # The plot's width rounded instead of floored.
   src/chart/escala_grafica.cpp 'e.W = std::floor(static_cast<double>(sw) * 0.85);' 'e.W = std::round(static_cast<double>(sw) * 0.85);'
+  # The chart's drawing: the shading from sample 1, in the colour of the sample
+  # before, down to the frame instead of index 0.
+  src/chart/grafica_indice.cpp 'for (int i = 2; i <= samples; ++i) {\n        if (!model::insideExposureWindow' 'for (int i = 1; i <= samples; ++i) {\n        if (!model::insideExposureWindow'
+  src/chart/grafica_indice.cpp 'categoryColour(state.IndiceUV[i])' 'categoryColour(state.IndiceUV[i - 1])'
+  src/chart/grafica_indice.cpp 'const double zeroLevel = e.y(0);' 'const double zeroLevel = e.y0 + e.H;'
+  # A point placed at the time of one sample and the index of the one before.
+  src/chart/grafica_indice.cpp 'return {e.x(state.Tiempo[i]), e.y(state.IndiceUV[i])};' 'return {e.x(state.Tiempo[i]), e.y(state.IndiceUV[i - 1])};'
+  # The curve from the second sample, one pixel wide, the frame blue.
+  src/chart/grafica_indice.cpp 'Point previous = samplePoint(state, e, 1);' 'Point previous = samplePoint(state, e, 2);'
+  src/chart/grafica_indice.cpp 'surface.setDrawWidth(2);' 'surface.setDrawWidth(1);'
+  src/chart/grafica_indice.cpp 'surface.setForeColor(kBlack);' 'surface.setForeColor(kBlue);'
+  # Ticks and labels: another tick length, label offsets, the right-hand ticks
+  # pointing out, the hours of the labels shifted, one grid column fewer.
+  src/chart/grafica_indice.cpp 'static_cast<double>(formScaleHeight) / 90' 'static_cast<double>(formScaleHeight) / 100'
+  src/chart/grafica_indice.cpp 'bottom + 0.9 * tick' 'bottom + tick'
+  src/chart/grafica_indice.cpp 'e.x0 - 6 * static_cast<double>(tick)' 'e.x0 - 5 * static_cast<double>(tick)'
+  src/chart/grafica_indice.cpp 'tickFromCurrentPosition(surface, -static_cast<double>(tick), 0);' 'tickFromCurrentPosition(surface, static_cast<double>(tick), 0);'
+  src/chart/grafica_indice.cpp '(e.Tmax - e.Tmin) * i / kTimeTicks' '(e.Tmax - e.Tmin) * (i + 1) / kTimeTicks'
+  src/chart/grafica_indice.cpp 'constexpr int kGridColumns = 30;' 'constexpr int kGridColumns = 29;'
+  # The titles moved.
+  src/chart/grafica_indice.cpp 'static_cast<double>(surface.ScaleWidth()) * 0.35' 'static_cast<double>(surface.ScaleWidth()) * 0.3'
+  src/chart/grafica_indice.cpp 'static_cast<double>(surface.ScaleHeight()) * 0.94' 'static_cast<double>(surface.ScaleHeight()) * 0.95'
+  # datos.dat replaced without its set-ID bits, and an immutable one refused
+  # with the system's own words instead of the program's.
+  src/runtime/text_file.cpp 'return ::fchmod(fd, existing.st_mode & 07777) != 0 ? errno : 0;' 'return ::fchmod(fd, existing.st_mode & 0777) != 0 ? errno : 0;'
+  src/runtime/text_file.cpp 'case EACCES:\n    case EPERM:\n' 'case EACCES:\n'
+  # The companion's options: --help without its short name, --datos taking the
+  # option after it as its file, the descriptions a column further right.
+  src/cli/options.cpp 'SetsFlag{&Options::help}, "-h"}' 'SetsFlag{&Options::help}}'
+  src/cli/options.cpp 'if (!value && more && !arguments[i + 1].starts_with("-"))' 'if (!value && more)'
+  src/cli/options.cpp 'constexpr std::size_t kHelpColumn = 27;' 'constexpr std::size_t kHelpColumn = 28;'
+  # The window's fonts: the narrow face drawn wide, the caption face misspelt
+  # (the desktop then substitutes another), the sans face not narrowed.
+  src/ui/form1.cpp 'return QStringLiteral("Liberation Sans Narrow");' 'return QStringLiteral("Liberation Sans");'
+  src/ui/form1.cpp 'return QStringLiteral("URW Bookman");' 'return QStringLiteral("URW Bookmann");'
+  src/ui/form1.cpp 'constexpr int kSansStretch = 92;' 'constexpr int kSansStretch = 100;'
+  # Each layer of the window stacked upside down.
+  src/ui/form1.cpp 'layout::kDecorStacking.rbegin(); name != layout::kDecorStacking.rend();' 'layout::kDecorStacking.begin(); name != layout::kDecorStacking.end();'
+  src/ui/form1.cpp 'layout::kWindowedStacking.rbegin(); name != layout::kWindowedStacking.rend();' 'layout::kWindowedStacking.begin(); name != layout::kWindowedStacking.end();'
 )
 
 mutated=""

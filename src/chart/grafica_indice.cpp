@@ -8,7 +8,6 @@
 #include <cmath>
 #include <optional>
 
-#include "chart/escala_grafica.h"
 #include "chart/uv_categories.h"
 #include "runtime/number_format.h"
 
@@ -193,8 +192,8 @@ void drawGrid(DrawingSurface& surface, const EscalaGrafica& e)
 
 }  // namespace
 
-void GraficaIndice(const model::FormState& state, runtime::DrawingSurface& Indice, float formScaleHeight,
-                   char decimalSeparator)
+EscalaGrafica GraficaIndice(const model::FormState& state, runtime::DrawingSurface& Indice, float formScaleHeight,
+                            char decimalSeparator)
 {
     Indice.Cls();
     const EscalaGrafica e = escalaGrafica(state, Indice.ScaleWidth(), Indice.ScaleHeight());
@@ -202,7 +201,7 @@ void GraficaIndice(const model::FormState& state, runtime::DrawingSurface& Indic
     drawTitle(Indice);
     drawFrame(Indice, e);
     if (e.emptyRange())
-        return;
+        return e;
 
     const int samples = samplesInUse(state);
     shadeExposureWindow(Indice, state, e, samples);
@@ -216,6 +215,7 @@ void GraficaIndice(const model::FormState& state, runtime::DrawingSurface& Indic
     drawTimeAxisTitle(Indice);
     drawIndexAxis(Indice, e, tick, decimalSeparator);
     drawGrid(Indice, e);
+    return e;
 }
 
 }  // namespace chart

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "chart/escala_grafica.h"
 #include "model/form_state.h"
 #include "runtime/drawing_surface.h"
 
@@ -13,8 +14,9 @@ namespace chart {
 // title, frame, the exposure window shaded in the UV category colours, the
 // curve, both axes with ticks and labels, and the dotted grid.
 // `formScaleHeight` is the window's inner height in twips, which sets the tick
-// length; `decimalSeparator` is used in the index labels.
-void GraficaIndice(const model::FormState& state, runtime::DrawingSurface& Indice, float formScaleHeight,
-                   char decimalSeparator);
+// length; `decimalSeparator` is used in the index labels. Returns the scale it
+// drew with, for reading positions on the drawing back as hours and indices.
+EscalaGrafica GraficaIndice(const model::FormState& state, runtime::DrawingSurface& Indice, float formScaleHeight,
+                            char decimalSeparator);
 
 }  // namespace chart

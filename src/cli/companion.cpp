@@ -31,7 +31,8 @@ std::string describeForOption(const model::InputFailure& failure)
 
 // The results, computed once and shown as text or JSON.
 struct Results {
-    model::Calculation calculation;
+    model::FormState state;
+    model::CalcularResult calculation;
     double doses = 0;
     std::array<double, 6> dosesBySkinType{};
     std::optional<int> minutesToOneDose;
@@ -53,7 +54,7 @@ std::string durationText(int minutes)
 
 std::string textReport(const Options& options, const Results& results, char separator)
 {
-    const model::FormState& state = results.calculation.state;
+    const model::FormState& state = results.state;
     std::string out;
     if (results.calculation.text7)
         out += "Nuevo índice máximo (aprox.): " + *results.calculation.text7 + "\n";
@@ -81,7 +82,7 @@ std::string textReport(const Options& options, const Results& results, char sepa
 
 std::string jsonReport(const Options& options, const Results& results, char separator)
 {
-    const model::FormState& state = results.calculation.state;
+    const model::FormState& state = results.state;
     QJsonObject report;
     report["indiceMaximoCorregido"] = results.calculation.correctedMaximum;
     if (results.calculation.text7)
@@ -128,19 +129,18 @@ RunResult run(const Options& options, char localeSeparator)
         return RunResult{kExitOk, versionText(), {}};
 
     const char separator = options.point ? '.' : localeSeparator;
-    const model::InputConversion converted = model::convertInputs(options.texts, separator);
-    if (const auto* failure = std::get_if<model::InputFailure>(&converted))
+    Results results;
+    model::CalcularOutcome outcome = model::Calcular(options.texts, separator, results.state);
+    if (const auto* failure = std::get_if<model::InputFailure>(&outcome))
         return RunResult{kExitBadInput, {}, describeForOption(*failure) + "\n"};
-    const model::InputValues& values = std::get<model::InputValues>(converted);
-    if (!model::skinTypeDivisor(values.tipoPiel)) {
+    results.calculation = std::move(std::get<model::CalcularResult>(outcome));
+    if (results.calculation.dose.showSkinTypeMessage()) {
         return RunResult{kExitBadInput, {},
                          std::string(optionFor(model::InputBox::Text4)) + ":" + std::string(model::kSkinTypeMessage)
                              + " (1 a 6).\n"};
     }
 
-    Results results;
-    results.calculation = model::calculate(values, separator);
-    const model::FormState& state = results.calculation.state;
+    const model::FormState& state = results.state;
     results.doses = model::exposureInDoses(state).value_or(0);
     for (std::size_t i = 0; i < results.dosesBySkinType.size(); ++i)
         results.dosesBySkinType[i] = dosesFor(state, static_cast<float>(i + 1));
@@ -155,7 +155,7 @@ RunResult run(const Options& options, char localeSeparator)
     runtime::FileCalls calls;
     if (options.dataFile) {
         results.dataFile = *options.dataFile;
-        const runtime::SaveOutcome saved = model::writeDataFile(state, separator, *options.dataFile, calls);
+        const runtime::SaveOutcome saved = model::saveDataFile(results.calculation.datos, *options.dataFile, calls);
         results.dataFileSaved = saved.saved;
         if (!saved.saved)
             reportFailure(*options.dataFile, saved.reason);

@@ -4,19 +4,99 @@
 
 #include "cli/options.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
+
+#include "model/data_file.h"
+#include "runtime/number_format.h"
 
 namespace cli {
 namespace {
 
-constexpr std::array<std::string_view, model::kInputCount> kInputOptions = {
-    "--indice-maximo", "--hora-exposicion", "--duracion",
-    "--tipo-piel", "--diferencia-altitud", "--diferencia-latitud",
+// What an option does with its argument.
+struct SetsFlag {  // takes none
+    bool Options::*field;
+};
+struct SetsInput {  // a box's text, converted later exactly as the window's is
+    model::InputBox box;
+};
+struct SetsText {  // a text that may not be empty, such as a file's name
+    std::optional<std::string> Options::*field;
+    std::string_view whenAlone = {};  // the text when none follows; empty: one must
+};
+struct SetsWholeNumber {
+    int Options::*field;
+    int least;
+    int most;
+    std::string_view what;  // "una escala válida", for the refusal
+};
+using Target = std::variant<SetsFlag, SetsInput, SetsText, SetsWholeNumber>;
+
+// One option: how it is written, how --help lists it and what it sets. The
+// parser and --help are both made from this table and nothing else.
+struct OptionRow {
+    std::string_view section;  // the heading --help lists it under
+    std::string_view name;
+    std::string_view alias;     // another name, listed beside it
+    std::string_view argument;  // how --help names the argument; empty for none
+    std::string_view help;
+    Target target;
+    std::string_view unlisted = {};  // a further name that works but --help does not list
 };
 
-constexpr int kLargestScale = 8;
+constexpr std::string_view kInputs =
+    "Datos (los números llevan el separador decimal de la configuración regional):";
+constexpr std::string_view kResults = "Resultados:";
+
+// clang-format off
+constexpr auto kOptions = std::to_array<OptionRow>({
+    {kInputs, "--indice-maximo", {}, "N", "índice UV máximo del día", SetsInput{model::InputBox::Text1}},
+    {kInputs, "--hora-exposicion", {}, "H", "hora de comienzo de la exposición", SetsInput{model::InputBox::Text2}},
+    {kInputs, "--duracion", {}, "H", "duración de la exposición, en horas", SetsInput{model::InputBox::Text3}},
+    {kInputs, "--tipo-piel", {}, "N", "tipo de piel, de 1 a 6", SetsInput{model::InputBox::Text4}},
+    {kInputs, "--diferencia-altitud", {}, "M", "diferencia de altitud de otra localidad, en metros",
+     SetsInput{model::InputBox::Text5}},
+    {kInputs, "--diferencia-latitud", {}, "G", "diferencia de latitud, en grados; + norte, - sur",
+     SetsInput{model::InputBox::Text6}},
+
+    {kResults, "--todos-los-tipos", {}, {}, "la exposición para los seis tipos de piel",
+     SetsFlag{&Options::allSkinTypes}},
+    {kResults, "--hasta-dem", {}, {}, "tiempo, desde la hora de comienzo, hasta alcanzar 1 DEM",
+     SetsFlag{&Options::timeToOneDose}},
+    {kResults, "--json", {}, {}, "los resultados como un objeto JSON", SetsFlag{&Options::json}},
+    {kResults, "--punto", {}, {}, "números con punto decimal, sea cual sea la configuración",
+     SetsFlag{&Options::point}},
+    {kResults, "--datos", {}, "[ARCHIVO]", "escribe la curva en ARCHIVO (datos.dat si no se indica)",
+     SetsText{&Options::dataFile, model::kDataFileName}},
+    {kResults, "--png", {}, "ARCHIVO", "dibuja el gráfico en una imagen PNG", SetsText{&Options::pngFile}},
+    {kResults, "--svg", {}, "ARCHIVO", "dibuja el gráfico en un archivo SVG", SetsText{&Options::svgFile}},
+    {kResults, "--csv", {}, "ARCHIVO", "escribe la curva en ARCHIVO como CSV para hojas de cálculo",
+     SetsText{&Options::csvFile}},
+    {kResults, "--scale", "--escala", "N", "aumento de la imagen PNG",
+     SetsWholeNumber{&Options::scale, 1, 8, "una escala válida"}},
+    {kResults, "--help", "--ayuda", {}, "muestra esta ayuda", SetsFlag{&Options::help}, "-h"},
+    {kResults, "--version", {}, {}, "muestra el nombre y la versión del programa", SetsFlag{&Options::version}},
+});
+// clang-format on
+
+constexpr std::size_t kHelpColumn = 27;  // where the descriptions start in --help
+
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+const OptionRow* findOption(std::string_view name)
+{
+    for (const OptionRow& row : kOptions) {
+        if (name == row.name || (!row.alias.empty() && name == row.alias)
+            || (!row.unlisted.empty() && name == row.unlisted))
+            return &row;
+    }
+    return nullptr;
+}
 
 // "--name=value" or "--name value"; a value may start with a minus sign.
 struct Argument {
@@ -32,11 +112,107 @@ Argument split(std::string_view argument)
     return {argument.substr(0, equals), argument.substr(equals + 1)};
 }
 
+enum class Takes { Nothing, Value, OptionalValue };
+
+Takes takes(const Target& target)
+{
+    if (std::holds_alternative<SetsFlag>(target))
+        return Takes::Nothing;
+    if (const auto* text = std::get_if<SetsText>(&target); text && !text->whenAlone.empty())
+        return Takes::OptionalValue;
+    return Takes::Value;
+}
+
+// "de 1 a 8", in the refusal and in --help.
+std::string rangeOf(const SetsWholeNumber& number)
+{
+    return "de " + runtime::integerToText(number.least) + " a " + runtime::integerToText(number.most);
+}
+
+UsageError missingValue(std::string_view name)
+{
+    return UsageError{std::string(name) + ": falta el valor."};
+}
+
+// Sets what the option stands for; `name` is the option as the user wrote it.
+std::optional<UsageError> set(const Target& target, std::string_view name, std::optional<std::string_view> value,
+                              Options& options)
+{
+    return std::visit(
+        Overloaded{
+            [&](const SetsFlag& flag) -> std::optional<UsageError> {
+                options.*flag.field = true;
+                return std::nullopt;
+            },
+            [&](const SetsInput& input) -> std::optional<UsageError> {
+                if (!value)
+                    return missingValue(name);
+                options.texts[static_cast<std::size_t>(input.box)] = std::string(*value);
+                return std::nullopt;
+            },
+            [&](const SetsText& text) -> std::optional<UsageError> {
+                const std::string_view given = value.value_or(text.whenAlone);
+                if (given.empty())
+                    return missingValue(name);
+                options.*text.field = std::string(given);
+                return std::nullopt;
+            },
+            [&](const SetsWholeNumber& number) -> std::optional<UsageError> {
+                if (!value)
+                    return missingValue(name);
+                int parsed = 0;
+                const char* end = value->data() + value->size();
+                const auto [stop, failed] = std::from_chars(value->data(), end, parsed);
+                if (failed != std::errc{} || stop != end || parsed < number.least || parsed > number.most) {
+                    return UsageError{std::string(name) + ": «" + std::string(*value) + "» no es "
+                                      + std::string(number.what) + " (un entero " + rangeOf(number) + ")."};
+                }
+                options.*number.field = parsed;
+                return std::nullopt;
+            },
+        },
+        target);
+}
+
+// The option's names as --help lists them, each with its argument.
+std::string listedNames(const OptionRow& row)
+{
+    const auto withArgument = [&](std::string_view name) {
+        return row.argument.empty() ? std::string(name) : std::string(name) + " " + std::string(row.argument);
+    };
+    std::string names = withArgument(row.name);
+    if (!row.alias.empty())
+        names += ", " + withArgument(row.alias);
+    return names;
+}
+
+// What --help adds to an option's description: the range of a number, and
+// the value an option stands at when it is not given.
+std::string helpAddition(const Target& target)
+{
+    const Options defaults;
+    return std::visit(Overloaded{
+                          [&](const SetsInput& input) {
+                              return " (" + defaults.texts[static_cast<std::size_t>(input.box)] + ")";
+                          },
+                          [&](const SetsWholeNumber& number) {
+                              return ", " + rangeOf(number) + " (" + runtime::integerToText(defaults.*number.field)
+                                  + ")";
+                          },
+                          [](const auto&) { return std::string(); },
+                      },
+                      target);
+}
+
 }  // namespace
 
 std::string_view optionFor(model::InputBox box)
 {
-    return kInputOptions[static_cast<std::size_t>(box)];
+    for (const OptionRow& row : kOptions) {
+        if (const auto* input = std::get_if<SetsInput>(&row.target); input && input->box == box)
+            return row.name;
+    }
+    return {};
 }
 
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string_view>& arguments)
@@ -44,77 +220,28 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string_vie
     Options options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const Argument argument = split(arguments[i]);
-        const auto takeValue = [&]() -> std::optional<std::string_view> {
-            if (argument.inlineValue)
-                return argument.inlineValue;
-            if (i + 1 < arguments.size())
-                return arguments[++i];
-            return std::nullopt;
-        };
-        const auto missingValue = [&] {
-            return UsageError{std::string(argument.name) + ": falta el valor."};
-        };
-        const auto flag = [&](bool& target) -> std::optional<UsageError> {
-            if (argument.inlineValue)
-                return UsageError{std::string(argument.name) + " no lleva valor."};
-            target = true;
-            return std::nullopt;
-        };
-
-        std::optional<UsageError> error;
-        bool known = true;
-        if (const auto* input = std::find(kInputOptions.begin(), kInputOptions.end(), argument.name);
-            input != kInputOptions.end()) {
-            const auto value = takeValue();
-            if (!value)
-                return missingValue();
-            options.texts[static_cast<std::size_t>(input - kInputOptions.begin())] = std::string(*value);
-        } else if (argument.name == "--todos-los-tipos") {
-            error = flag(options.allSkinTypes);
-        } else if (argument.name == "--hasta-dem") {
-            error = flag(options.timeToOneDose);
-        } else if (argument.name == "--json") {
-            error = flag(options.json);
-        } else if (argument.name == "--punto") {
-            error = flag(options.point);
-        } else if (argument.name == "--help" || argument.name == "-h" || argument.name == "--ayuda") {
-            error = flag(options.help);
-        } else if (argument.name == "--version") {
-            error = flag(options.version);
-        } else if (argument.name == "--datos") {
-            // The path is optional: "--datos" alone writes datos.dat here.
-            if (argument.inlineValue)
-                options.dataFile = std::string(*argument.inlineValue);
-            else if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("-"))
-                options.dataFile = std::string(arguments[++i]);
-            else
-                options.dataFile = "datos.dat";
-            if (options.dataFile->empty())
-                return missingValue();
-        } else if (argument.name == "--png" || argument.name == "--svg" || argument.name == "--csv") {
-            const auto value = takeValue();
-            if (!value || value->empty())
-                return missingValue();
-            auto& target = argument.name == "--png" ? options.pngFile
-                : argument.name == "--svg"          ? options.svgFile
-                                                    : options.csvFile;
-            target = std::string(*value);
-        } else if (argument.name == "--scale" || argument.name == "--escala") {
-            const auto value = takeValue();
-            if (!value)
-                return missingValue();
-            int scale = 0;
-            const auto [end, failed] = std::from_chars(value->data(), value->data() + value->size(), scale);
-            if (failed != std::errc{} || end != value->data() + value->size() || scale < 1 || scale > kLargestScale)
-                return UsageError{std::string(argument.name) + ": «" + std::string(*value)
-                                  + "» no es una escala válida (un entero de 1 a 8)."};
-            options.scale = scale;
-        } else {
-            known = false;
-        }
-        if (!known)
+        const OptionRow* row = findOption(argument.name);
+        if (!row)
             return UsageError{"Opción desconocida: «" + std::string(arguments[i]) + "». Use --help para ver las opciones."};
-        if (error)
+
+        std::optional<std::string_view> value = argument.inlineValue;
+        const bool more = i + 1 < arguments.size();
+        switch (takes(row->target)) {
+        case Takes::Nothing:
+            if (value)
+                return UsageError{std::string(argument.name) + " no lleva valor."};
+            break;
+        case Takes::Value:
+            if (!value && more)
+                value = arguments[++i];
+            break;
+        case Takes::OptionalValue:
+            // "--datos" alone, or before another option, writes datos.dat here.
+            if (!value && more && !arguments[i + 1].starts_with("-"))
+                value = arguments[++i];
+            break;
+        }
+        if (auto error = set(row->target, argument.name, value, options))
             return *error;
     }
     return options;
@@ -122,34 +249,24 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string_vie
 
 std::string helpText()
 {
-    return "Modo de empleo: indice-uv-calc [opciones]\n"
-           "\n"
-           "Calcula la exposición a la radiación ultravioleta de una estancia al sol, igual que\n"
-           "el botón «Calcular» de la ventana Indice UV.\n"
-           "\n"
-           "Datos (los números llevan el separador decimal de la configuración regional):\n"
-           "  --indice-maximo N        índice UV máximo del día (10)\n"
-           "  --hora-exposicion H      hora de comienzo de la exposición (11)\n"
-           "  --duracion H             duración de la exposición, en horas (2)\n"
-           "  --tipo-piel N            tipo de piel, de 1 a 6 (3)\n"
-           "  --diferencia-altitud M   diferencia de altitud de otra localidad, en metros (0)\n"
-           "  --diferencia-latitud G   diferencia de latitud, en grados; + norte, - sur (0)\n"
-           "\n"
-           "Resultados:\n"
-           "  --todos-los-tipos        la exposición para los seis tipos de piel\n"
-           "  --hasta-dem              tiempo, desde la hora de comienzo, hasta alcanzar 1 DEM\n"
-           "  --json                   los resultados como un objeto JSON\n"
-           "  --punto                  números con punto decimal, sea cual sea la configuración\n"
-           "  --datos [ARCHIVO]        escribe la curva en ARCHIVO (datos.dat si no se indica)\n"
-           "  --png ARCHIVO            dibuja el gráfico en una imagen PNG\n"
-           "  --svg ARCHIVO            dibuja el gráfico en un archivo SVG\n"
-           "  --csv ARCHIVO            escribe la curva en ARCHIVO como CSV para hojas de cálculo\n"
-           "  --scale N, --escala N    aumento de la imagen PNG, de 1 a 8 (1)\n"
-           "  --help, --ayuda          muestra esta ayuda\n"
-           "  --version                muestra el nombre y la versión del programa\n"
-           "\n"
-           "Estado de salida: 0 si todo fue bien, 1 si no se pudo escribir un archivo,\n"
-           "2 si un dato u opción no es válido (en ese caso no se escribe ningún archivo).\n";
+    std::string text = "Modo de empleo: indice-uv-calc [opciones]\n"
+                       "\n"
+                       "Calcula la exposición a la radiación ultravioleta de una estancia al sol, igual que\n"
+                       "el botón «Calcular» de la ventana Indice UV.\n";
+    std::string_view section;
+    for (const OptionRow& row : kOptions) {
+        if (row.section != section) {
+            section = row.section;
+            text += "\n" + std::string(section) + "\n";
+        }
+        std::string line = "  " + listedNames(row);
+        line.append(line.size() < kHelpColumn ? kHelpColumn - line.size() : 1, ' ');
+        text += line + std::string(row.help) + helpAddition(row.target) + "\n";
+    }
+    text += "\n"
+            "Estado de salida: 0 si todo fue bien, 1 si no se pudo escribir un archivo,\n"
+            "2 si un dato u opción no es válido (en ese caso no se escribe ningún archivo).\n";
+    return text;
 }
 
 std::string versionText()

@@ -29,6 +29,10 @@ inline constexpr std::string_view kCaption = "Indice UV";
 inline constexpr int kClientWidthTwips = 11265;
 inline constexpr int kClientHeightTwips = 9615;
 
+// The sunken border around a picture box, in pixels on each side; what the box
+// shows lies inside it.
+inline constexpr int kPictureBoxBorder = 2;
+
 enum class Kind { PictureBox, Label, TextBox, CommandButton, VScrollBar, Line };
 
 // The faces the design names; the window maps each to the nearest installed one.

@@ -10,6 +10,7 @@ namespace model {
 namespace {
 
 constexpr std::size_t kPrintZone = 14;
+constexpr std::string_view kLineEnd = "\r\n";  // as the file's readers expect
 
 }  // namespace
 
@@ -25,18 +26,25 @@ std::string dataFileLine(double tiempo, double indiceUV, char decimalSeparator)
 
 std::string dataFileContents(const FormState& state, char decimalSeparator)
 {
-    runtime::TextFileWriter lines("");
-    for (int i = 1; i <= kSampleCount; ++i)
-        lines.writeLine(dataFileLine(state.Tiempo[i], state.IndiceUV[i], decimalSeparator));
-    return lines.contents();
+    std::string contents;
+    for (int i = 1; i <= kSampleCount; ++i) {
+        contents += dataFileLine(state.Tiempo[i], state.IndiceUV[i], decimalSeparator);
+        contents += kLineEnd;
+    }
+    return contents;
 }
 
-runtime::SaveOutcome writeDataFile(const FormState& state, char decimalSeparator,
-                                   const std::string& path, runtime::FileCalls& calls)
+runtime::SaveOutcome saveDataFile(std::string_view contents, const std::string& path, runtime::FileCalls& calls)
 {
     runtime::TextFileWriter file(path);
-    file.append(dataFileContents(state, decimalSeparator));
+    file.append(contents);
     return file.save(calls);
+}
+
+runtime::SaveOutcome saveDataFile(std::string_view contents, const std::string& path)
+{
+    runtime::FileCalls calls;
+    return saveDataFile(contents, path, calls);
 }
 
 }  // namespace model

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/form_state.h"
 #include "runtime/text_file.h"
@@ -22,8 +23,8 @@ std::string dataFileLine(double tiempo, double indiceUV, char decimalSeparator);
 // The whole of datos.dat: samples 1 to 1000, one line each, ended with CR LF.
 std::string dataFileContents(const FormState& state, char decimalSeparator);
 
-// Writes samples 1 to 1000 as datos.dat at `path`, whole or not at all.
-runtime::SaveOutcome writeDataFile(const FormState& state, char decimalSeparator,
-                                   const std::string& path, runtime::FileCalls& calls);
+// Saves datos.dat's bytes at `path`, whole or not at all.
+runtime::SaveOutcome saveDataFile(std::string_view contents, const std::string& path, runtime::FileCalls& calls);
+runtime::SaveOutcome saveDataFile(std::string_view contents, const std::string& path = kDataFileName);
 
 }  // namespace model

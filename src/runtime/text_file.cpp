@@ -192,13 +192,22 @@ int rewriteInPlace(FileCalls& calls, int fd, std::string_view bytes)
 
 // The new file takes the old one's owner and group where this user may set
 // them (another user's file, or a group the user is not in, stays with the
-// user), then its mode: changing the owner clears the set-user-ID bits.
-int takeOverOwnerAndMode(int fd, const struct stat& existing)
+// user), then its permissions, so that the new bytes are never more open to
+// others than the old ones were.
+int takeOverOwnerAndPermissions(int fd, const struct stat& existing)
 {
     if (::fchown(fd, existing.st_uid, existing.st_gid) != 0
         && ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid) != 0) {
         // Neither can be kept: the file is the user's own, as a new one would be.
     }
+    return ::fchmod(fd, existing.st_mode & 0777) != 0 ? errno : 0;
+}
+
+// Then, once the bytes are in, the whole mode: changing the owner, and
+// writing as anyone but the superuser, clear the set-user-ID bit and the
+// set-group-ID bit of a group-executable file.
+int takeOverMode(int fd, const struct stat& existing)
+{
     return ::fchmod(fd, existing.st_mode & 07777) != 0 ? errno : 0;
 }
 
@@ -218,9 +227,11 @@ Replacement replaceWhole(FileCalls& calls, const std::string& target, std::strin
         const int error = errno;
         return Replacement{error, folderRefuses(error)};
     }
-    int error = existing ? takeOverOwnerAndMode(fd, *existing) : 0;
+    int error = existing ? takeOverOwnerAndPermissions(fd, *existing) : 0;
     if (error == 0)
         error = writeAll(calls, fd, bytes);
+    if (error == 0 && existing)
+        error = takeOverMode(fd, *existing);
     // The data reaches the disk before the rename makes it the file: after
     // a power cut the old file or the new one is there, never an empty one.
     if (error == 0 && calls.sync(fd) != 0)

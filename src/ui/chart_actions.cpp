@@ -165,7 +165,7 @@ bool ChartActions::saveDataAs(const QString& path, DataFormat format)
     const std::string file = path.toStdString();
     const runtime::SaveOutcome outcome = format == DataFormat::Csv
         ? model::writeCurveCsv(*s_.state, s_.decimalSeparator, file, calls)
-        : model::writeDataFile(*s_.state, s_.decimalSeparator, file, calls);
+        : model::saveDataFile(model::dataFileContents(*s_.state, s_.decimalSeparator), file, calls);
     return report(path, outcome.saved, outcome.reason);
 }
 

@@ -47,16 +47,12 @@ ChartReadout::ChartReadout(PictureBox* chart, const model::FormState& state, cha
     show();
 }
 
-void ChartReadout::chartRedrawn()
+void ChartReadout::chartRedrawn(const chart::EscalaGrafica& scale)
 {
     hideReadout();
     scale_.reset();
-    if (!state_.NumPuntos)
-        return;
     // A chart with an axis of no length drew no curve: nothing to read on it.
-    const chart::EscalaGrafica scale =
-        chart::escalaGrafica(state_, static_cast<float>(width() * kTwips), static_cast<float>(height() * kTwips));
-    if (!scale.emptyRange())
+    if (state_.NumPuntos && !scale.emptyRange())
         scale_ = scale;
 }
 

@@ -34,9 +34,10 @@ class ChartReadout : public QWidget {
 public:
     ChartReadout(PictureBox* chart, const model::FormState& state, char decimalSeparator);
 
-    // After every drawing of the chart: what the readout showed belonged to
-    // the old curve, and it follows the new one from now on.
-    void chartRedrawn();
+    // After every drawing of the chart, with the scale it was drawn with: what
+    // the readout showed belonged to the old curve, and it follows the new one
+    // from now on.
+    void chartRedrawn(const chart::EscalaGrafica& scale);
 
     const std::optional<chart::Readout>& shown() const { return shown_; }
     // The guide's column and the box, in the chart's own pixels; empty when hidden.

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "chart/chart_description.h"
+#include "chart/chart_size.h"
 #include "chart/grafica_indice.h"
 #include "layout/layout.h"
 #include "qt/qt_surface.h"
@@ -188,9 +189,9 @@ void Form1::describeChart()
 }
 
 // The readout and the menu follow the chart the user now sees.
-void Form1::chartRedrawn()
+void Form1::chartRedrawn(const chart::EscalaGrafica& scale)
 {
-    readout_->chartRedrawn();
+    readout_->chartRedrawn(scale);
     chartActions_->chartRedrawn();
     describeChart();
 }
@@ -233,10 +234,7 @@ void Form1::build()
     get(c_.Label4, "Label4");
     get(c_.Indice, "Indice");
 
-    const QSize inner = c_.Indice->innerRect().size();
-    surface_ = std::make_unique<qt::QtSurface>(static_cast<float>(inner.width() * layout::kTwipsPerPixel),
-                                               static_cast<float>(inner.height() * layout::kTwipsPerPixel),
-                                               devicePixelRatioF());
+    surface_ = std::make_unique<qt::QtSurface>(chart::kChartWidthTwips, chart::kChartHeightTwips, devicePixelRatioF());
     // The box shows the chart's image from the first drawing on; until then
     // its own white background looks the same.
     describeChart();
@@ -363,10 +361,8 @@ void Form1::followScreenRatio()
         return;
     surface_->setDevicePixelRatio(devicePixelRatioF());
     // Drawn again rather than kept rescaled, so it is as sharp as on the first screen.
-    if (state_.NumPuntos) {
-        chart::GraficaIndice(state_, *surface_, static_cast<float>(layout::kClientHeightTwips),
-                             options_.decimalSeparator);
-    }
+    if (state_.NumPuntos)
+        chart::GraficaIndice(state_, *surface_, chart::kFormScaleHeight, options_.decimalSeparator);
     c_.Indice->showImage(&surface_->image());
     // The pictures too, as drawn for the new ratio.
     for (auto& [name, image] : pictures_) {

@@ -32,6 +32,10 @@ namespace layout {
 struct Control;
 }
 
+namespace chart {
+struct EscalaGrafica;
+}
+
 namespace ui {
 
 class ChartActions;
@@ -98,7 +102,7 @@ private:
     void orderTabs();
     QWidget* create(const layout::Control& row);
     void describeChart();
-    void chartRedrawn();
+    void chartRedrawn(const chart::EscalaGrafica& scale);
     void followScreenRatio();
     void frameDefaultButton();
 

@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <variant>
 
+#include "chart/chart_size.h"
 #include "chart/grafica_indice.h"
 #include "layout/layout.h"
 #include "model/calcular.h"
+#include "model/data_file.h"
 #include "qt/qt_surface.h"
 #include "qt/utf8.h"
 #include "runtime/number_format.h"
@@ -70,9 +72,7 @@ void Form1::Command1_Click()
         texts[i] = boxes[i]->text().toStdString();
 
     const char separator = options_.decimalSeparator;
-    const model::CalcularOutcome outcome =
-        options_.fileCalls ? model::Calcular(texts, separator, state_, options_.dataFilePath, *options_.fileCalls)
-                           : model::Calcular(texts, separator, state_, options_.dataFilePath);
+    const model::CalcularOutcome outcome = model::Calcular(texts, separator, state_);
 
     // A text that is not a number changes nothing; the user corrects it in place.
     if (const auto* failure = std::get_if<model::InputFailure>(&outcome)) {
@@ -84,19 +84,22 @@ void Form1::Command1_Click()
     }
 
     const auto& result = std::get<model::CalcularResult>(outcome);
+    runtime::FileCalls systemCalls;
+    const runtime::SaveOutcome datos = model::saveDataFile(result.datos, options_.dataFilePath,
+                                                           options_.fileCalls ? *options_.fileCalls : systemCalls);
     if (result.text7)
         c_.Text7->setText(fromUtf8(*result.text7));
-    chart::GraficaIndice(state_, *surface_, static_cast<float>(layout::kClientHeightTwips), separator);
+    const chart::EscalaGrafica scale = chart::GraficaIndice(state_, *surface_, chart::kFormScaleHeight, separator);
     // Reading the image ends the surface's painting, so the box shows it whole.
     c_.Indice->showImage(&surface_->image());
-    chartRedrawn();
+    chartRedrawn(scale);
     if (result.dose.showSkinTypeMessage())
         options_.messages->inform(windowTitle(), fromUtf8(model::kSkinTypeMessage));
     else
         c_.Label4->setText(fromUtf8(*result.dose.label4Caption));
-    if (!result.datos.saved) {
+    if (!datos.saved) {
         options_.messages->warn(windowTitle(),
-                                QStringLiteral("No se pudo guardar datos.dat: %1.").arg(fromUtf8(result.datos.reason)));
+                                QStringLiteral("No se pudo guardar datos.dat: %1.").arg(fromUtf8(datos.reason)));
     }
 }
 

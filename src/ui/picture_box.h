@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include "layout/layout.h"
+
 class QImage;
 
 namespace ui {
@@ -21,7 +23,7 @@ class PictureBox : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kBorder = 2;
+    static constexpr int kBorder = layout::kPictureBoxBorder;
 
     PictureBox(QColor background, QWidget* parent = nullptr);
 

@@ -24,8 +24,10 @@ void CanvasSurface::Cls()
 {
     commands_.clear();
     texts_.clear();
-    commands_.insert(commands_.end(), {static_cast<float>(kClear), static_cast<float>(std::ceil(device(width_))),
-                                       static_cast<float>(std::ceil(device(height_)))});
+    // The canvas's size in device pixels: its size on the page times the ratio,
+    // rounded, as the browser would round it.
+    commands_.insert(commands_.end(), {static_cast<float>(kClear), static_cast<float>(std::lround(device(width_))),
+                                       static_cast<float>(std::lround(device(height_)))});
     currentX_ = 0;
     currentY_ = 0;
     penDirty_ = true;

@@ -7,11 +7,16 @@
 // results wait here until the page reads them.
 #include <emscripten/emscripten.h>
 
+#include <cmath>
+#include <optional>
 #include <string>
 #include <variant>
 
 #include "chart/chart_description.h"
+#include "chart/chart_size.h"
+#include "chart/escala_grafica.h"
 #include "chart/grafica_indice.h"
+#include "chart/readout.h"
 #include "layout/layout.h"
 #include "model/bar_step.h"
 #include "model/calcular.h"
@@ -21,16 +26,9 @@
 
 namespace {
 
-// The chart's inner area: the picture box less its 2-pixel border on each side.
-constexpr int kBorderTwips = 2 * layout::kTwipsPerPixel;
-
 web::CanvasSurface& surface()
 {
-    static web::CanvasSurface instance = [] {
-        const layout::Control& indice = *layout::find("Indice");
-        return web::CanvasSurface(static_cast<float>(indice.rect.width - 2 * kBorderTwips),
-                                  static_cast<float>(indice.rect.height - 2 * kBorderTwips), 1);
-    }();
+    static web::CanvasSurface instance(chart::kChartWidthTwips, chart::kChartHeightTwips, 1);
     return instance;
 }
 
@@ -44,6 +42,7 @@ struct Press {
     std::string datos;
     std::string chartDescription;
     char separator = '.';
+    chart::EscalaGrafica scale{};  // the mapping of the last drawing, which the readout reads
 };
 
 Press& press()
@@ -52,12 +51,30 @@ Press& press()
     return instance;
 }
 
+// What the chart's readout shows, while it shows: the sample, its texts, and
+// where the guide and the curve's point are, in the chart's own pixels.
+struct ShownReadout {
+    chart::Readout readout;
+    std::string text;      // the three lines, one under the other
+    std::string sentence;  // the same for a screen reader
+    double column = 0;
+    double pointY = 0;
+};
+
+std::optional<ShownReadout>& shownReadout()
+{
+    static std::optional<ShownReadout> instance;
+    return instance;
+}
+
+constexpr double kTwips = layout::kTwipsPerPixel;
+
 bool barStepFromBox = false;
 
 void draw()
 {
     Press& p = press();
-    chart::GraficaIndice(p.state, surface(), static_cast<float>(layout::kClientHeightTwips), p.separator);
+    p.scale = chart::GraficaIndice(p.state, surface(), chart::kFormScaleHeight, p.separator);
 }
 
 }  // namespace
@@ -69,15 +86,16 @@ EMSCRIPTEN_KEEPALIVE int iuv_calcular(const char* text1, const char* text2, cons
                                       const char* text5, const char* text6, int separator)
 {
     Press& p = press();
+    shownReadout().reset();
     p.separator = static_cast<char>(separator);
     const model::InputTexts texts = {text1, text2, text3, text4, text5, text6};
-    auto outcome = model::CalcularInMemory(texts, p.separator, p.state);
+    auto outcome = model::Calcular(texts, p.separator, p.state);
     if (const auto* failure = std::get_if<model::InputFailure>(&outcome)) {
         p.message = model::describe(*failure);
         p.badBox = static_cast<int>(failure->box);
         return static_cast<int>(web::PressOutcome::kRefused);
     }
-    auto& result = std::get<model::CalcularInMemoryResult>(outcome);
+    auto& result = std::get<model::CalcularResult>(outcome);
     p.badBox = -1;
     p.hasText7 = result.text7.has_value();
     p.text7 = result.text7.value_or("");
@@ -93,7 +111,9 @@ EMSCRIPTEN_KEEPALIVE int iuv_calcular(const char* text1, const char* text2, cons
     return static_cast<int>(web::PressOutcome::kDone);
 }
 
-// A new device pixel ratio: the chart is drawn again for it, if there is one.
+// A new ratio of the canvas's pixels to the chart's own (the screen's pixel
+// ratio times the chart's shown size over its size in the window): the chart
+// is drawn again for it, if there is one.
 EMSCRIPTEN_KEEPALIVE int iuv_set_pixel_ratio(double ratio)
 {
     surface().setDevicePixelRatio(ratio);
@@ -102,6 +122,39 @@ EMSCRIPTEN_KEEPALIVE int iuv_set_pixel_ratio(double ratio)
     draw();
     return 1;
 }
+
+// The readout for a pointer or a finger at (x, y), in the chart's own pixels
+// (541 by 381 however large the chart shows), as the window's pointer reads
+// it: the pixel's centre, the hour under it by the chart's mapping, the
+// nearest sample. 1 when there is one to show, 0 off the plot or before
+// "Calcular".
+EMSCRIPTEN_KEEPALIVE int iuv_readout_at(double x, double y)
+{
+    Press& p = press();
+    auto& shown = shownReadout();
+    shown.reset();
+    if (!p.state.NumPuntos)
+        return 0;
+    const chart::EscalaGrafica& scale = p.scale;
+    const std::optional<double> hour =
+        chart::hourAt(scale, (std::floor(x) + 0.5) * kTwips, (std::floor(y) + 0.5) * kTwips);
+    if (!hour)
+        return 0;
+    const int sample = chart::nearestSample(p.state, *hour);
+    const chart::Readout readout = chart::readoutAt(p.state, sample, p.separator);
+    const auto at = static_cast<std::size_t>(sample);
+    shown = ShownReadout{readout, readout.line1() + '\n' + readout.line2() + '\n' + readout.line3(),
+                         readout.sentence(), scale.x(p.state.Tiempo[at]) / kTwips,
+                         scale.y(p.state.IndiceUV[at]) / kTwips};
+    return 1;
+}
+EMSCRIPTEN_KEEPALIVE const char* iuv_readout_text() { return shownReadout() ? shownReadout()->text.c_str() : ""; }
+EMSCRIPTEN_KEEPALIVE const char* iuv_readout_sentence()
+{
+    return shownReadout() ? shownReadout()->sentence.c_str() : "";
+}
+EMSCRIPTEN_KEEPALIVE double iuv_readout_column() { return shownReadout() ? shownReadout()->column : 0; }
+EMSCRIPTEN_KEEPALIVE double iuv_readout_point_y() { return shownReadout() ? shownReadout()->pointY : 0; }
 
 // A bar's arrow, page step or key, by the window's own rule: the value the
 // bar takes. The box's number counted when iuv_bar_step_from_box says so.

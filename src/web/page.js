@@ -2,13 +2,16 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window's behaviour on the page: the four bars, the three commands,
-// Enter for "Calcular", the messages, datos.dat as a download, and the chart
-// replayed from what the WebAssembly calculator recorded.
+// The window's behaviour on the page: the four bars and their steppers, the
+// three commands, Enter for "Calcular", the messages, datos.dat as a
+// download, the chart replayed from what the WebAssembly calculator recorded
+// at the size it shows, its readout under a pointer or a finger, and the
+// service worker that keeps the page for use without a connection.
 'use strict';
 
 (() => {
   const byId = (id) => document.getElementById(id);
+  const form = byId('Form1');
 
   // The browser's language decides the decimal separator; ?punto forces the point.
   function decimalSeparator() {
@@ -21,7 +24,13 @@
     }
     return '.';
   }
-  const separator = decimalSeparator();
+  // Looked up at its first use: the browser's number formats take tens of
+  // milliseconds to load on a phone, which the page's load need not wait for.
+  let separator = null;
+  function separatorCode() {
+    separator = separator || decimalSeparator();
+    return separator.charCodeAt(0);
+  }
 
   // The calculator's numbers (chart operations, outcomes of a press), which
   // the page generator writes from the calculator's own definitions.
@@ -44,7 +53,7 @@
   // A change writes the value into the box, as does a step from the box's number.
   function move(bar, steps) {
     if (!api) return;
-    const value = api.barStep(bar.box.value, separator.charCodeAt(0), bar.min, bar.max, bar.value, steps > 0 ? 1 : 0);
+    const value = api.barStep(bar.box.value, separatorCode(), bar.min, bar.max, bar.value, steps > 0 ? 1 : 0);
     setBarValue(bar, value, api.barStepFromBox() === 1);
   }
   function setBarValue(bar, value, fromBox = false) {
@@ -77,13 +86,18 @@
       else return;
       event.preventDefault();
     });
-    for (const [part, steps] of [['.up', 1], ['.down', -1]]) {
-      const arrow = bar.element.querySelector(part);
+    // The arrows (a phone's "−" and "+") step on the press, as the window's
+    // do; a click with no press before it comes from a screen reader.
+    for (const arrow of bar.element.querySelectorAll('button')) {
+      const steps = Number(arrow.dataset.step);
       arrow.addEventListener('pointerdown', (event) => {
         event.preventDefault();
         bar.element.focus();
         arrow.classList.add('pressed');
         move(bar, steps);
+      });
+      arrow.addEventListener('click', (event) => {
+        if (event.detail === 0) move(bar, steps);
       });
       arrow.addEventListener('pointerup', () => arrow.classList.remove('pressed'));
       arrow.addEventListener('pointerleave', () => arrow.classList.remove('pressed'));
@@ -115,7 +129,9 @@
   });
 
   // The chart: the calculator recorded it as operations in device pixels.
+  // Its size in the window, in CSS pixels, is the canvas's starting size.
   const canvas = byId('Indice');
+  const chartSize = { width: canvas.width, height: canvas.height };
   const context = canvas.getContext('2d', { alpha: false });
   const chartFont = getComputedStyle(document.documentElement).getPropertyValue('--sans').trim();
   let api = null;
@@ -185,7 +201,7 @@
   function Command1_Click() {
     if (!api) return;
     const returnTo = document.activeElement;
-    const result = api.calcular(...boxes.map((box) => box.value), separator.charCodeAt(0));
+    const result = api.calcular(...boxes.map((box) => box.value), separatorCode());
     if (result === outcome.refused) {
       // A text that is not a number changes nothing; the user corrects it in place.
       const box = boxes[api.badBox()];
@@ -196,11 +212,19 @@
       return;
     }
     if (api.hasText7()) byId('Text7').value = api.text7();
+    hideReadout();
     replayChart();
-    byId('Indice-descripcion').textContent = api.chartDescription();
+    chartDescription = api.chartDescription();
+    description.textContent = chartDescription;
     offerDatos();
-    if (result === outcome.skinTypeMessage) showMessage(api.message(), () => returnTo && returnTo.focus());
-    else byId('Label4').textContent = api.label4();
+    if (result === outcome.skinTypeMessage) {
+      showMessage(api.message(), () => returnTo && returnTo.focus());
+      return;
+    }
+    const label4 = byId('Label4');
+    label4.textContent = api.label4();
+    // The result where it can be read, wherever the press was.
+    label4.scrollIntoView({ block: 'nearest' });
   }
 
   function Command2_Click() {
@@ -208,7 +232,7 @@
     window.close();
     setTimeout(() => {
       if (window.closed) return;
-      byId('escala').hidden = true;
+      form.hidden = true;
       byId('descarga').hidden = true;
       byId('terminado').hidden = false;
       byId('empezar').focus();
@@ -228,54 +252,46 @@
 
   // Enter anywhere in the form means "Calcular", except on a button, which
   // takes its own Enter.
-  const form = byId('Form1');
   form.addEventListener('keydown', (event) => {
     if (event.key !== 'Enter' || event.target.tagName === 'BUTTON') return;
     event.preventDefault();
     Command1_Click();
   });
 
-  // Tab goes round the form as in the window, the download link included
-  // once there is something to download.
-  function tabCycle() {
-    const stops = [...form.querySelectorAll('input, button, [tabindex="0"]')];
-    if (!link.hidden) stops.push(link);
-    return stops;
+  // The chart's size on the page, inside its border, in CSS pixels: the
+  // window's on a wide screen, the column's width on a phone.
+  function shownChart() {
+    const box = canvas.getBoundingClientRect();
+    return {
+      left: canvas.offsetLeft + canvas.clientLeft,
+      top: canvas.offsetTop + canvas.clientTop,
+      width: box.width - 2 * canvas.clientLeft,
+      height: box.height - 2 * canvas.clientTop,
+      scale: (box.width - 2 * canvas.clientLeft) / chartSize.width,
+    };
   }
-  document.addEventListener('keydown', (event) => {
-    if (event.key !== 'Tab' || dialog.open || byId('escala').hidden) return;
-    const stops = tabCycle();
-    const at = stops.indexOf(document.activeElement);
-    const wrapsForward = !event.shiftKey && at === stops.length - 1;
-    const wrapsBack = event.shiftKey && at === 0;
-    if (!wrapsForward && !wrapsBack) return;
-    event.preventDefault();
-    stops[wrapsForward ? 0 : stops.length - 1].focus();
-  });
 
-  // A narrow screen gets the whole form scaled down, never reflowed.
-  const holder = byId('escala');
-  function fitWidth() {
-    const room = document.documentElement.clientWidth - 16;
-    const scale = Math.min(1, room / 751);
-    form.style.transform = scale < 1 ? `scale(${scale})` : '';
-    holder.style.width = `${751 * scale}px`;
-    holder.style.height = `${641 * scale}px`;
-  }
-  window.addEventListener('resize', fitWidth);
-  fitWidth();
-
-  // The chart follows the screen's pixel ratio, as the window does.
-  function followPixelRatio() {
-    const ratio = window.devicePixelRatio || 1;
-    if (api.setPixelRatio(ratio)) replayChart();
-    else {
-      canvas.width = Math.ceil(541 * ratio);
-      canvas.height = Math.ceil(381 * ratio);
-      context.fillStyle = '#ffffff';
-      context.fillRect(0, 0, canvas.width, canvas.height);
+  // The canvas has as many pixels as the screen shows of it: its shown size
+  // times the screen's pixel ratio. The calculator draws the chart again for
+  // a new ratio (zoom, another screen) or a new size (a phone turned).
+  let canvasRatio = 0;
+  function fitChart() {
+    const ratio = (window.devicePixelRatio || 1) * shownChart().scale;
+    if (!api || !(ratio > 0) || ratio === canvasRatio) return;
+    canvasRatio = ratio;
+    hideReadout();
+    if (api.setPixelRatio(ratio)) {
+      replayChart();
+      return;
     }
-    matchMedia(`(resolution: ${ratio}dppx)`).addEventListener('change', followPixelRatio, { once: true });
+    canvas.width = Math.round(chartSize.width * ratio);
+    canvas.height = Math.round(chartSize.height * ratio);
+    context.fillStyle = '#ffffff';
+    context.fillRect(0, 0, canvas.width, canvas.height);
+  }
+  function followPixelRatio() {
+    fitChart();
+    matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`).addEventListener('change', followPixelRatio, { once: true });
   }
 
   const description = document.createElement('span');
@@ -283,6 +299,64 @@
   description.hidden = true;
   form.appendChild(description);
   canvas.setAttribute('aria-describedby', description.id);
+  let chartDescription = '';
+
+  // The readout: where a pointer rests on the plot, or a finger touches or
+  // drags, the hour of the nearest sample, its index, its category and
+  // whether it is in the exposure window, as the window shows them; a screen
+  // reader hears the same as the chart's description while it shows.
+  const readout = document.createElement('div');
+  readout.className = 'lectura';
+  readout.hidden = true;
+  readout.innerHTML = '<div class="guia"></div><div class="punto"></div><div class="caja"></div>';
+  form.appendChild(readout);
+  const [guide, point, readoutBox] = readout.children;
+  function hideReadout() {
+    if (readout.hidden) return;
+    readout.hidden = true;
+    description.textContent = chartDescription;
+  }
+  function showReadout(event) {
+    const chart = shownChart();
+    const x = (event.clientX - canvas.getBoundingClientRect().left - canvas.clientLeft) / chart.scale;
+    const y = (event.clientY - canvas.getBoundingClientRect().top - canvas.clientTop) / chart.scale;
+    if (!api || !api.readoutAt(x, y)) {
+      hideReadout();
+      return;
+    }
+    readout.hidden = false;
+    Object.assign(readout.style, { left: `${chart.left}px`, top: `${chart.top}px`, width: `${chart.width}px`, height: `${chart.height}px` });
+    readoutBox.textContent = api.readoutText();
+    description.textContent = api.readoutSentence();
+    const column = api.readoutColumn() * chart.scale;
+    const curve = api.readoutPointY() * chart.scale;
+    Object.assign(guide.style, { left: `${column}px`, top: '0', height: `${chart.height}px` });
+    Object.assign(point.style, { left: `${column}px`, top: `${curve}px` });
+    // Beside the guide, on its left where the right has no room; below the
+    // pointer, or above a finger, which would cover it; inside the chart.
+    const gap = 8;
+    const width = readoutBox.offsetWidth;
+    const height = readoutBox.offsetHeight;
+    const at = event.clientY - canvas.getBoundingClientRect().top - canvas.clientTop;
+    let left = column + gap;
+    if (left + width > chart.width) left = column - gap - width;
+    let top = event.pointerType === 'touch' ? at - 4 * gap - height : at + gap;
+    top = Math.min(Math.max(top, 0), Math.max(0, chart.height - height));
+    Object.assign(readoutBox.style, { left: `${Math.max(0, left)}px`, top: `${top}px` });
+  }
+  canvas.addEventListener('pointerdown', showReadout);
+  canvas.addEventListener('pointermove', showReadout);
+  // A finger's readout stays when it lifts, to be read, until the page
+  // scrolls under it or the next touch lands elsewhere; a pointer's goes
+  // when it leaves the chart.
+  canvas.addEventListener('pointerleave', (event) => {
+    if (event.pointerType !== 'touch') hideReadout();
+  });
+  canvas.addEventListener('pointercancel', hideReadout);
+  document.addEventListener('pointerdown', (event) => {
+    if (event.target !== canvas) hideReadout();
+  });
+  canvas.addEventListener('blur', hideReadout);
 
   Form_Load();
 
@@ -305,15 +379,43 @@
       datos: call('iuv_datos', 'number', []),
       datosSize: call('iuv_datos_size', 'number', []),
       chartDescription: call('iuv_chart_description', 'string', []),
+      readoutAt: call('iuv_readout_at', 'number', ['number', 'number']),
+      readoutText: call('iuv_readout_text', 'string', []),
+      readoutSentence: call('iuv_readout_sentence', 'string', []),
+      readoutColumn: call('iuv_readout_column', 'number', []),
+      readoutPointY: call('iuv_readout_point_y', 'number', []),
       commands: call('iuv_commands', 'number', []),
       commandCount: call('iuv_command_count', 'number', []),
       texts: call('iuv_texts', 'number', []),
     };
     followPixelRatio();
-    description.textContent = api.chartDescription();
+    new ResizeObserver(fitChart).observe(canvas);
+    chartDescription = api.chartDescription();
+    description.textContent = chartDescription;
     boxes[0].focus();
     // The moment the form takes input, for the browser's performance tools
     // (and the browser test, which waits for it); see the README.
     performance.mark('formulario-listo');
   });
+
+  // Every file of the site kept by the service worker after the first visit.
+  // A new build's worker takes over at once; a page it finds untouched is
+  // loaded again from the new build, one in use keeps the old until the next
+  // visit.
+  if ('serviceWorker' in navigator) {
+    const updating = Boolean(navigator.serviceWorker.controller);
+    let touched = false;
+    for (const kind of ['pointerdown', 'keydown', 'input']) {
+      document.addEventListener(kind, () => { touched = true; }, { once: true, capture: true });
+    }
+    navigator.serviceWorker.addEventListener('controllerchange', () => {
+      if (updating && !touched) location.reload();
+    });
+    // After the page's own loading, which it would otherwise slow down.
+    window.addEventListener('load', () => {
+      navigator.serviceWorker.register('sw.js').catch(() => {
+        // Without a worker the page works as before, online.
+      });
+    });
+  }
 })();

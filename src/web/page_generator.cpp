@@ -3,12 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Writes the page's form from the window's layout table, at build time: every
-// control as an element with the control's name for id, at its place and size
-// (15 twips to a CSS pixel), with its text, font, colours, layer and its place
-// in the Tab cycle; and the numbers the page's script shares with the
-// calculator, from the calculator's own enums. Usage: page_generator TEMPLATE
-// OUTPUT; the template's lines holding only "@CONTROLS@" and "@CODES@" are
-// replaced by the controls and by the numbers.
+// control as an element with the control's name for id, in the page's reading
+// order, with its text and accessible name; its font and colours, and on a
+// wide screen its place and size (15 twips to a CSS pixel) and layer, as
+// style rules; and the numbers the page's script shares with the calculator,
+// from the calculator's own enums. Usage: page_generator TEMPLATE OUTPUT; the
+// template's lines holding only "@STYLE@", "@CONTROLS@" and "@CODES@" are
+// replaced by the style, the controls and the numbers.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -23,7 +24,9 @@
 #include "layout/layout.h"
 #include "runtime/markup_text.h"
 #include "web/canvas_surface.h"
+#include "web/page_colours.h"
 #include "web/press_outcome.h"
+#include "web/reading_order.h"
 
 namespace {
 
@@ -49,18 +52,24 @@ std::string denserPictures(std::string_view image)
     return stem + "@2x" + suffix + " 2x, " + stem + "@3x" + suffix + " 3x";
 }
 
-// System colours are the page's own custom properties, set in page.css.
-std::string colourOf(Colour colour, std::string_view kindDefault)
+// The width from which the page keeps the window's layout; page.css switches
+// its own rules at the same width.
+constexpr std::string_view kWideScreen = "(min-width: 760px)";
+// Where the captions' own colours are darkened to read well: the phone's
+// layout, and any screen whose user asks for more contrast.
+constexpr std::string_view kDarkerCaptions = "(max-width: 759.98px), (prefers-contrast: more)";
+
+// Scheme colours are the page's own custom properties, from the scheme table.
+std::string colourOf(Colour colour, Colour::System kindDefault)
 {
-    switch (colour.system) {
-    case Colour::System::KindDefault: return std::string(kindDefault);
-    case Colour::System::ButtonFace: return "var(--button-face)";
-    case Colour::System::WindowText: return "var(--window-text)";
-    case Colour::System::Window: return "var(--window)";
-    case Colour::System::ActiveBorder: return "var(--active-border)";
-    case Colour::System::Rgb: return hex(colour.rgb);
+    const Colour::System system = colour.system == Colour::System::KindDefault ? kindDefault : colour.system;
+    if (system == Colour::System::Rgb)
+        return hex(colour.rgb);
+    for (const web::SchemeColour& scheme : web::kSchemeColours) {
+        if (scheme.system == system)
+            return "var(" + std::string(scheme.property) + ')';
     }
-    return std::string(kindDefault);
+    return hex(web::rgbOf(colour, kindDefault));
 }
 
 // The faces the page carries, subset from the fonts the window uses; the
@@ -118,73 +127,166 @@ std::string lineBox(const Control& row)
     return box(left, top, right - left, bottom - top, row.name);
 }
 
-std::string rectBox(const Control& row)
+// The control's place and layer in the window's layout.
+std::string placeOf(const Control& row)
 {
+    if (row.kind == Kind::Line)
+        return lineBox(row);
     return box(pixels(row.rect.left), pixels(row.rect.top), pixels(row.rect.width), pixels(row.rect.height), row.name);
 }
 
-// The accessible name and description: the description lives in a hidden
-// element the control points to.
-std::string accessibility(const Control& row, std::string& descriptions)
+// Its look on every screen: font, colours, alignment.
+std::string lookOf(const Control& row)
 {
-    std::string attributes;
-    if (!row.accessibleName.empty())
-        attributes += " aria-label=\"" + runtime::escapedForMarkup(row.accessibleName) + '"';
-    if (!row.accessibleDescription.empty()) {
-        const std::string id = std::string(row.name) + "-descripcion";
-        attributes += " aria-describedby=\"" + id + '"';
-        descriptions += "<span id=\"" + id + "\" hidden>" + runtime::escapedForMarkup(row.accessibleDescription) + "</span>\n";
+    switch (row.kind) {
+    case Kind::Label:
+        return fontOf(row.font) + "color:" + colourOf(row.foreground, Colour::System::WindowText)
+            + ";background:" + colourOf(row.background, Colour::System::ButtonFace)
+            + (row.alignment == layout::Alignment::Centre ? ";text-align:center;" : ";");
+    case Kind::TextBox:
+    case Kind::CommandButton:
+        return fontOf(row.font);
+    case Kind::PictureBox:
+        return "background:" + colourOf(row.background, Colour::System::ButtonFace) + ';';
+    case Kind::Line:
+        return "background:" + colourOf(row.foreground, Colour::System::WindowText) + ';';
+    case Kind::VScrollBar:
+        break;
     }
-    return attributes;
+    return {};
+}
+
+// A caption whose own colour reads below WCAG's AA level against its
+// background, darkened to it with its hue; empty for one that reads well.
+std::string darkerLookOf(const Control& row)
+{
+    if (row.kind != Kind::Label)
+        return {};
+    const std::uint32_t text = web::rgbOf(row.foreground, Colour::System::WindowText);
+    const std::uint32_t background = web::rgbOf(row.background, Colour::System::ButtonFace);
+    const std::uint32_t darker = web::darkenedForContrast(text, background, web::kTextContrast);
+    return darker == text ? std::string() : "color:" + hex(darker) + ';';
+}
+
+std::string rule(const Control& row, const std::string& declarations)
+{
+    return declarations.empty() ? std::string() : '#' + std::string(row.name) + '{' + declarations + "}\n";
+}
+
+std::string style()
+{
+    std::string css = ":root{";
+    for (const web::SchemeColour& scheme : web::kSchemeColours)
+        css += std::string(scheme.property) + ':' + hex(scheme.rgb) + ';';
+    css += "}\n";
+    std::string darker;
+    std::string places;
+    for (const Control& row : layout::kControls) {
+        css += rule(row, lookOf(row));
+        darker += rule(row, darkerLookOf(row));
+        places += rule(row, placeOf(row));
+    }
+    return "<style>\n" + css + "@media " + std::string(kDarkerCaptions) + " {\n" + darker + "}\n@media "
+        + std::string(kWideScreen) + " {\n" + places + "}\n</style>\n";
+}
+
+// The description lives in a hidden element the control points to.
+std::string describedBy(const Control& row, std::string& descriptions)
+{
+    if (row.accessibleDescription.empty())
+        return {};
+    const std::string id = std::string(row.name) + "-descripcion";
+    descriptions += "<span id=\"" + id + "\" hidden>" + runtime::escapedForMarkup(row.accessibleDescription) + "</span>\n";
+    return " aria-describedby=\"" + id + '"';
+}
+
+std::string attribute(std::string_view name, std::string_view value)
+{
+    return ' ' + std::string(name) + "=\"" + runtime::escapedForMarkup(value) + '"';
+}
+
+// A box's name is its caption, a <label for> it; the other controls carry
+// their own name, where the table gives one.
+std::string nameOf(const Control& row)
+{
+    if (row.accessibleName.empty() || web::captionOf(row))
+        return {};
+    return attribute("aria-label", row.accessibleName);
+}
+
+const Control* boxCaptioned(const Control& label)
+{
+    for (const Control& row : layout::kControls) {
+        if (web::captionOf(row) == &label)
+            return &row;
+    }
+    return nullptr;
+}
+
+// A bar is a spin button: the window's two arrows, which a phone shows as
+// "−" and "+" side by side, "−" first, each stepping as the bar's arrow at
+// its place does (data-step 1 toward the top end); "+" is the one toward the
+// higher end.
+std::string steppers(const Control& bar)
+{
+    const layout::Control* box = layout::find(bar.spinner.box);
+    const std::string caption(box && web::captionOf(*box) ? web::captionOf(*box)->text : bar.spinner.box);
+    const bool topIsHigher = bar.spinner.min > bar.spinner.max;
+    const auto arrow = [&](bool raises) {
+        const bool towardTop = raises == topIsHigher;
+        return "<button type=\"button\" class=\"" + std::string(towardTop ? "up" : "down") + (raises ? " raise" : " lower")
+            + "\" tabindex=\"-1\" data-step=\"" + (towardTop ? "1" : "-1") + '"'
+            + attribute("aria-label", (raises ? "Subir «" : "Bajar «") + caption + "»") + "></button>";
+    };
+    return arrow(false) + arrow(true);
 }
 
 std::string element(const Control& row, std::string& descriptions)
 {
-    const std::string id = std::string(row.name);
-    const std::string a11y = accessibility(row, descriptions);
+    const std::string id = attribute("id", row.name);
+    const std::string description = describedBy(row, descriptions);
+    const std::string a11y = nameOf(row) + description;
     std::ostringstream html;
     switch (row.kind) {
     case Kind::Label:
-        html << "<div id=\"" << id << "\" class=\"label\"" << a11y
-             << (row.name == "Label4" ? " aria-live=\"polite\"" : "") << " style=\"" << rectBox(row)
-             << fontOf(row.font) << "color:" << colourOf(row.foreground, "var(--window-text)")
-             << ";background:" << colourOf(row.background, "var(--button-face)")
-             << (row.alignment == layout::Alignment::Centre ? ";text-align:center" : "") << "\">"
-             << runtime::escapedForMarkup(row.text) << "</div>";
+        if (const Control* box = boxCaptioned(row)) {
+            html << "<label" << id << " class=\"label\"" << attribute("for", box->name) << a11y << '>'
+                 << runtime::escapedForMarkup(row.text) << "</label>";
+            break;
+        }
+        html << "<div" << id << " class=\"label\"" << a11y << (row.name == "Label4" ? " aria-live=\"polite\"" : "")
+             << '>' << runtime::escapedForMarkup(row.text) << "</div>";
         break;
     case Kind::TextBox:
-        html << "<input id=\"" << id << "\" class=\"text\" type=\"text\" value=\"" << runtime::escapedForMarkup(row.text)
-             << "\" autocomplete=\"off\" spellcheck=\"false\"" << a11y << " style=\"" << rectBox(row)
-             << fontOf(row.font) << "\">";
+        // The decimal keypad on a phone; the text is still read as the user's own.
+        html << "<input" << id << " class=\"text\" type=\"text\" inputmode=\"decimal\"" << attribute("value", row.text)
+             << " autocomplete=\"off\" spellcheck=\"false\"" << a11y << '>';
         break;
     case Kind::CommandButton:
-        html << "<button id=\"" << id << "\" type=\"button\" class=\"button" << (row.isDefault ? " default" : "")
-             << "\"" << a11y << " style=\"" << rectBox(row) << fontOf(row.font) << "\">" << runtime::escapedForMarkup(row.text)
-             << "</button>";
+        html << "<button" << id << " type=\"button\" class=\"button" << (row.isDefault ? " default" : "") << "\"" << a11y
+             << '>' << runtime::escapedForMarkup(row.text) << "</button>";
         break;
     case Kind::VScrollBar:
         // The box it steps, its ends and its start, for the script's Form_Load.
-        html << "<div id=\"" << id << "\" class=\"scroll\" role=\"scrollbar\" aria-orientation=\"vertical\" tabindex=\"0\""
-             << " aria-controls=\"" << row.spinner.box << "\" data-min=\"" << row.spinner.min << "\" data-max=\""
-             << row.spinner.max << "\" data-start=\"" << layout::startValue(row) << '"'
-             << a11y << " style=\"" << rectBox(row) << "\"><div class=\"up\" aria-hidden=\"true\"></div>"
-             << "<div class=\"down\" aria-hidden=\"true\"></div></div>";
+        html << "<div" << id << " class=\"scroll\" role=\"spinbutton\" tabindex=\"0\""
+             << attribute("aria-controls", row.spinner.box) << " data-min=\"" << row.spinner.min << "\" data-max=\""
+             << row.spinner.max << "\" data-start=\"" << layout::startValue(row) << '"' << a11y << '>' << steppers(row)
+             << "</div>";
         break;
     case Kind::PictureBox:
         if (!row.image.empty()) {
-            html << "<img id=\"" << id << "\" class=\"picture\" src=\"" << runtime::escapedForMarkup(row.image)
-                 << "\" srcset=\"" << runtime::escapedForMarkup(denserPictures(row.image)) << "\" alt=\""
-                 << runtime::escapedForMarkup(row.accessibleName) << "\" tabindex=\"0\"" << a11y << " style=\"" << rectBox(row)
-                 << "background:" << colourOf(row.background, "var(--button-face)") << "\">";
+            html << "<img" << id << " class=\"picture\"" << attribute("src", row.image)
+                 << attribute("srcset", denserPictures(row.image)) << attribute("alt", row.accessibleName)
+                 << " tabindex=\"0\"" << description << '>';
         } else {
-            html << "<canvas id=\"" << id << "\" class=\"picture\" role=\"img\" tabindex=\"0\"" << a11y
-                 << " style=\"" << rectBox(row) << "background:" << colourOf(row.background, "var(--button-face)")
-                 << "\"></canvas>";
+            // Its pixels at first: its inner size in the window, inside the 2-pixel border.
+            html << "<canvas" << id << " class=\"picture\" role=\"img\" tabindex=\"0\" width=\""
+                 << pixels(row.rect.width) - 4 << "\" height=\"" << pixels(row.rect.height) - 4 << '"' << a11y
+                 << "></canvas>";
         }
         break;
     case Kind::Line:
-        html << "<div id=\"" << id << "\" class=\"line\" aria-hidden=\"true\" style=\"" << lineBox(row)
-             << "background:" << colourOf(row.foreground, "var(--window-text)") << "\"></div>";
+        html << "<div" << id << " class=\"line\" aria-hidden=\"true\"></div>";
         break;
     }
     return html.str();
@@ -192,21 +294,10 @@ std::string element(const Control& row, std::string& descriptions)
 
 std::string controls()
 {
-    // Elements in Tab order, so the browser's own Tab cycle is the window's;
-    // the rest (labels and lines, which take no focus) after them.
-    std::vector<const Control*> rows;
-    for (const Control& row : layout::kControls)
-        rows.push_back(&row);
-    std::stable_sort(rows.begin(), rows.end(), [](const Control* a, const Control* b) {
-        const auto key = [](const Control* row) {
-            return row->tabIndex == layout::kNoTabIndex ? 1000 : row->tabIndex;
-        };
-        return key(a) < key(b);
-    });
     std::string html;
     std::string descriptions;
-    for (const Control* row : rows)
-        html += element(*row, descriptions) + '\n';
+    for (const std::string_view name : web::kReadingOrder)
+        html += element(*layout::find(name), descriptions) + '\n';
     return html + descriptions;
 }
 
@@ -262,7 +353,7 @@ int main(int argc, char** argv)
         std::string text;
         int placed = 0;
     };
-    std::map<std::string, Generated> placeholders = {{"@CONTROLS@", {controls()}}, {"@CODES@", {codes()}}};
+    std::map<std::string, Generated> placeholders = {{"@STYLE@", {style()}}, {"@CONTROLS@", {controls()}}, {"@CODES@", {codes()}}};
     std::ostringstream page;
     std::string line;
     while (std::getline(in, line)) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <variant>
 
-#include "model/calcular.h"
+#include "support/default_example.h"
 
 namespace chart {
 namespace {
@@ -31,9 +31,7 @@ class ChartDescription : public ::testing::TestWithParam<DescriptionCase> {};
 TEST_P(ChartDescription, SaysWhatTheChartShows)
 {
     const DescriptionCase& row = GetParam();
-    const model::InputConversion inputs = model::convertInputs(row.inputs, '.');
-    const model::FormState state =
-        model::calculate(std::get<model::InputValues>(inputs), row.separator).state;
+    const model::FormState state = test_support::stateAfterCalcular(row.inputs);
     EXPECT_EQ(describeChart(state, row.separator), row.expected);
 }
 

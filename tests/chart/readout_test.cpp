@@ -9,16 +9,10 @@
 #include <string>
 #include <variant>
 
-#include "model/calcular.h"
+#include "support/default_example.h"
 
 namespace chart {
 namespace {
-
-model::FormState dayOf(const model::InputTexts& inputs)
-{
-    const model::InputConversion converted = model::convertInputs(inputs, '.');
-    return model::calculate(std::get<model::InputValues>(converted), '.').state;
-}
 
 struct ReadoutCase {
     const char* name;
@@ -39,7 +33,7 @@ class ReadoutAt : public ::testing::TestWithParam<ReadoutCase> {};
 TEST_P(ReadoutAt, SaysTheNearestSample)
 {
     const ReadoutCase& row = GetParam();
-    const model::FormState state = dayOf(row.inputs);
+    const model::FormState state = test_support::stateAfterCalcular(row.inputs);
     const Readout readout = readoutAt(state, nearestSample(state, row.hour), row.separator);
     EXPECT_EQ(readout.line1() + " | " + readout.line2() + " | " + readout.line3(), row.lines);
     EXPECT_EQ(readout.sentence(), row.sentence);
@@ -151,7 +145,7 @@ TEST(ReadoutBoxAt, APlotTooSmallForTheBoxHoldsItAtItsTopLeftCorner)
 
 TEST(NearestSample, PicksTheNearerNeighbourAndStaysInsideTheCurve)
 {
-    const model::FormState state = dayOf(kStart);
+    const model::FormState state = test_support::stateAfterCalcular(kStart);
     EXPECT_EQ(nearestSample(state, 0), 1);
     EXPECT_EQ(nearestSample(state, 6.014), 1);
     EXPECT_EQ(nearestSample(state, 13.0), 500);
@@ -171,7 +165,7 @@ TEST(NearestSample, PicksTheNearerNeighbourAndStaysInsideTheCurve)
 
 TEST(HourAt, FollowsTheChartsMappingInsideThePlotOnly)
 {
-    const model::FormState state = dayOf(kStart);
+    const model::FormState state = test_support::stateAfterCalcular(kStart);
     const EscalaGrafica scale = escalaGrafica(state, 8115, 5715);
     const double middle = scale.y0 + scale.H / 2;
     EXPECT_DOUBLE_EQ(*hourAt(scale, scale.x0, middle), scale.Tmin);

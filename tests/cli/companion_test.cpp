@@ -36,8 +36,7 @@ protected:
     model::CalcularResult window(const model::InputTexts& texts, char separator)
     {
         model::FormState state;
-        auto outcome = model::Calcular(texts, separator, state, file("window.dat"));
-        return std::get<model::CalcularResult>(outcome);
+        return std::get<model::CalcularResult>(model::Calcular(texts, separator, state));
     }
 
     test_support::ScratchDirectory scratch_{"companion_test"};
@@ -160,8 +159,7 @@ TEST_F(CompanionTest, ExportsTheChartAsPngAndSvgAndTheCurveAsCsv)
 
     // The window's "Guardar datos como…" writes the same bytes from the same curve.
     model::FormState state;
-    ASSERT_TRUE(std::holds_alternative<model::CalcularResult>(
-        model::Calcular(options.texts, ',', state, file("window.dat"))));
+    ASSERT_TRUE(std::holds_alternative<model::CalcularResult>(model::Calcular(options.texts, ',', state)));
     EXPECT_EQ(test_support::readFile(*options.csvFile), model::curveCsv(state, ','));
 }
 

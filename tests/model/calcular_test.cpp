@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/data_file.h"
 #include "support/scratch_directory.h"
 
 namespace model {
@@ -27,9 +28,9 @@ class CalcularTest : public testing::Test {
 protected:
     CalcularResult press(const InputTexts& texts, char separator = '.')
     {
-        CalcularOutcome outcome = Calcular(texts, separator, state_, path_);
+        CalcularOutcome outcome = Calcular(texts, separator, state_);
         EXPECT_TRUE(std::holds_alternative<CalcularResult>(outcome));
-        return std::get<CalcularResult>(outcome);
+        return std::holds_alternative<CalcularResult>(outcome) ? std::get<CalcularResult>(outcome) : CalcularResult{};
     }
 
     test_support::ScratchDirectory scratch_{"calcular_test"};
@@ -43,7 +44,6 @@ TEST_F(CalcularTest, DefaultInputsGiveTheWholeResult)
     const CalcularResult result = press(defaults());
     EXPECT_FALSE(result.text7);
     EXPECT_EQ(result.correctedMaximum, 10.0);
-    EXPECT_TRUE(result.datos.saved);
     ASSERT_TRUE(result.dose.label4Caption);
     EXPECT_EQ(*result.dose.label4Caption, "4.45");
 
@@ -54,7 +54,8 @@ TEST_F(CalcularTest, DefaultInputsGiveTheWholeResult)
     EXPECT_EQ(state_.Tiempo[1], 6.014);
     EXPECT_EQ(state_.IndiceUV[500], 10.0);
     // 1000 lines of 22 bytes; only line 500, "13.000        10.0000", has a longer index.
-    EXPECT_EQ(readFile(path_).size(), 1000u * 22u + 1u);
+    EXPECT_EQ(result.datos.size(), 1000u * 22u + 1u);
+    EXPECT_EQ(result.datos.substr(499 * 22, 23), "13.000        10.0000\r\n");
 }
 
 TEST_F(CalcularTest, Text7ShowsTheCorrectedMaximumOnlyForADifference)
@@ -70,21 +71,21 @@ TEST_F(CalcularTest, CommaLocaleReadsAndWritesCommas)
 {
     const CalcularResult result = press({"10", "12,5", "1", "1", "0", "0"}, ',');
     EXPECT_EQ(result.dose.label4Caption, "4,38");
-    EXPECT_EQ(readFile(path_).substr(0, 22), "6,014         0,0025\r\n");
+    EXPECT_EQ(result.datos.substr(0, 22), "6,014         0,0025\r\n");
 }
 
-TEST_F(CalcularTest, UnknownSkinTypeStillDrawsAndWritesTheFile)
+TEST_F(CalcularTest, UnknownSkinTypeStillGivesTheCurveAndItsFile)
 {
     const CalcularResult result = press({"10", "11", "2", "2,5", "0", "0"}, ',');
     EXPECT_TRUE(result.dose.showSkinTypeMessage());
     EXPECT_EQ(state_.TipoPiel, 2.5f);
-    EXPECT_TRUE(result.datos.saved);
+    EXPECT_EQ(state_.NumPuntos, kSampleCount);
+    EXPECT_EQ(result.datos.size(), 1000u * 22u + 1u);
 }
 
 TEST_F(CalcularTest, ARefusedTextChangesNothing)
 {
     press(defaults());
-    const std::string fileBefore = readFile(path_);
     const FormState stateBefore = state_;
 
     struct Case {
@@ -120,69 +121,62 @@ TEST_F(CalcularTest, ARefusedTextChangesNothing)
          "«Diferencia de altitud (m)»: «mil» no es un número válido."},
     };
     for (const Case& c : cases) {
-        const CalcularOutcome outcome = Calcular(c.texts, ',', state_, path_);
+        const CalcularOutcome outcome = Calcular(c.texts, ',', state_);
         ASSERT_TRUE(std::holds_alternative<InputFailure>(outcome)) << c.message;
         const InputFailure& failure = std::get<InputFailure>(outcome);
         EXPECT_EQ(failure.box, c.box);
         EXPECT_EQ(describe(failure), c.message);
     }
-    EXPECT_EQ(readFile(path_), fileBefore);
     EXPECT_EQ(state_.Tiempo, stateBefore.Tiempo);
     EXPECT_EQ(state_.IndiceUV, stateBefore.IndiceUV);
     EXPECT_EQ(state_.TipoPiel, stateBefore.TipoPiel);
+
+    // Before the first press too: the curve stays unset.
+    FormState untouched;
+    untouched.Tiempo[7] = 42;
+    EXPECT_TRUE(std::holds_alternative<InputFailure>(Calcular({"10", "11", "2", "3", "0", "1.5"}, ',', untouched)));
+    EXPECT_EQ(untouched.Tiempo[7], 42);
+    EXPECT_FALSE(untouched.NumPuntos);
 }
 
-// The web page keeps datos.dat in memory: the same bytes, captions and state
-// as the press that saves it, and a refused text changes nothing there either.
-TEST_F(CalcularTest, InMemoryGivesWhatTheSavedPressGives)
+// The bytes a press gives are datos.dat for the curve it leaves, in the
+// press's separator: the window saves them, the web page offers them, and
+// "Guardar datos como…" writes the same from the curve on screen.
+TEST_F(CalcularTest, TheDataFilesBytesAreTheNewCurves)
 {
     const InputTexts texts[] = {defaults(), {"7.5", "9", "3.5", "2", "1500", "-12"}, {"0", "6", "14", "6", "0", "0"}};
     for (const char separator : {'.', ','}) {
         for (InputTexts row : texts) {
             for (std::string& text : row)
                 std::replace(text.begin(), text.end(), '.', separator);
-            const CalcularResult saved = press(row, separator);
-            FormState inMemoryState;
-            auto outcome = CalcularInMemory(row, separator, inMemoryState);
-            if (!std::holds_alternative<CalcularInMemoryResult>(outcome)) {
-                ADD_FAILURE() << row[0] << " refused with " << separator;
-                continue;
-            }
-            const auto& inMemory = std::get<CalcularInMemoryResult>(outcome);
-            EXPECT_EQ(inMemory.datos, readFile(path_)) << row[0] << separator;
-            EXPECT_EQ(inMemory.text7, saved.text7);
-            EXPECT_EQ(inMemory.dose.label4Caption, saved.dose.label4Caption);
-            EXPECT_EQ(inMemoryState.IndiceUV, state_.IndiceUV);
+            const CalcularResult result = press(row, separator);
+            EXPECT_EQ(result.datos, dataFileContents(state_, separator)) << row[0] << separator;
+            ASSERT_TRUE(saveDataFile(result.datos, path_).saved);
+            EXPECT_EQ(readFile(path_), result.datos) << row[0] << separator;
         }
     }
-    FormState untouched;
-    untouched.Tiempo[7] = 42;
-    const auto refused = CalcularInMemory({"10", "11", "2", "3", "0", "1.5"}, ',', untouched);
-    EXPECT_TRUE(std::holds_alternative<InputFailure>(refused));
-    EXPECT_EQ(untouched.Tiempo[7], 42);
-    EXPECT_FALSE(untouched.NumPuntos);
 }
 
 TEST_F(CalcularTest, ALongBadTextIsShortenedInTheMessage)
 {
     const std::string pasted = std::string(38, 'x') + "ñññ";
-    const CalcularOutcome outcome = Calcular({pasted, "11", "2", "3", "0", "0"}, '.', state_, path_);
+    const CalcularOutcome outcome = Calcular({pasted, "11", "2", "3", "0", "0"}, '.', state_);
     const std::string message = describe(std::get<InputFailure>(outcome));
     EXPECT_EQ(message, "«Indice Máximo»: «" + std::string(38, 'x') + "ñ…» no es un número válido.");
 }
 
-TEST_F(CalcularTest, AFailedWriteKeepsTheOldFileButStillComputes)
+TEST_F(CalcularTest, AFailedSaveKeepsTheOldFileAndTheNewResult)
 {
-    press(defaults());
+    ASSERT_TRUE(saveDataFile(press(defaults()).datos, path_).saved);
     const std::string fileBefore = readFile(path_);
 
     // datos.dat replaced by a directory of that name cannot be written.
     const std::string blocked = (directory_ / "sub" / kDataFileName).string();
     fs::create_directories(blocked);
-    const CalcularOutcome outcome = Calcular({"12", "11", "2", "3", "0", "0"}, '.', state_, blocked);
-    const CalcularResult& result = std::get<CalcularResult>(outcome);
-    EXPECT_FALSE(result.datos.saved);
-    EXPECT_EQ(result.datos.reason, "existe una carpeta con ese nombre");
+    const CalcularResult result = press({"12", "11", "2", "3", "0", "0"});
+    const runtime::SaveOutcome saved = saveDataFile(result.datos, blocked);
+    EXPECT_FALSE(saved.saved);
+    EXPECT_EQ(saved.reason, "existe una carpeta con ese nombre");
     EXPECT_EQ(state_.IndiceUV[500], 12.0);
     EXPECT_TRUE(result.dose.label4Caption);
     EXPECT_EQ(readFile(path_), fileBefore);

@@ -58,7 +58,7 @@ TEST_F(DataFileTest, HoldsTheThousandSamplesInBothLocales)
     FormState state;
     sampleCurve(10, state);
 
-    ASSERT_TRUE(writeDataFile(state, '.', path_, calls_).saved);
+    ASSERT_TRUE(saveDataFile(dataFileContents(state, '.'), path_, calls_).saved);
     std::vector<std::string> lines = crlfLines(path_);
     ASSERT_EQ(lines.size(), 1000u);
     EXPECT_EQ(lines[0], "6.014         0.0025");
@@ -68,7 +68,7 @@ TEST_F(DataFileTest, HoldsTheThousandSamplesInBothLocales)
     EXPECT_EQ(lines[999], "20.000        0.0024");
 
     // A second write replaces the file: 1000 lines, not 2000.
-    ASSERT_TRUE(writeDataFile(state, ',', path_, calls_).saved);
+    ASSERT_TRUE(saveDataFile(dataFileContents(state, ','), path_, calls_).saved);
     lines = crlfLines(path_);
     ASSERT_EQ(lines.size(), 1000u);
     EXPECT_EQ(lines[0], "6,014         0,0025");
@@ -80,7 +80,7 @@ TEST_F(DataFileTest, AZeroMaximumGivesZeroIndices)
 {
     FormState state;
     sampleCurve(0, state);
-    ASSERT_TRUE(writeDataFile(state, '.', path_, calls_).saved);
+    ASSERT_TRUE(saveDataFile(dataFileContents(state, '.'), path_, calls_).saved);
     const std::vector<std::string> lines = crlfLines(path_);
     ASSERT_EQ(lines.size(), 1000u);
     for (const std::string& line : lines)
@@ -154,7 +154,7 @@ TEST_F(DataFileTest, AFifoWithAReaderReceivesTheThousandLines)
 {
     FormState state;
     sampleCurve(10, state);
-    ASSERT_TRUE(writeDataFile(state, ',', path_, calls_).saved);
+    ASSERT_TRUE(saveDataFile(dataFileContents(state, ','), path_, calls_).saved);
     const std::string asAFile = test_support::readFile(path_);
     fs::remove(path_);
 
@@ -162,7 +162,7 @@ TEST_F(DataFileTest, AFifoWithAReaderReceivesTheThousandLines)
     const int reader = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
     // The 1000 lines fit in the FIFO's buffer, so the save need not wait for the reads.
-    ASSERT_TRUE(writeDataFile(state, ',', path_, calls_).saved);
+    ASSERT_TRUE(saveDataFile(dataFileContents(state, ','), path_, calls_).saved);
     std::string received;
     char buffer[4096];
     for (ssize_t got; (got = ::read(reader, buffer, sizeof buffer)) > 0;)

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "model/calcular.h"
+#include "model/data_file.h"
 #include "support/scratch_directory.h"
 
 namespace model {
@@ -25,15 +26,17 @@ using Clock = std::chrono::steady_clock;
 
 using test_support::readFile;
 
-// What datos.dat must hold after a complete press with these texts, worked
-// out without touching the disk.
+// What datos.dat must hold after a complete press with these texts.
 std::string completeFile(const InputTexts& texts)
 {
-    const Calculation calculation = calculate(std::get<InputValues>(convertInputs(texts, '.')), '.');
-    std::string contents;
-    for (int i = 1; i <= kSampleCount; ++i)
-        contents += dataFileLine(calculation.state.Tiempo[i], calculation.state.IndiceUV[i], '.') + "\r\n";
-    return contents;
+    FormState state;
+    return std::get<CalcularResult>(Calcular(texts, '.', state)).datos;
+}
+
+// A press of "Calcular" as the window makes it: the curve computed, then saved.
+bool press(const InputTexts& texts, FormState& state, const std::string& datos)
+{
+    return saveDataFile(std::get<CalcularResult>(Calcular(texts, '.', state)).datos, datos).saved;
 }
 
 std::vector<std::string> filesIn(const fs::path& directory)
@@ -63,7 +66,7 @@ TEST(DatosCrash, AKilledPressLeavesAWholeFileAndTheNextPressCleansUp)
     FormState state;
     const auto started = Clock::now();
     for (int k = 0; k < 4; ++k)
-        ASSERT_TRUE(std::get<CalcularResult>(Calcular(presses[k % 2], '.', state, datos)).datos.saved);
+        ASSERT_TRUE(press(presses[k % 2], state, datos));
     const auto pressMicroseconds =
         std::max<long>(1, std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started).count() / 4);
 
@@ -90,11 +93,11 @@ TEST(DatosCrash, AKilledPressLeavesAWholeFileAndTheNextPressCleansUp)
         if (child == 0) {
             ::close(started[0]);
             FormState childState;
-            Calcular(presses[(lastPress + 1) % 2], '.', childState, datos);
+            press(presses[(lastPress + 1) % 2], childState, datos);
             if (::write(started[1], "!", 1) != 1)
                 ::_exit(1);
             for (int k = lastPress;; ++k)
-                Calcular(presses[k % 2], '.', childState, datos);
+                press(presses[k % 2], childState, datos);
         }
         ::close(started[1]);
         char signal = 0;
@@ -114,7 +117,7 @@ TEST(DatosCrash, AKilledPressLeavesAWholeFileAndTheNextPressCleansUp)
             ++whileWriting;
 
         lastPress = kills % 2;
-        ASSERT_TRUE(std::get<CalcularResult>(Calcular(presses[lastPress], '.', state, datos)).datos.saved);
+        ASSERT_TRUE(press(presses[lastPress], state, datos));
         ASSERT_EQ(readFile(datos), complete[lastPress]);
         ASSERT_EQ(filesIn(directory), std::vector<std::string>{kDataFileName}) << "after kill " << kills;
     }

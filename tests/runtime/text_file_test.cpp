@@ -169,6 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
     Injected, TextFileWriterFailure,
     testing::Values(
         InjectedFailure{"OpenDenied", FailingCalls::Step::OpenTarget, EACCES, "permiso denegado"},
+        // An immutable file (chattr +i) refuses even the superuser.
+        InjectedFailure{"OpenNotPermittedOnAnImmutableFile", FailingCalls::Step::OpenTarget, EPERM, "permiso denegado"},
         InjectedFailure{"NoInodeLeft", FailingCalls::Step::OpenTemporary, ENOSPC, "no queda espacio en el disco"},
         InjectedFailure{"DiskFull", FailingCalls::Step::Write, ENOSPC, "no queda espacio en el disco"},
         InjectedFailure{"DiskFullAfterShortWrites", FailingCalls::Step::ShortWritesThenFail, ENOSPC,
@@ -269,6 +271,8 @@ void PrintTo(const SaveCase& row, std::ostream* out)
 constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
 constexpr auto kUsual = kReadOnly | fs::perms::owner_write;
 constexpr auto kPrivate = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+constexpr auto kSetGroupId = static_cast<fs::perms>(02664);
+constexpr auto kSetIdExecutable = static_cast<fs::perms>(06775);
 
 uid_t ordinaryUser()
 {
@@ -345,8 +349,9 @@ protected:
         case Existing::File:
         case Existing::HardLinkedFile:
             writeAll(target, "old");
-            fs::permissions(target, row.fileMode);
+            // The mode after the owner: a change of owner clears set-ID bits.
             EXPECT_EQ(::chown(target.c_str(), uid, gid), 0);
+            fs::permissions(target, row.fileMode);
             if (row.existing == Existing::HardLinkedFile)
                 fs::create_hard_link(target, folder / "copia.dat");
             break;
@@ -405,6 +410,9 @@ TEST_P(SaveAsUser, DoesWhatOpeningTheFileForWritingAllows)
     const fs::path target = folder / "datos.dat";
     const int reader = prepare(row, folder);
     const Snapshot before = snapshot(target);
+    if (row.existing == Existing::File) {
+        ASSERT_EQ(before.info.st_mode & 07777, static_cast<mode_t>(row.fileMode));
+    }
 
     const SaveOutcome outcome = saveAs(row.saver, twoLines(target));
     const Snapshot after = snapshot(target);
@@ -475,6 +483,11 @@ INSTANTIATE_TEST_SUITE_P(
                  Saver::OrdinaryUser, Effect::Untouched, kDenied},
         SaveCase{"FileIsReplacedWithItsMode", Existing::File, kPrivate, Owner::OrdinaryUser, true, Saver::OrdinaryUser,
                  Effect::Replaced, kSaved},
+        // The mode is kept whole, set-ID bits included, though writing clears them.
+        SaveCase{"SetGroupIdFileKeepsItsMode", Existing::File, kSetGroupId, Owner::OrdinaryUser, true,
+                 Saver::OrdinaryUser, Effect::Replaced, kSaved},
+        SaveCase{"SetIdBitsOfAnExecutableFileAreKept", Existing::File, kSetIdExecutable, Owner::OrdinaryUser, true,
+                 Saver::OrdinaryUser, Effect::Replaced, kSaved},
         SaveCase{"ReadOnlyFile", Existing::File, kReadOnly, Owner::OrdinaryUser, true, Saver::OrdinaryUser,
                  Effect::Untouched, kDenied},
         SaveCase{"AnotherUsersFile", Existing::File, kUsual, Owner::Superuser, true, Saver::OrdinaryUser,

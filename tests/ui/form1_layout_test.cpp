@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -37,13 +38,29 @@ QString qs(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The installed faces that stand in for the design's.
-const std::map<Face, QString> kInstalledFamily = {
-    {Face::MsSansSerif, "Liberation Sans"},
-    {Face::Arial, "Liberation Sans"},
-    {Face::ArialNarrow, "Liberation Sans Narrow"},
-    {Face::BookmanOldStyle, "URW Bookman"},
+// The width of a digit, in ems, in the face drawn for each of the design's:
+// the layout's captions fit because the faces drawn keep the design's widths.
+// Arial's digits are 1139/2048 em, Arial Narrow's 934/2048, and the Bookman
+// the desktop offers has 620/1000; the design's sans serif face is narrower
+// than Arial and wider than Arial Narrow. A face the desktop lacks, replaced
+// by whatever it has, shows here.
+struct Width {
+    double least;
+    double most;
 };
+const std::map<Face, Width> kDigitWidth = {
+    {Face::Arial, {0.553, 0.559}},
+    {Face::ArialNarrow, {0.453, 0.459}},
+    {Face::BookmanOldStyle, {0.617, 0.623}},
+    {Face::MsSansSerif, {0.47, 0.54}},
+};
+
+// Measured at a large size, where rounding to whole pixels does not blur it.
+double digitWidth(QFont font)
+{
+    font.setPixelSize(1000);
+    return QFontMetricsF(font).horizontalAdvance(QStringLiteral("0000000000")) / 10000;
+}
 
 class EveryControl : public uitest::WindowTest, public ::testing::WithParamInterface<Control> {};
 
@@ -74,8 +91,12 @@ TEST_P(EveryControl, StandsWhereItsRowSaysWithItsTextAndFont)
 
     if (row.kind != Kind::PictureBox) {
         const QFontInfo font(widget->font());
-        // Two foundries ship the Bookman face; Qt then names the one it picked.
-        EXPECT_TRUE(font.family().startsWith(kInstalledFamily.at(row.font.face))) << font.family().toStdString();
+        // The family asked for is the one drawn, not a substitute. Two
+        // foundries ship the Bookman face; Qt then names the one it picked.
+        EXPECT_TRUE(font.family().startsWith(widget->font().family())) << font.family().toStdString();
+        const Width width = kDigitWidth.at(row.font.face);
+        EXPECT_GE(digitWidth(widget->font()), width.least) << widget->font().family().toStdString();
+        EXPECT_LE(digitWidth(widget->font()), width.most) << widget->font().family().toStdString();
         EXPECT_EQ(font.pixelSize(), std::lround(row.font.points * 96 / 72));
         EXPECT_EQ(font.italic(), row.font.italic);
         EXPECT_EQ(font.weight(), row.font.weight);
@@ -194,8 +215,8 @@ TEST_F(Form1Layout, CaptionsFitTheirLabels)
     }
 }
 
-// Lower siblings are painted first: every label and line lies below every
-// windowed control, each layer in its designed order.
+// Lower siblings are painted first. The layout lists each layer from the top
+// down; every label and line lies below every windowed control.
 TEST_F(Form1Layout, StackingOrderPutsWindowedControlsOverLabelsAndFrameOverLabel4)
 {
     QStringList bottomToTop;
@@ -203,12 +224,25 @@ TEST_F(Form1Layout, StackingOrderPutsWindowedControlsOverLabelsAndFrameOverLabel
         if (auto* widget = qobject_cast<QWidget*>(child); widget && !widget->objectName().isEmpty())
             bottomToTop << widget->objectName();
     }
-    QStringList expected;
-    for (auto name = layout::kDecorStacking.rbegin(); name != layout::kDecorStacking.rend(); ++name)
-        expected << qs(*name);
-    for (auto name = layout::kWindowedStacking.rbegin(); name != layout::kWindowedStacking.rend(); ++name)
-        expected << qs(*name);
-    EXPECT_EQ(bottomToTop, expected);
+    EXPECT_EQ(bottomToTop.size(), static_cast<qsizetype>(layout::kControls.size()));
+    const auto level = [&](std::string_view name) { return bottomToTop.indexOf(qs(name)); };
+    const auto expectTopDown = [&](const auto& layer) {
+        for (std::size_t i = 1; i < layer.size(); ++i)
+            EXPECT_GT(level(layer[i - 1]), level(layer[i])) << layer[i - 1] << " is not over " << layer[i];
+    };
+    expectTopDown(layout::kWindowedStacking);
+    expectTopDown(layout::kDecorStacking);
+    int lowestWindowed = static_cast<int>(bottomToTop.size());
+    int highestDecor = -1;
+    for (const Control& row : layout::kControls) {
+        const int at = static_cast<int>(level(row.name));
+        EXPECT_GE(at, 0) << row.name;
+        if (layout::isWindowed(row.kind))
+            lowestWindowed = std::min(lowestWindowed, at);
+        else
+            highestDecor = std::max(highestDecor, at);
+    }
+    EXPECT_GT(lowestWindowed, highestDecor);
 
     // What that means on screen: the frame's top line shows over Label4's background.
     const QImage shot = window->grab().toImage();

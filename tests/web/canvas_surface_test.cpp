@@ -90,5 +90,38 @@ TEST(CanvasSurface, RecordsTheWholeChartForThePage)
     EXPECT_EQ(second.texts, first.texts);
 }
 
+// The canvas's pixels for a ratio of canvas pixels to the chart's own: the
+// chart's 541 x 381 times the ratio, rounded as the browser rounds a shown
+// size; a ratio that is not whole (a zoomed page, a phone's 2.625, a chart
+// shown narrower than in the window) neither gains nor loses a pixel.
+struct CanvasSizeRow {
+    std::string name;
+    double ratio;
+    float width;
+    float height;
+};
+
+class CanvasSize : public testing::TestWithParam<CanvasSizeRow> {};
+
+TEST_P(CanvasSize, IsTheChartTimesTheRatioRounded)
+{
+    const CanvasSizeRow& row = GetParam();
+    CanvasSurface surface(8115, 5715, row.ratio);
+    chart::GraficaIndice(test_support::defaultExampleState(), surface, 9615, ',');
+    EXPECT_EQ(surface.commands()[0], CanvasSurface::kClear);
+    EXPECT_EQ(surface.commands()[1], row.width);
+    EXPECT_EQ(surface.commands()[2], row.height);
+    EXPECT_TRUE(replay(surface).onWholePixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ratios, CanvasSize,
+    testing::Values(CanvasSizeRow{"One", 1, 541, 381}, CanvasSizeRow{"Zoomed125", 1.25, 676, 476},
+                    CanvasSizeRow{"Zoomed150", 1.5, 812, 572}, CanvasSizeRow{"Phone2625", 2.625, 1420, 1000},
+                    CanvasSizeRow{"Three", 3, 1623, 1143},
+                    // A 360-pixel phone at ratio 3: the chart 312 pixels wide on the page.
+                    CanvasSizeRow{"PhoneColumn", 3.0 * 312 / 541, 936, 659}),
+    [](const testing::TestParamInfo<CanvasSizeRow>& info) { return info.param.name; });
+
 }  // namespace
 }  // namespace web
