@@ -9,6 +9,7 @@
 #include <string>
 #include <variant>
 
+#include "chart/chart_size.h"
 #include "support/default_example.h"
 
 namespace chart {
@@ -87,8 +88,8 @@ class ReadoutBoxAt : public ::testing::TestWithParam<BoxCase> {};
 TEST_P(ReadoutBoxAt, StaysInsideThePlotBesideTheGuideAndThePoint)
 {
     const BoxCase& row = GetParam();
-    const model::FormState state = dayOf(row.inputs);
-    const EscalaGrafica scale = escalaGrafica(state, 8115, 5715);
+    const model::FormState state = test_support::stateAfterCalcular(row.inputs);
+    const EscalaGrafica scale = escalaGrafica(state, chart::kChartWidthTwips, chart::kChartHeightTwips);
     const Area plot{scale.x0, scale.y0, scale.W, scale.H};
     const int sample = nearestSample(state, row.hour);
     const double guide = scale.x(state.Tiempo[static_cast<std::size_t>(sample)]);
@@ -166,7 +167,7 @@ TEST(NearestSample, PicksTheNearerNeighbourAndStaysInsideTheCurve)
 TEST(HourAt, FollowsTheChartsMappingInsideThePlotOnly)
 {
     const model::FormState state = test_support::stateAfterCalcular(kStart);
-    const EscalaGrafica scale = escalaGrafica(state, 8115, 5715);
+    const EscalaGrafica scale = escalaGrafica(state, chart::kChartWidthTwips, chart::kChartHeightTwips);
     const double middle = scale.y0 + scale.H / 2;
     EXPECT_DOUBLE_EQ(*hourAt(scale, scale.x0, middle), scale.Tmin);
     EXPECT_DOUBLE_EQ(*hourAt(scale, scale.x0 + scale.W, middle), scale.Tmax);
