@@ -11,36 +11,12 @@
 #include "sky/local_clock.h"
 #include "sky/system_zone.h"
 #include "sky/zone_places.h"
+#include "support/scoped_tz.h"
 
 namespace sky {
 namespace {
 
-// TZ as a test sets it, and as it was once the test is over. The C library is
-// not told (no tzset): the code under test must look at TZ again itself.
-class ScopedTz {
-public:
-    explicit ScopedTz(const char* value)
-    {
-        if (const char* old = std::getenv("TZ"))
-            old_ = old;
-        if (value)
-            setenv("TZ", value, 1);
-        else
-            unsetenv("TZ");
-    }
-    ~ScopedTz()
-    {
-        if (old_)
-            setenv("TZ", old_->c_str(), 1);
-        else
-            unsetenv("TZ");
-    }
-    ScopedTz(const ScopedTz&) = delete;
-    ScopedTz& operator=(const ScopedTz&) = delete;
-
-private:
-    std::optional<std::string> old_;
-};
+using test_support::ScopedTz;
 
 struct ZoneRow {
     const char* name;

@@ -13,10 +13,9 @@
 #include <QDateEdit>
 #include <QMenu>
 #include <QSettings>
-#include <cstdlib>
-#include <optional>
 #include <string>
 
+#include "support/scoped_tz.h"
 #include "ui/estimate_dialog.h"
 #include "ui/estimate_entry.h"
 #include "window_fixture.h"
@@ -25,28 +24,7 @@ namespace {
 
 using ui::EstimateDialog;
 
-// TZ as a test sets it; the program reads it again for the zone and the clock.
-class ScopedTz {
-public:
-    explicit ScopedTz(const char* value)
-    {
-        if (const char* old = std::getenv("TZ"))
-            old_ = old;
-        setenv("TZ", value, 1);
-    }
-    ~ScopedTz()
-    {
-        if (old_)
-            setenv("TZ", old_->c_str(), 1);
-        else
-            unsetenv("TZ");
-    }
-    ScopedTz(const ScopedTz&) = delete;
-    ScopedTz& operator=(const ScopedTz&) = delete;
-
-private:
-    std::optional<std::string> old_;
-};
+using test_support::ScopedTz;
 
 // The window in Madrid's zone with nothing remembered yet.
 class Estimate : public uitest::WindowTest {
