@@ -295,9 +295,10 @@ std::string helpText()
     for (const OptionRow& row : kOptions) {
         if (row.section != section) {
             section = row.section;
-            text += "\n" + std::string(section) + "\n";
+            // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "\n" + a string.
+            text.append("\n").append(section).append("\n");
         }
-        std::string line = "  " + listedNames(row);
+        std::string line = std::string("  ").append(listedNames(row));
         line.append(line.size() < kHelpColumn ? kHelpColumn - line.size() : 1, ' ');
         text += line + std::string(row.help) + helpAddition(row.target) + "\n";
     }

@@ -279,28 +279,41 @@ constexpr int wholeNumber(std::string_view text)
 }
 }  // namespace detail
 
+// The row of the control called `name`, or -1. An index rather than a
+// pointer: GCC's sanitizers make a pointer's null test inside a constant
+// expression no constant, and the checks below run at compile time.
+constexpr int rowOf(std::string_view name)
+{
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if (kControls[i].name == name)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 // Where a bar stands once Form_Load has set it up: the number its box's
 // designer text shows. -1 for a row that is not a bar.
 constexpr int startValue(const Control& bar)
 {
-    const Control* box = bar.kind == Kind::VScrollBar ? find(bar.spinner.box) : nullptr;
-    return box ? detail::wholeNumber(box->text) : -1;
+    const int box = bar.kind == Kind::VScrollBar ? rowOf(bar.spinner.box) : -1;
+    return box < 0 ? -1 : detail::wholeNumber(kControls[static_cast<std::size_t>(box)].text);
 }
 
 // Every bar steps a text box of its own, no other row names one, and each
 // start value lies between the bar's 16-bit ends, so Form_Load never clamps it.
 constexpr bool spinnersAreSound()
 {
-    for (const Control& row : kControls) {
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const Control& row = kControls[i];
         if ((row.kind == Kind::VScrollBar) == row.spinner.box.empty())
             return false;
         if (row.kind != Kind::VScrollBar)
             continue;
-        const Control* box = find(row.spinner.box);
-        if (!box || box->kind != Kind::TextBox)
+        const int box = rowOf(row.spinner.box);
+        if (box < 0 || kControls[static_cast<std::size_t>(box)].kind != Kind::TextBox)
             return false;
-        for (const Control& other : kControls) {
-            if (&other != &row && other.spinner.box == row.spinner.box)
+        for (std::size_t j = 0; j < kControls.size(); ++j) {
+            if (j != i && kControls[j].spinner.box == row.spinner.box)
                 return false;
         }
         const int low = std::min(row.spinner.min, row.spinner.max);

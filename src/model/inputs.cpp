@@ -4,7 +4,6 @@
 
 #include "model/inputs.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace model {
@@ -49,21 +48,6 @@ std::string shortened(const std::string& text)
     return text.substr(0, cut) + "…";
 }
 
-// The text as it would read with the expected decimal separator, when the
-// user wrote a number with the other one ("2.5" where the comma is expected).
-std::optional<std::string> withDecimalSeparator(const InputFailure& failure)
-{
-    const char other = failure.decimalSeparator == ',' ? '.' : ',';
-    if (failure.error != runtime::ConversionError::NotANumber
-        || !std::holds_alternative<float>(runtime::textToSingle(failure.text, other)))
-        return std::nullopt;
-    const auto first = failure.text.find_first_not_of(" \t");
-    const auto last = failure.text.find_last_not_of(" \t");
-    std::string corrected = failure.text.substr(first, last - first + 1);
-    std::replace(corrected.begin(), corrected.end(), other, failure.decimalSeparator);
-    return corrected;
-}
-
 }  // namespace
 
 std::string_view captionOf(InputBox box)
@@ -76,7 +60,11 @@ std::string whatIsWrong(const InputFailure& failure)
     if (failure.error == runtime::ConversionError::Empty)
         return std::string(runtime::describe(failure.error));
     std::string clause = "«" + shortened(failure.text) + "» " + std::string(runtime::describe(failure.error));
-    if (const auto corrected = withDecimalSeparator(failure)) {
+    // A number written with the other decimal separator ("2.5" where the comma is expected).
+    const auto corrected = failure.error == runtime::ConversionError::NotANumber
+                               ? runtime::withDecimalSeparator(failure.text, failure.decimalSeparator)
+                               : std::nullopt;
+    if (corrected) {
         clause += failure.decimalSeparator == ',' ? "; use la coma decimal (" : "; use el punto decimal (";
         clause += shortened(*corrected) + ")";
     }

@@ -48,34 +48,17 @@ std::string_view trimBlanks(std::string_view text)
     return text;
 }
 
-}  // namespace
-
-std::string_view describe(ConversionError error)
-{
-    switch (error) {
-    case ConversionError::Empty:
-        return "está vacía";
-    case ConversionError::NotANumber:
-        return "no es un número válido";
-    case ConversionError::OutOfRange:
-        return "está fuera del rango de valores admitidos";
-    case ConversionError::NotFinite:
-        return "no es un número finito";
-    }
-    return "no es un número válido";
-}
-
-SingleResult textToSingle(std::string_view text, char decimalSeparator)
+// What a person may type as a number, checked here, then rewritten for the C
+// library with no decimal point at all and the exponent moved to make up for
+// it ("-2,5e3" becomes "-25e2"): strtof and strtod round correctly, and with
+// no point in the text the locale they read the point from has nothing to
+// say. They alone would accept spellings ("0x1p3", "infinity") a person
+// should not get a number from.
+std::variant<std::string, ConversionError> plainDecimal(std::string_view text, char decimalSeparator)
 {
     text = trimBlanks(text);
     if (text.empty())
         return ConversionError::Empty;
-
-    // Check the shape ourselves, then hand the C library the digits with no
-    // decimal point at all and the exponent moved to make up for it: strtof
-    // rounds correctly, and with no point in the text the locale it reads the
-    // point from has nothing to say. It alone would accept spellings ("0x1p3",
-    // "infinity") a person should not get a number from.
     std::string plain;
     plain.reserve(text.size() + 16);
     std::size_t at = 0;
@@ -116,15 +99,63 @@ SingleResult textToSingle(std::string_view text, char decimalSeparator)
         return ConversionError::NotANumber;
     plain += 'e';
     plain += std::to_string(exponent - std::min(fractionDigits, kExponentLimit));
+    return plain;
+}
 
+}  // namespace
+
+std::string_view describe(ConversionError error)
+{
+    switch (error) {
+    case ConversionError::Empty:
+        return "está vacía";
+    case ConversionError::NotANumber:
+        return "no es un número válido";
+    case ConversionError::OutOfRange:
+        return "está fuera del rango de valores admitidos";
+    case ConversionError::NotFinite:
+        return "no es un número finito";
+    }
+    return "no es un número válido";
+}
+
+SingleResult textToSingle(std::string_view text, char decimalSeparator)
+{
+    const auto plain = plainDecimal(text, decimalSeparator);
+    if (const auto* error = std::get_if<ConversionError>(&plain))
+        return *error;
     // Overflow comes back as infinity and underflow as a zero or a subnormal of
     // the right sign; errno adds nothing to that.
     const int savedErrno = errno;
-    const float value = std::strtof(plain.c_str(), nullptr);
+    const float value = std::strtof(std::get<std::string>(plain).c_str(), nullptr);
     errno = savedErrno;
     if (!std::isfinite(value))
         return ConversionError::OutOfRange;
     return value;
+}
+
+DoubleResult textToDouble(std::string_view text, char decimalSeparator)
+{
+    const auto plain = plainDecimal(text, decimalSeparator);
+    if (const auto* error = std::get_if<ConversionError>(&plain))
+        return *error;
+    const int savedErrno = errno;
+    const double value = std::strtod(std::get<std::string>(plain).c_str(), nullptr);
+    errno = savedErrno;
+    if (!std::isfinite(value))
+        return ConversionError::OutOfRange;
+    return value;
+}
+
+std::optional<std::string> withDecimalSeparator(std::string_view text, char decimalSeparator)
+{
+    const char other = decimalSeparator == ',' ? '.' : ',';
+    if (std::holds_alternative<ConversionError>(plainDecimal(text, other))
+        || std::holds_alternative<std::string>(plainDecimal(text, decimalSeparator)))
+        return std::nullopt;
+    std::string corrected(trimBlanks(text));
+    std::replace(corrected.begin(), corrected.end(), other, decimalSeparator);
+    return corrected;
 }
 
 }  // namespace runtime

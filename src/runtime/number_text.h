@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -14,7 +15,7 @@ namespace runtime {
 enum class ConversionError {
     Empty,       // nothing but blanks
     NotANumber,  // anything else that is not a decimal number
-    OutOfRange,  // a number beyond the 32-bit float range
+    OutOfRange,  // a number beyond the range of the type it is read into
     NotFinite,   // a spelling of infinity or NaN
 };
 
@@ -31,5 +32,17 @@ using SingleResult = std::variant<float, ConversionError>;
 // 2.5, and the program must not pick one silently. A number too small for a
 // float becomes 0 or a subnormal, as with any float arithmetic.
 SingleResult textToSingle(std::string_view text, char decimalSeparator);
+
+using DoubleResult = std::variant<double, ConversionError>;
+
+// The same texts as textToSingle are numbers and the same are refused; only
+// the range is a double's, so "1e300" is a number here. For values the window
+// never stores as 32-bit, such as the clear-sky estimate's place.
+DoubleResult textToDouble(std::string_view text, char decimalSeparator);
+
+// The text as it should have been written, when it is a number only with the
+// other decimal separator ("2.5" where the comma is expected gives "2,5"),
+// blanks around it dropped; nothing when the other separator does not help.
+std::optional<std::string> withDecimalSeparator(std::string_view text, char decimalSeparator);
 
 }  // namespace runtime

@@ -8,8 +8,8 @@
 #include <numbers>
 #include <variant>
 
-#include "runtime/decimal_text.h"
 #include "runtime/number_format.h"
+#include "runtime/number_text.h"
 #include "sky/ozone_climatology.h"
 #include "sky/solar_position.h"
 

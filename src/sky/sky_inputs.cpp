@@ -6,8 +6,8 @@
 
 #include <array>
 
-#include "runtime/decimal_text.h"
 #include "runtime/number_format.h"
+#include "runtime/number_text.h"
 
 namespace sky {
 namespace {
