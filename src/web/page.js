@@ -509,7 +509,9 @@
     new ResizeObserver(fitChart).observe(canvas);
     chartDescription = api.chartDescription();
     description.textContent = chartDescription;
-    boxes[0].focus();
+    // Typing goes to "Indice Máximo", as in the window, but the page opens at
+    // its top: on a phone the estimate and the banner come before the box.
+    boxes[0].focus({ preventScroll: true });
     // The moment the form takes input, for the browser's performance tools
     // (and the browser test, which waits for it); see the README.
     performance.mark('formulario-listo');

@@ -452,7 +452,8 @@ ESTIMATES = [
 
 def estimate_companion(values, comma):
     """The companion's --estimar --json for the same fields, in Madrid's zone."""
-    latitude, longitude, day, altitude, ozone, snow = values
+    latitude, longitude, day, altitude, ozone, snow = (v.replace(".", ",") if comma and isinstance(v, str) else v
+                                                       for v in values)
     command = [str(COMPANION), "--estimar", "--json", f"--latitud={latitude}", f"--longitud={longitude}",
                f"--fecha={day}"]
     command += [f"--altitud={altitude}"] if altitude else []
@@ -463,16 +464,29 @@ def estimate_companion(values, comma):
     return json.loads(result.stdout) if result.returncode == 0 else None
 
 
-def type_date(driver, day):
-    """AAAA-MM-DD typed into the date input as its language orders the parts."""
-    year, month, dayOfMonth = day.split("-")
-    order = driver.execute_script("""return new Intl.DateTimeFormat(navigator.language).formatToParts(new Date(2026, 5, 21))
-        .filter((p) => p.type !== 'literal').map((p) => p.type)""")
-    parts = {"year": year, "month": month, "day": dayOfMonth}
-    # Tabbed into from the control before it, so its first part takes the keys.
+def focus_date(driver):
+    """The date input's first part, tabbed into from the control before it."""
     driver.execute_script("document.getElementById('ubicacion').focus()")
     driver.switch_to.active_element.send_keys(Keys.TAB)
-    driver.switch_to.active_element.send_keys("".join(parts[kind] for kind in order))
+    return driver.switch_to.active_element
+
+
+def date_order(driver):
+    """The order of the date input's parts, which follows the browser's own
+    language rather than the page's: found by typing 01, 02, 2003."""
+    focus_date(driver).send_keys("01022003")
+    value = by_id(driver, "fecha").get_attribute("value")
+    return {"2003-01-02": ("month", "day", "year"), "2003-02-01": ("day", "month", "year")}.get(value)
+
+
+def type_date(driver, day):
+    """AAAA-MM-DD typed into the date input as a person would, part by part."""
+    year, month, dayOfMonth = day.split("-")
+    if not hasattr(driver, "date_order"):
+        driver.date_order = date_order(driver)
+    check(driver.date_order is not None, "la fecha no se deja escribir por partes")
+    parts = {"year": year, "month": month, "day": dayOfMonth}
+    focus_date(driver).send_keys("".join(parts[kind] for kind in driver.date_order or ()))
 
 
 def fill_estimate(driver, values, comma):
@@ -685,7 +699,7 @@ def reading_order_breaks(driver):
     """Pairs of neighbours in the page whose second is shown above the first,
     or to its left on the same line: the eye would read them the other way."""
     return driver.execute_script("""
-        const items = [document.querySelector('h1'), ...document.getElementById('Form1').children, document.getElementById('datos')]
+        const items = [document.querySelector('h1'), document.getElementById('estimar'), ...document.getElementById('Form1').children, document.getElementById('datos')]
           .filter((e) => e.getClientRects().length && getComputedStyle(e).position !== 'absolute');
         const breaks = [];
         for (let i = 1; i < items.length; ++i) {
@@ -699,14 +713,20 @@ def reading_order_breaks(driver):
 
 
 def on_screen(driver, name):
+    """Wholly in the viewport, give or take the fraction of a pixel that a
+    scroll to a whole pixel leaves."""
     return driver.execute_script("""const r = document.getElementById(arguments[0]).getBoundingClientRect();
-        return r.top >= 0 && r.bottom <= innerHeight && r.height > 0;""", name)
+        return r.top > -1 && r.bottom < innerHeight + 1 && r.height > 0;""", name)
 
 
 def check_phone_layout(driver):
     as_phone(driver)
     try:
         open_page(driver, driver.current_url)
+        # The page opens at its top, the estimate's question first, though
+        # typing goes to "Indice Máximo".
+        check(driver.execute_script("return scrollY") == 0 and focused(driver) == "Text1",
+              f"teléfono: la página abre bajada {driver.execute_script('return scrollY')} px")
         by_id(driver, "Text1").send_keys(Keys.ENTER)
         check_document(driver, "teléfono")
         for width in (360, 320):
