@@ -372,6 +372,7 @@
   const useEstimate = byId('usar-estimacion');
   const twoDigits = (n) => String(n).padStart(2, '0');
   let estimateShown = '';
+  let estimateTouched = false;  // a field typed in, or the device's place taken
 
   // The minutes after local midnight of `hours` after 0:00 UT of the date
   // "AAAA-MM-DD", the seconds dropped, as the window's clock does.
@@ -391,6 +392,13 @@
     if (!ok) {
       estimateShown = '';
       const bad = estimateFields[api.estimateField()];
+      // An empty place the user has not come to yet (no zone's place) is a
+      // question, not a mistake: nothing said until a field is typed in.
+      if (!estimateTouched && !bad.value && !bad.validity.badInput) {
+        estimation.textContent = '';
+        estimation.classList.remove('aviso');
+        return;
+      }
       // A day the date input cannot read (30 February) leaves it empty, but is not nothing.
       estimation.textContent = bad === date && date.validity.badInput ? '«Fecha»: no es un día del calendario.'
                                                                        : api.estimateMessage();
@@ -425,6 +433,7 @@
       longitude.value = degrees(position.coords.longitude);
       if (typeof position.coords.altitude === 'number') altitude.value = String(Math.round(position.coords.altitude));
       status.textContent = 'Lugar tomado de la ubicación del dispositivo.';
+      estimateTouched = true;
       refreshEstimate();
     }, (error) => {
       failed({ 1: 'no se ha dado permiso', 2: 'la posición no está disponible', 3: 'no llegó a tiempo' }[error.code]
@@ -454,8 +463,12 @@
   }
 
   for (const field of [...estimateFields, snow]) {
-    field.addEventListener('input', refreshEstimate);
-    field.addEventListener('change', refreshEstimate);
+    const typed = () => {
+      estimateTouched = true;
+      refreshEstimate();
+    };
+    field.addEventListener('input', typed);
+    field.addEventListener('change', typed);
     // Enter in a field is "Usar", as in the window's dialog.
     field.addEventListener('keydown', (event) => {
       if (event.key !== 'Enter') return;

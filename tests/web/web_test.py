@@ -548,7 +548,21 @@ def check_estimate(driver, comma):
 
 
 def check_estimate_refusals(driver):
-    """A bad field is named, marked, and "Usar" writes nothing until it is mended."""
+    """A bad field is named, marked, and "Usar" writes nothing until it is
+    mended; an empty place in a zone with none is not called a mistake
+    before the user types."""
+    driver.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": "UTC"})
+    try:
+        open_page(driver, driver.current_url)
+        WebDriverWait(driver, 5).until(lambda d: by_id(d, "lugar-por-defecto").text != "")
+        state = driver.execute_script("""return [document.getElementById('estimacion').textContent,
+            document.getElementById('latitud').getAttribute('aria-invalid'),
+            document.getElementById('usar-estimacion').getAttribute('aria-disabled')]""")
+        check(state == ["", None, "true"], f"estimación sin lugar por defecto, antes de escribir: {state}")
+        type_into(driver, "longitud", "-3.70")
+        check(estimate_text(driver) == "La casilla «Latitud» está vacía.", f"sin latitud: {estimate_text(driver)!r}")
+    finally:
+        driver.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": ""})
     open_page(driver, driver.current_url)
     fill_estimate(driver, ESTIMATES[0], False)
     rows = [("latitud", "95", "«Latitud»: «95» no está entre -90 y 90 grados."),
