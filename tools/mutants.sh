@@ -128,6 +128,26 @@ faults=(
   # Each layer of the window stacked upside down.
   src/ui/form1.cpp 'layout::kDecorStacking.rbegin(); name != layout::kDecorStacking.rend();' 'layout::kDecorStacking.begin(); name != layout::kDecorStacking.end();'
   src/ui/form1.cpp 'layout::kWindowedStacking.rbegin(); name != layout::kWindowedStacking.rend();' 'layout::kWindowedStacking.begin(); name != layout::kWindowedStacking.end();'
+  # The clear-sky estimate: the snow factor rounded, the months' means at their
+  # starts instead of their middles, the top of a field's range refused, the
+  # clock reading a TZ changed since the last call wrong.
+  src/sky/clear_sky.cpp 'kSnowFactor = 1.22' 'kSnowFactor = 1.2'
+  src/sky/ozone_climatology.cpp '/ kDaysPerMonth - 0.5;' '/ kDaysPerMonth;'
+  src/sky/sky_inputs.cpp 'value <= limits.highest' 'value < limits.highest'
+  src/sky/local_clock.cpp '    // localtime_r need not look at TZ again; tzset makes it.\n    tzset();' ''
+  # The window's DD/MM/AAAA read with the day and the month swapped.
+  src/sky/civil_date.cpp 'CivilDate{number(6, 4), number(3, 2), number(0, 2)}' 'CivilDate{number(6, 4), number(0, 2), number(3, 2)}'
+  # The estimate's dialog: the place not remembered, "Usar" left enabled on a
+  # bad field, solar noon in UT, its entry last in the box's menu.
+  src/ui/estimate_dialog.cpp '    rememberPlace(*inputs_);' '    if (false) rememberPlace(*inputs_);'
+  src/ui/estimate_dialog.cpp '        f_.use->setEnabled(false);' ''
+  src/ui/estimate_dialog.cpp 'sky::localClockMinutes(inputs.date, estimate.solarNoonUt)' 'std::optional<int>()'
+  src/ui/estimate_entry.cpp 'menu->insertAction(first, action_);' 'menu->addAction(action_);'
+  # The companion: the estimate replacing a maximum given, its fields taken
+  # without --estimar, snow ignored.
+  src/cli/companion.cpp 'if (!options.given[maximum])' 'if (true)'
+  src/cli/options.cpp 'if (!row->onlyWith.empty() && !std::ranges::any_of' 'if (false && !std::ranges::any_of'
+  src/cli/estimate.cpp '    texts.snow = options.snow;' ''
 )
 
 mutated=""

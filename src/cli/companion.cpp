@@ -9,11 +9,13 @@
 #include <QJsonObject>
 
 #include "cli/chart_export.h"
+#include "cli/estimate.h"
 #include "model/calcular.h"
 #include "model/curve_csv.h"
 #include "model/data_file.h"
 #include "model/time_to_dose.h"
 #include "runtime/number_format.h"
+#include "sky/estimate_text.h"
 
 namespace cli {
 namespace {
@@ -38,6 +40,7 @@ struct Results {
     std::optional<int> minutesToOneDose;
     std::string dataFile;
     bool dataFileSaved = false;
+    std::optional<EstimateRun> estimate;
 };
 
 double dosesFor(model::FormState state, float skinType)
@@ -56,6 +59,8 @@ std::string textReport(const Options& options, const Results& results, char sepa
 {
     const model::FormState& state = results.state;
     std::string out;
+    if (results.estimate)
+        out += estimateReport(*results.estimate, separator);
     if (results.calculation.text7)
         out += "Nuevo índice máximo (aprox.): " + *results.calculation.text7 + "\n";
     out += "Exposición (DEM), tipo de piel " + runtime::integerToText(static_cast<long long>(state.TipoPiel)) + ": "
@@ -109,6 +114,8 @@ std::string jsonReport(const Options& options, const Results& results, char sepa
         report["minutosHastaUnDEM"] =
             results.minutesToOneDose ? QJsonValue(*results.minutesToOneDose) : QJsonValue(QJsonValue::Null);
     }
+    if (results.estimate)
+        report["estimacion"] = estimateJson(*results.estimate, separator);
     if (options.dataFile) {
         report["datos"] = QJsonObject{{"archivo", QString::fromStdString(results.dataFile)},
                                       {"guardado", results.dataFileSaved}};
@@ -130,7 +137,18 @@ RunResult run(const Options& options, char localeSeparator)
 
     const char separator = options.point ? '.' : localeSeparator;
     Results results;
-    model::CalcularOutcome outcome = model::Calcular(options.texts, separator, results.state);
+    model::InputTexts texts = options.texts;
+    if (options.estimate) {
+        auto made = makeEstimate(options, separator);
+        if (const auto* message = std::get_if<std::string>(&made))
+            return RunResult{kExitBadInput, {}, *message + "\n"};
+        results.estimate = std::move(std::get<EstimateRun>(made));
+        // As "Usar" in the window: the number shown, unless the user gave one.
+        const auto maximum = static_cast<std::size_t>(model::InputBox::Text1);
+        if (!options.given[maximum])
+            texts[maximum] = sky::shownIndexText(results.estimate->estimate, separator);
+    }
+    model::CalcularOutcome outcome = model::Calcular(texts, separator, results.state);
     if (const auto* failure = std::get_if<model::InputFailure>(&outcome))
         return RunResult{kExitBadInput, {}, describeForOption(*failure) + "\n"};
     results.calculation = std::move(std::get<model::CalcularResult>(outcome));

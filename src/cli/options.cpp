@@ -4,6 +4,7 @@
 
 #include "cli/options.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -42,11 +43,14 @@ struct OptionRow {
     std::string_view help;
     Target target;
     std::string_view unlisted = {};  // a further name that works but --help does not list
+    std::string_view onlyWith = {};  // the option without which this one means nothing
 };
 
 constexpr std::string_view kInputs =
     "Datos (los números llevan el separador decimal de la configuración regional):";
 constexpr std::string_view kResults = "Resultados:";
+constexpr std::string_view kEstimate = "Estimación del índice máximo con cielo despejado (un límite superior):";
+constexpr std::string_view kEstimar = "--estimar";
 
 // clang-format off
 constexpr auto kOptions = std::to_array<OptionRow>({
@@ -58,6 +62,18 @@ constexpr auto kOptions = std::to_array<OptionRow>({
      SetsInput{model::InputBox::Text5}},
     {kInputs, "--diferencia-latitud", {}, "G", "diferencia de latitud, en grados; + norte, - sur",
      SetsInput{model::InputBox::Text6}},
+
+    {kEstimate, kEstimar, {}, {}, "estima el índice máximo; sin --indice-maximo, el cálculo lo usa redondeado",
+     SetsFlag{&Options::estimate}},
+    {kEstimate, "--latitud", {}, "G", "latitud en grados; + norte, - sur (la de la zona horaria)",
+     SetsText{&Options::latitude}, {}, kEstimar},
+    {kEstimate, "--longitud", {}, "G", "longitud en grados; + este, - oeste (la de la zona horaria)",
+     SetsText{&Options::longitude}, {}, kEstimar},
+    {kEstimate, "--fecha", {}, "AAAA-MM-DD", "el día (hoy)", SetsText{&Options::date}, {}, kEstimar},
+    {kEstimate, "--altitud", {}, "M", "altitud del lugar, en metros (0)", SetsText{&Options::altitude}, {}, kEstimar},
+    {kEstimate, "--ozono", {}, "DU", "ozono total, en unidades Dobson (el de la climatología)",
+     SetsText{&Options::ozone}, {}, kEstimar},
+    {kEstimate, "--nieve", {}, {}, "hay nieve en el suelo", SetsFlag{&Options::snow}, {}, kEstimar},
 
     {kResults, "--todos-los-tipos", {}, {}, "la exposición para los seis tipos de piel",
      SetsFlag{&Options::allSkinTypes}},
@@ -148,6 +164,7 @@ std::optional<UsageError> set(const Target& target, std::string_view name, std::
                 if (!value)
                     return missingValue(name);
                 options.texts[static_cast<std::size_t>(input.box)] = std::string(*value);
+                options.given[static_cast<std::size_t>(input.box)] = true;
                 return std::nullopt;
             },
             [&](const SetsText& text) -> std::optional<UsageError> {
@@ -215,9 +232,22 @@ std::string_view optionFor(model::InputBox box)
     return {};
 }
 
+std::string_view optionFor(sky::SkyField field)
+{
+    constexpr std::array<std::optional<std::string> Options::*, 5> kFields = {
+        &Options::latitude, &Options::longitude, &Options::date, &Options::altitude, &Options::ozone};
+    for (const OptionRow& row : kOptions) {
+        if (const auto* text = std::get_if<SetsText>(&row.target);
+            text && text->field == kFields[static_cast<std::size_t>(field)])
+            return row.name;
+    }
+    return {};
+}
+
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string_view>& arguments)
 {
     Options options;
+    std::vector<const OptionRow*> seen;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const Argument argument = split(arguments[i]);
         const OptionRow* row = findOption(argument.name);
@@ -243,6 +273,14 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string_vie
         }
         if (auto error = set(row->target, argument.name, value, options))
             return *error;
+        seen.push_back(row);
+    }
+    // An input of the estimate without the estimate is a mistake, not a no-op.
+    for (const OptionRow* row : seen) {
+        if (!row->onlyWith.empty() && !std::ranges::any_of(seen, [&](const OptionRow* other) {
+                return other->name == row->onlyWith;
+            }))
+            return UsageError{std::string(row->name) + " solo vale con " + std::string(row->onlyWith) + "."};
     }
     return options;
 }

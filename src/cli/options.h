@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 
 #include "cli/start_texts.h"
 #include "model/inputs.h"
+#include "sky/sky_inputs.h"
 
 namespace cli {
 
@@ -30,10 +32,26 @@ struct Options {
     std::optional<std::string> svgFile;
     std::optional<std::string> csvFile;
     int scale = 1;
+    // The boxes an option set; the others keep the window's starting texts.
+    std::array<bool, model::kInputCount> given{};
+
+    // The clear-sky estimate of the day's maximum, and what it starts from;
+    // a field not given takes its default when the estimate is made (the time
+    // zone's place, today, sea level, the climatology).
+    bool estimate = false;
+    std::optional<std::string> latitude;
+    std::optional<std::string> longitude;
+    std::optional<std::string> date;  // AAAA-MM-DD
+    std::optional<std::string> altitude;
+    std::optional<std::string> ozone;
+    bool snow = false;
 };
 
 // The option that sets a box, e.g. "--hora-exposicion" for Text2.
 std::string_view optionFor(model::InputBox box);
+
+// The option that sets one of the estimate's fields, e.g. "--latitud".
+std::string_view optionFor(sky::SkyField field);
 
 // A Spanish message for the user, naming the option at fault.
 struct UsageError {

@@ -57,29 +57,43 @@ long long daysSinceUnixEpoch(const CivilDate& date)
     return era * 146097 + dayOfEra - kMarchFirstOfYearZeroToUnixEpoch;
 }
 
-std::string dateText(const CivilDate& date)
+std::string_view patternOf(DateStyle style)
+{
+    return style == DateStyle::Iso ? "AAAA-MM-DD" : "DD/MM/AAAA";
+}
+
+std::string dateText(const CivilDate& date, DateStyle style)
 {
     std::string text;
-    appendDigits(text, date.year, 4);
-    text += '-';
-    appendDigits(text, date.month, 2);
-    text += '-';
-    appendDigits(text, date.day, 2);
+    if (style == DateStyle::Iso) {
+        appendDigits(text, date.year, 4);
+        text += '-';
+        appendDigits(text, date.month, 2);
+        text += '-';
+        appendDigits(text, date.day, 2);
+    } else {
+        appendDigits(text, date.day, 2);
+        text += '/';
+        appendDigits(text, date.month, 2);
+        text += '/';
+        appendDigits(text, date.year, 4);
+    }
     return text;
 }
 
-std::optional<CivilDate> parseDateText(std::string_view text)
+std::optional<CivilDate> parseDateText(std::string_view text, DateStyle style)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
         text.remove_suffix(1);
-    constexpr std::string_view kShape = "dddd-dd-dd";
-    if (text.size() != kShape.size())
+    // 'd' a digit, anything else itself.
+    const std::string_view shape = style == DateStyle::Iso ? "dddd-dd-dd" : "dd/dd/dddd";
+    if (text.size() != shape.size())
         return std::nullopt;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool digit = text[i] >= '0' && text[i] <= '9';
-        if (kShape[i] == 'd' ? !digit : text[i] != '-')
+        if (shape[i] == 'd' ? !digit : text[i] != shape[i])
             return std::nullopt;
     }
     const auto number = [&](std::size_t at, std::size_t length) {
@@ -88,7 +102,9 @@ std::optional<CivilDate> parseDateText(std::string_view text)
             value = value * 10 + (text[i] - '0');
         return value;
     };
-    return CivilDate{number(0, 4), number(5, 2), number(8, 2)};
+    if (style == DateStyle::Iso)
+        return CivilDate{number(0, 4), number(5, 2), number(8, 2)};
+    return CivilDate{number(6, 4), number(3, 2), number(0, 2)};
 }
 
 }  // namespace sky

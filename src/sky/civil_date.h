@@ -36,11 +36,20 @@ int dayOfYear(const CivilDate& date);
 // Days from 1970-01-01 (negative before it).
 long long daysSinceUnixEpoch(const CivilDate& date);
 
-// The date in "AAAA-MM-DD" (ISO 8601), e.g. "2026-06-21".
-std::string dateText(const CivilDate& date);
+// How a date is written: "AAAA-MM-DD" (ISO 8601) on the command line and in
+// the page's date input, "DD/MM/AAAA" as Spanish readers write it in the
+// window's date editor.
+enum class DateStyle { Iso, DayMonthYear };
 
-// Reads "AAAA-MM-DD", blanks around it allowed: four, two and two digits. The
-// day need not exist; isCalendarDate says whether it does.
-std::optional<CivilDate> parseDateText(std::string_view text);
+// The style's pattern as a message names it: "AAAA-MM-DD", "DD/MM/AAAA".
+std::string_view patternOf(DateStyle style);
+
+// The date in the style, e.g. "2026-06-21" or "21/06/2026".
+std::string dateText(const CivilDate& date, DateStyle style = DateStyle::Iso);
+
+// Reads a date in the style, blanks around it allowed: four digits of year
+// and two each of month and day. The day need not exist; isCalendarDate says
+// whether it does.
+std::optional<CivilDate> parseDateText(std::string_view text, DateStyle style = DateStyle::Iso);
 
 }  // namespace sky

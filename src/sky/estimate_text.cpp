@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "runtime/number_format.h"
+#include "sky/zone_places.h"
 
 namespace sky {
 
@@ -22,22 +23,32 @@ std::string clockText(int minutes)
     return runtime::formatHourMinute(minutes / 1440.0);
 }
 
-std::string estimateText(const SkyEstimate& estimate, std::optional<int> localNoonMinutes, char decimalSeparator)
+std::string sunAndOzoneText(const SkyEstimate& estimate, std::optional<int> localNoonMinutes, char decimalSeparator)
 {
     const std::string ozone = "ozono " + runtime::integerToText(std::llround(estimate.ozone)) + " DU";
-    std::string text = "Índice UV máximo con cielo despejado: " + shownIndexText(estimate, decimalSeparator) + "\n";
-    if (estimate.sunRises()) {
-        const std::string noon =
-            localNoonMinutes ? clockText(*localNoonMinutes)
-                             : runtime::formatHourMinute(estimate.solarNoonUt / 24.0) + " UT";
-        text += "Mediodía solar a las " + noon + "; " + ozone + "; el sol a "
-                + runtime::formatNumber(estimate.zenithAngle, runtime::NumberPattern::AxisLabel, decimalSeparator)
-                + "° del cénit.\n";
-    } else {
-        text += "Ese día el sol no sale en ese lugar; " + ozone + ".\n";
-    }
-    text += "Las nubes, la calima y la contaminación lo reducen.";
-    return text;
+    if (!estimate.sunRises())
+        return "Ese día el sol no sale en ese lugar; " + ozone + ".";
+    const std::string noon = localNoonMinutes ? clockText(*localNoonMinutes)
+                                              : runtime::formatHourMinute(estimate.solarNoonUt / 24.0) + " UT";
+    return "Mediodía solar a las " + noon + "; " + ozone + "; el sol a "
+           + runtime::formatNumber(estimate.zenithAngle, runtime::NumberPattern::AxisLabel, decimalSeparator)
+           + "° del cénit.";
+}
+
+std::string estimateText(const SkyEstimate& estimate, std::optional<int> localNoonMinutes, char decimalSeparator)
+{
+    return "Índice UV máximo con cielo despejado: " + shownIndexText(estimate, decimalSeparator) + "\n"
+           + sunAndOzoneText(estimate, localNoonMinutes, decimalSeparator) + "\n" + std::string(kClearSkyCaveat);
+}
+
+std::string defaultPlaceText(std::optional<std::string_view> zone)
+{
+    if (!zone)
+        return "Sin lugar por defecto: no se conoce la zona horaria; escriba la latitud y la longitud";
+    if (!placeOfZone(*zone))
+        return "Sin lugar por defecto: la zona horaria " + std::string(*zone)
+               + " no tiene lugar; escriba la latitud y la longitud";
+    return "Lugar por defecto: zona horaria " + std::string(*zone);
 }
 
 }  // namespace sky

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "sky/clear_sky.h"
 
@@ -26,5 +27,16 @@ std::string clockText(int minutes);
 // (localClockMinutes); without it the time is given in UT. When the sun does
 // not rise the second line says so instead of giving an angle.
 std::string estimateText(const SkyEstimate& estimate, std::optional<int> localNoonMinutes, char decimalSeparator);
+
+// The second and third of those lines, for a front end that words the first
+// its own way.
+std::string sunAndOzoneText(const SkyEstimate& estimate, std::optional<int> localNoonMinutes, char decimalSeparator);
+inline constexpr std::string_view kClearSkyCaveat = "Las nubes, la calima y la contaminación lo reducen.";
+
+// The line under the place that says where the place offered first comes
+// from, given the user's time zone (nothing when it is unknown): "Lugar por
+// defecto: zona horaria Europe/Madrid"; for a zone tzdata does not place, or
+// none, that there is no default and the user types the place.
+std::string defaultPlaceText(std::optional<std::string_view> zone);
 
 }  // namespace sky

@@ -84,11 +84,12 @@ std::string whatIsWrong(const SkyFailure& failure)
         return quoted + "no es un número finito";
     case SkyProblem::OutsideLimits:
         if (failure.field == SkyField::Fecha)
-            return quoted + "no está entre " + dateText(kFirstDate) + " y " + dateText(kLastDate);
+            return quoted + "no está entre " + dateText(kFirstDate, failure.dateStyle) + " y "
+                   + dateText(kLastDate, failure.dateStyle);
         return quoted + "no está entre " + limitText(limitsOf(failure.field).lowest) + " y "
                + limitText(limitsOf(failure.field).highest) + " " + std::string(limitsOf(failure.field).unit);
     case SkyProblem::NotADate:
-        return quoted + "no es una fecha AAAA-MM-DD";
+        return quoted + "no es una fecha " + std::string(patternOf(failure.dateStyle));
     case SkyProblem::NoSuchDay:
         return quoted + "no es un día del calendario";
     }
@@ -127,12 +128,14 @@ std::variant<double, SkyFailure> readNumber(SkyField field, std::string_view tex
     return value;
 }
 
-std::variant<CivilDate, SkyFailure> readDate(std::string_view text)
+std::variant<CivilDate, SkyFailure> readDate(std::string_view text, DateStyle style)
 {
-    const auto fail = [&](SkyProblem problem) { return SkyFailure{SkyField::Fecha, std::string(text), problem}; };
+    const auto fail = [&](SkyProblem problem) {
+        return SkyFailure{SkyField::Fecha, std::string(text), problem, '.', style};
+    };
     if (isBlankText(text))
         return fail(SkyProblem::Empty);
-    const auto date = parseDateText(text);
+    const auto date = parseDateText(text, style);
     if (!date)
         return fail(SkyProblem::NotADate);
     if (!isCalendarDate(*date))
@@ -157,7 +160,7 @@ std::variant<SkyInputs, SkyFailure> readSkyInputs(const SkyTexts& texts, char de
         return *failure;
     if (auto failure = number(SkyField::Longitud, texts.longitude, inputs.longitude))
         return *failure;
-    auto date = readDate(texts.date);
+    auto date = readDate(texts.date, texts.dateStyle);
     if (auto* failure = std::get_if<SkyFailure>(&date)) {
         failure->decimalSeparator = decimalSeparator;
         return std::move(*failure);

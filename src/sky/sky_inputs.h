@@ -23,10 +23,11 @@ std::string_view nameOf(SkyField field);
 struct SkyTexts {
     std::string latitude;
     std::string longitude;
-    std::string date;  // "AAAA-MM-DD"
+    std::string date;  // in dateStyle
     std::string altitude;
     std::string ozone;
     bool snow = false;
+    DateStyle dateStyle = DateStyle::Iso;
 };
 
 // The range a numeric field accepts, both ends included.
@@ -52,6 +53,7 @@ struct SkyFailure {
     std::string text;
     SkyProblem problem;
     char decimalSeparator = '.';  // the one the text was read with
+    DateStyle dateStyle = DateStyle::Iso;  // the one a date was read in
 };
 
 // What is wrong, said after the field's (or an option's) name, feminine as
@@ -67,8 +69,8 @@ std::string describe(const SkyFailure& failure);
 // against its limits (an empty text is refused here, whatever the field).
 std::variant<double, SkyFailure> readNumber(SkyField field, std::string_view text, char decimalSeparator);
 
-// A date "AAAA-MM-DD" that exists and lies from kFirstDate to kLastDate.
-std::variant<CivilDate, SkyFailure> readDate(std::string_view text);
+// A date in the style that exists and lies from kFirstDate to kLastDate.
+std::variant<CivilDate, SkyFailure> readDate(std::string_view text, DateStyle style = DateStyle::Iso);
 
 // Every field, so that a bad one leaves nothing half computed.
 std::variant<SkyInputs, SkyFailure> readSkyInputs(const SkyTexts& texts, char decimalSeparator);

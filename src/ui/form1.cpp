@@ -26,6 +26,7 @@
 #include "ui/chart_actions.h"
 #include "ui/chart_readout.h"
 #include "ui/command_button.h"
+#include "ui/estimate_entry.h"
 #include "ui/picture_box.h"
 #include "ui/screen_picture.h"
 #include "ui/spin_bar.h"
@@ -240,6 +241,7 @@ void Form1::build()
     readout_ = new ChartReadout(c_.Indice, state_, options_.decimalSeparator);
     chartActions_ = new ChartActions({c_.Indice, &state_, surface_.get(), options_.decimalSeparator,
                                       options_.messages.get(), options_.fileCalls});
+    estimateEntry_ = new EstimateEntry(c_.Text1, options_.decimalSeparator);
 
     connect(c_.VScroll1, &SpinBar::Change, this, &Form1::VScroll1_Change);
     connect(c_.VScroll2, &SpinBar::Change, this, &Form1::VScroll2_Change);

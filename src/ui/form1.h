@@ -40,6 +40,7 @@ namespace ui {
 
 class ChartActions;
 class ChartReadout;
+class EstimateEntry;
 class PictureBox;
 class SpinBar;
 
@@ -89,6 +90,7 @@ public:
     const model::FormState& state() const { return state_; }
     ChartReadout& chartReadout() const { return *readout_; }
     ChartActions& chartActions() const { return *chartActions_; }
+    EstimateEntry& estimateEntry() const { return *estimateEntry_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -121,6 +123,7 @@ private:
     model::FormState state_;
     ChartReadout* readout_ = nullptr;       // children of the chart surface
     ChartActions* chartActions_ = nullptr;
+    EstimateEntry* estimateEntry_ = nullptr;  // Text1's child
     bool followsScreen_ = false;
 };
 

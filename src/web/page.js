@@ -5,8 +5,9 @@
 // The window's behaviour on the page: the four bars and their steppers, the
 // three commands, Enter for "Calcular", the messages, datos.dat as a
 // download, the chart replayed from what the WebAssembly calculator recorded
-// at the size it shows, its readout under a pointer or a finger, and the
-// service worker that keeps the page for use without a connection.
+// at the size it shows, its readout under a pointer or a finger, the
+// clear-sky estimate of the day's maximum, and the service worker that keeps
+// the page for use without a connection.
 'use strict';
 
 (() => {
@@ -360,6 +361,124 @@
 
   Form_Load();
 
+  // The clear-sky estimate of the day's maximum, in the section before the
+  // form: the window's dialog on the page, through the same C++. The browser
+  // gives what the window asks the system for: the time zone, today and the
+  // clock time of solar noon. "Usar" writes the shown value into Text1.
+  const estimateFields = ['latitud', 'longitud', 'fecha', 'altitud', 'ozono'].map(byId);  // as sky::SkyField
+  const [latitude, longitude, date, altitude, ozone] = estimateFields;
+  const snow = byId('nieve');
+  const estimation = byId('estimacion');
+  const useEstimate = byId('usar-estimacion');
+  const twoDigits = (n) => String(n).padStart(2, '0');
+  let estimateShown = '';
+  let estimateTouched = false;  // a field typed in, or the device's place taken
+
+  // The minutes after local midnight of `hours` after 0:00 UT of the date
+  // "AAAA-MM-DD", the seconds dropped, as the window's clock does.
+  function localMinutes(day, hours) {
+    const [year, month, dayOfMonth] = day.split('-').map(Number);
+    const at = new Date(Date.UTC(year, month - 1, dayOfMonth) + Math.floor(hours * 3600) * 1000);
+    return at.getHours() * 60 + at.getMinutes();
+  }
+
+  function refreshEstimate() {
+    if (!api) return;
+    for (const field of estimateFields) field.removeAttribute('aria-invalid');
+    const ok = api.estimate(latitude.value, longitude.value, date.value, altitude.value, ozone.value,
+                            snow.checked ? 1 : 0, separatorCode());
+    estimation.classList.toggle('aviso', !ok);
+    useEstimate.setAttribute('aria-disabled', String(!ok));
+    if (!ok) {
+      estimateShown = '';
+      const bad = estimateFields[api.estimateField()];
+      // An empty place the user has not come to yet (no zone's place) is a
+      // question, not a mistake: nothing said until a field is typed in.
+      if (!estimateTouched && !bad.value && !bad.validity.badInput) {
+        estimation.textContent = '';
+        estimation.classList.remove('aviso');
+        return;
+      }
+      // A day the date input cannot read (30 February) leaves it empty, but is not nothing.
+      estimation.textContent = bad === date && date.validity.badInput ? '«Fecha»: no es un día del calendario.'
+                                                                       : api.estimateMessage();
+      bad.setAttribute('aria-invalid', 'true');
+      ozone.placeholder = 'climatología';
+      return;
+    }
+    estimateShown = api.estimateShown();
+    estimation.textContent = api.estimateText(localMinutes(date.value, api.estimateNoonUt()));
+    ozone.placeholder = `${api.estimateOzone()} (climatología)`;
+  }
+
+  function useTheEstimate() {
+    if (!estimateShown) return;
+    boxes[0].value = estimateShown;
+    boxes[0].focus();
+  }
+
+  // Where the user is, from the device, in the fields; a refusal or a
+  // failure is said, and the fields stay as they were, to be typed.
+  function locate() {
+    const status = byId('ubicacion-estado');
+    const failed = (why) => { status.textContent = `No se pudo usar la ubicación: ${why}. Escriba la latitud y la longitud.`; };
+    if (!navigator.geolocation) {
+      failed('este navegador no la da');
+      return;
+    }
+    status.textContent = 'Buscando la ubicación…';
+    navigator.geolocation.getCurrentPosition((position) => {
+      const degrees = (value) => value.toFixed(2).replace('.', String.fromCharCode(separatorCode()));
+      latitude.value = degrees(position.coords.latitude);
+      longitude.value = degrees(position.coords.longitude);
+      if (typeof position.coords.altitude === 'number') altitude.value = String(Math.round(position.coords.altitude));
+      status.textContent = 'Lugar tomado de la ubicación del dispositivo.';
+      estimateTouched = true;
+      refreshEstimate();
+    }, (error) => {
+      failed({ 1: 'no se ha dado permiso', 2: 'la posición no está disponible', 3: 'no llegó a tiempo' }[error.code]
+             || 'error desconocido');
+    }, { timeout: 15000, maximumAge: 0 });
+  }
+
+  // The time zone's place and today, once the calculator is there; a place
+  // or a date typed meanwhile stays.
+  function startEstimate() {
+    let zone = '';
+    try {
+      zone = Intl.DateTimeFormat().resolvedOptions().timeZone || '';
+    } catch (error) {
+      // No zone: no default place, the user types it.
+    }
+    if (api.zonePlace(zone, separatorCode())) {
+      if (!latitude.value) latitude.value = api.zoneLatitude();
+      if (!longitude.value) longitude.value = api.zoneLongitude();
+    }
+    byId('lugar-por-defecto').textContent = api.zoneLine();
+    if (!date.value && !date.validity.badInput) {
+      const today = new Date();
+      date.value = `${today.getFullYear()}-${twoDigits(today.getMonth() + 1)}-${twoDigits(today.getDate())}`;
+    }
+    refreshEstimate();
+  }
+
+  for (const field of [...estimateFields, snow]) {
+    const typed = () => {
+      estimateTouched = true;
+      refreshEstimate();
+    };
+    field.addEventListener('input', typed);
+    field.addEventListener('change', typed);
+    // Enter in a field is "Usar", as in the window's dialog.
+    field.addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter') return;
+      event.preventDefault();
+      useTheEstimate();
+    });
+  }
+  useEstimate.addEventListener('click', useTheEstimate);
+  byId('ubicacion').addEventListener('click', locate);
+
   const fonts = ['400 16px "IUV Sans"', '700 16px "IUV Sans"'].map((font) => document.fonts.load(font));
   Promise.all([createIndiceUV(), ...fonts]).then(([module]) => {
     const decoder = new TextDecoder();
@@ -387,15 +506,31 @@
       commands: call('iuv_commands', 'number', []),
       commandCount: call('iuv_command_count', 'number', []),
       texts: call('iuv_texts', 'number', []),
+      zonePlace: call('iuv_zone_place', 'number', ['string', 'number']),
+      zoneLatitude: call('iuv_zone_latitude', 'string', []),
+      zoneLongitude: call('iuv_zone_longitude', 'string', []),
+      zoneLine: call('iuv_zone_line', 'string', []),
+      estimate: call('iuv_estimate', 'number', ['string', 'string', 'string', 'string', 'string', 'number', 'number']),
+      estimateMessage: call('iuv_estimate_message', 'string', []),
+      estimateField: call('iuv_estimate_field', 'number', []),
+      estimateShown: call('iuv_estimate_shown', 'string', []),
+      estimateOzone: call('iuv_estimate_ozone', 'string', []),
+      estimateNoonUt: call('iuv_estimate_noon_ut', 'number', []),
+      estimateText: call('iuv_estimate_text', 'string', ['number']),
     };
     followPixelRatio();
     new ResizeObserver(fitChart).observe(canvas);
     chartDescription = api.chartDescription();
     description.textContent = chartDescription;
-    boxes[0].focus();
+    // Typing goes to "Indice Máximo", as in the window, but the page opens at
+    // its top: on a phone the estimate and the banner come before the box.
+    boxes[0].focus({ preventScroll: true });
     // The moment the form takes input, for the browser's performance tools
     // (and the browser test, which waits for it); see the README.
     performance.mark('formulario-listo');
+    // After the mark: the browser's time zone and date formats take a moment
+    // to load on a phone, which the form need not wait for.
+    setTimeout(startEstimate, 0);
   });
 
   // Every file of the site kept by the service worker after the first visit.

@@ -21,6 +21,8 @@
 #include "model/curve_csv.h"
 #include "model/curve.h"
 #include "model/dose.h"
+#include "sky/local_clock.h"
+#include "support/scoped_tz.h"
 #include "support/scratch_directory.h"
 
 namespace cli {
@@ -223,12 +225,149 @@ TEST_F(CompanionTest, BadInputTouchesNoFile)
     EXPECT_TRUE(fs::is_empty(directory_));
 }
 
+// The command line as the user types it.
+Options fromArguments(const std::vector<std::string_view>& arguments)
+{
+    const auto parsed = parseOptions(arguments);
+    EXPECT_TRUE(std::holds_alternative<Options>(parsed));
+    return std::holds_alternative<Options>(parsed) ? std::get<Options>(parsed) : Options{};
+}
+
+QJsonObject jsonOf(const RunResult& result)
+{
+    return QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object();
+}
+
+// The reference days, worked out apart from this program, through --estimar --json.
+struct EstimateRow {
+    const char* name;
+    std::vector<std::string_view> arguments;
+    double zenithAngle;
+    double ozone;
+    double uvIndex;
+};
+
+void PrintTo(const EstimateRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class Estimar : public CompanionTest, public testing::WithParamInterface<EstimateRow> {
+protected:
+    test_support::ScopedTz tz_{"Europe/Madrid"};
+};
+
+TEST_P(Estimar, GivesTheReferenceValues)
+{
+    std::vector<std::string_view> arguments = GetParam().arguments;
+    arguments.insert(arguments.end(), {"--estimar", "--json"});
+    const RunResult result = run(fromArguments(arguments), '.');
+    ASSERT_EQ(result.exitStatus, kExitOk) << result.err;
+    const QJsonObject estimate = jsonOf(result)["estimacion"].toObject();
+    EXPECT_NEAR(estimate["anguloCenital"].toDouble(), GetParam().zenithAngle, 1e-4);
+    EXPECT_NEAR(estimate["ozono"].toDouble(), GetParam().ozone, 1e-3);
+    EXPECT_NEAR(estimate["indiceMaximo"].toDouble(), GetParam().uvIndex, 1e-4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ReferenceDays, Estimar,
+    testing::Values(
+        EstimateRow{"Madrid", {"--latitud", "40.45", "--longitud", "-3.70", "--fecha", "2026-06-21", "--altitud", "690"},
+                    17.0146, 327.436, 10.0891},
+        EstimateRow{"Puno", {"--latitud", "-15.84", "--longitud", "-70.02", "--fecha", "2026-01-22", "--altitud", "3830"},
+                    3.7189, 255.190, 18.6655},
+        EstimateRow{"BuenosAires", {"--latitud=-34.60", "--longitud=-58.38", "--fecha=2026-01-12", "--altitud=25"},
+                    13.0351, 273.740, 13.5959},
+        EstimateRow{"TromsoInThePolarNight", {"--latitud", "69.65", "--longitud", "18.96", "--fecha", "2026-12-21"},
+                    93.0847, 364.639, 0},
+        EstimateRow{"EquinoxOnSnowWithOzoneGiven",
+                    {"--latitud", "0", "--longitud", "0", "--fecha", "2026-03-20", "--ozono", "300", "--nieve"},
+                    0.0419, 300, 15.3777}),
+    [](const testing::TestParamInfo<EstimateRow>& info) { return std::string(info.param.name); });
+
+// The text, and the calculation that follows it with the rounded estimate
+// as the maximum, as "Usar" would leave it in the window; a maximum given
+// on the command line wins.
+TEST_F(CompanionTest, EstimateReportAndTheCalculationAfterIt)
+{
+    test_support::ScopedTz tz("Europe/Madrid");
+    const std::vector<std::string_view> madrid = {"--estimar", "--latitud", "40,45", "--longitud", "-3,70",
+                                                  "--fecha",   "2026-06-21", "--altitud", "690"};
+    const RunResult result = run(fromArguments(madrid), ',');
+    ASSERT_EQ(result.exitStatus, kExitOk) << result.err;
+    const std::string exposure = run(withTexts({"10,1", "11", "2", "3", "0", "0"}), ',').out;
+    EXPECT_EQ(result.out,
+              "Índice máximo estimado (cielo despejado): 10,1\n"
+              "Lugar 40,45, -3,70 y 690 m, 2026-06-21. Mediodía solar a las 14:16; ozono 327 DU; el sol a 17,0° del cénit.\n"
+              "Las nubes, la calima y la contaminación lo reducen.\n"
+                  + exposure);
+
+    std::vector<std::string_view> given = madrid;
+    given.insert(given.end(), {"--indice-maximo", "8"});
+    EXPECT_TRUE(run(fromArguments(given), ',').out.ends_with(run(withTexts({"8", "11", "2", "3", "0", "0"}), ',').out));
+}
+
+TEST_F(CompanionTest, EstimateStartsFromTheZonesPlaceAndToday)
+{
+    test_support::ScopedTz tz("America/Mexico_City");
+    const RunResult result = run(fromArguments({"--estimar", "--json"}), '.');
+    ASSERT_EQ(result.exitStatus, kExitOk) << result.err;
+    const QJsonObject estimate = jsonOf(result)["estimacion"].toObject();
+    // tzdata's 19°24' N, 99°09' W, to the hundredth as the window offers it.
+    EXPECT_EQ(estimate["latitud"].toDouble(), 19.4);
+    EXPECT_EQ(estimate["longitud"].toDouble(), -99.15);
+    EXPECT_EQ(estimate["zonaHoraria"].toString(), "America/Mexico_City");
+    EXPECT_EQ(estimate["fecha"].toString().toStdString(), sky::dateText(sky::localToday()));
+    EXPECT_EQ(estimate["altitud"].toDouble(), 0);
+    EXPECT_FALSE(estimate["nieve"].toBool());
+    EXPECT_EQ(jsonOf(result)["indiceMaximoCorregido"].toDouble(),
+              static_cast<float>(estimate["indiceMaximoTexto"].toString().toDouble()));
+    EXPECT_NE(run(fromArguments({"--estimar"}), '.').out.find("(zona horaria America/Mexico_City)"),
+              std::string::npos);
+}
+
+// A bad field names its option, and nothing is computed or written.
+TEST_F(CompanionTest, EstimateRefusalsNameTheOption)
+{
+    test_support::ScopedTz tz("Europe/Madrid");
+    const struct {
+        std::vector<std::string_view> arguments;
+        const char* message;
+    } rows[] = {
+        {{"--latitud", "95"}, "--latitud: «95» no está entre -90 y 90 grados.\n"},
+        {{"--longitud", "oeste"}, "--longitud: «oeste» no es un número válido.\n"},
+        {{"--fecha", "2026-02-30"}, "--fecha: «2026-02-30» no es un día del calendario.\n"},
+        {{"--fecha", "30/02/2026"}, "--fecha: «30/02/2026» no es una fecha AAAA-MM-DD.\n"},
+        {{"--altitud", "9000.5"}, "--altitud: «9000.5» no está entre -500 y 9000 metros.\n"},
+        {{"--ozono", "300,5"}, "--ozono: «300,5» no es un número válido; use el punto decimal (300.5).\n"},
+        {{"--latitud", " "}, "La opción --latitud está vacía.\n"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string_view> arguments = row.arguments;
+        arguments.insert(arguments.end(), {"--estimar", "--datos", "--csv", "c.csv"});
+        Options options = fromArguments(arguments);
+        options.dataFile = file("datos.dat");
+        options.csvFile = file("curva.csv");
+        const RunResult result = run(options, '.');
+        EXPECT_EQ(result.exitStatus, kExitBadInput);
+        EXPECT_EQ(result.err, row.message);
+        EXPECT_TRUE(result.out.empty());
+    }
+    test_support::ScopedTz utc("UTC");
+    EXPECT_EQ(run(fromArguments({"--estimar", "--latitud", "40"}), '.').err,
+              "--estimar: indique --latitud y --longitud (la zona horaria UTC no tiene lugar).\n");
+    EXPECT_TRUE(fs::is_empty(directory_));
+}
+
 TEST_F(CompanionTest, TheProgramExitsWithTwoAndWritesNothing)
 {
     const std::string program = INDICE_UV_CALC;
     for (const std::string arguments : {"--duracion abc --datos --png g.png", "--tipo-piel 7 --datos",
                                         "--no-existe --datos", "--scale 9 --png g.png",
-                                        "--indice-maximo diez --csv c.csv"}) {
+                                        "--indice-maximo diez --csv c.csv",
+                                        "--estimar --latitud 95 --longitud 0 --datos",
+                                        "--estimar --latitud 40 --longitud 0 --fecha 2026-02-30 --png g.png",
+                                        "--latitud 40 --longitud 0 --datos"}) {
         const std::string command = "cd '" + directory_.string() + "' && '" + program + "' " + arguments
             + " >/dev/null 2>&1";
         const int status = std::system(command.c_str());

@@ -69,8 +69,32 @@ TEST(ParseOptions, FlagsFilesAndScale)
     EXPECT_FALSE(parsed({"--help"}).version);
 }
 
+TEST(ParseOptions, TheEstimatesFieldsStayTextsUntilTheEstimate)
+{
+    const Options none = parsed({});
+    EXPECT_FALSE(none.estimate || none.latitude || none.longitude || none.date || none.altitude || none.ozone
+                 || none.snow);
+    const Options options = parsed({"--estimar", "--latitud", "-15,84", "--longitud=-70.02", "--fecha", "2026-01-22",
+                                    "--altitud", "3830", "--ozono", "x", "--nieve"});
+    EXPECT_TRUE(options.estimate && options.snow);
+    EXPECT_EQ(options.latitude, "-15,84");
+    EXPECT_EQ(options.longitude, "-70.02");
+    EXPECT_EQ(options.date, "2026-01-22");
+    EXPECT_EQ(options.altitude, "3830");
+    EXPECT_EQ(options.ozone, "x");
+    // Whether the maximum was given decides whether the estimate replaces it.
+    EXPECT_FALSE(options.given[0]);
+    EXPECT_TRUE(parsed({"--estimar", "--indice-maximo", "10"}).given[0]);
+    EXPECT_EQ(optionFor(sky::SkyField::Fecha), "--fecha");
+    EXPECT_EQ(optionFor(sky::SkyField::Ozono), "--ozono");
+}
+
 TEST(ParseOptions, MistakesNameTheOption)
 {
+    EXPECT_EQ(refused({"--latitud", "40"}), "--latitud solo vale con --estimar.");
+    EXPECT_EQ(refused({"--json", "--nieve"}), "--nieve solo vale con --estimar.");
+    EXPECT_EQ(refused({"--estimar", "--fecha"}), "--fecha: falta el valor.");
+    EXPECT_EQ(refused({"--estimar=si"}), "--estimar no lleva valor.");
     EXPECT_EQ(refused({"--duracion"}), "--duracion: falta el valor.");
     EXPECT_EQ(refused({"--png"}), "--png: falta el valor.");
     EXPECT_EQ(refused({"--csv="}), "--csv: falta el valor.");
@@ -117,13 +141,14 @@ TEST(HelpText, ListsOptionsThatParseWithTheDefaultsInUse)
             const std::string name = entry.substr(0, entry.find(' '));
             const std::string argument = entry.size() > name.size() ? entry.substr(name.size() + 1) : "";
             listed.push_back(name);
+            // With --estimar, which the estimate's fields need and nothing else minds.
             if (argument.empty() || argument.starts_with("["))
-                parsed({name});
+                parsed({name, "--estimar"});
             if (!argument.empty())
-                parsed({name, "2"});
+                parsed({name, "2", "--estimar"});
         }
     }
-    EXPECT_GE(listed.size(), 19u);
+    EXPECT_GE(listed.size(), 26u);
 
     const std::string text = helpText();
     const Options defaults;

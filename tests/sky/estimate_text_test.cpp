@@ -70,5 +70,14 @@ TEST(ClockText, IsHourAndTwoDigitMinutes)
     EXPECT_EQ(clockText(23 * 60 + 59), "23:59");
 }
 
+TEST(DefaultPlaceText, NamesTheZoneOrAsksForThePlace)
+{
+    EXPECT_EQ(defaultPlaceText("Europe/Madrid"), "Lugar por defecto: zona horaria Europe/Madrid");
+    EXPECT_EQ(defaultPlaceText("UTC"),
+              "Sin lugar por defecto: la zona horaria UTC no tiene lugar; escriba la latitud y la longitud");
+    EXPECT_EQ(defaultPlaceText(std::nullopt),
+              "Sin lugar por defecto: no se conoce la zona horaria; escriba la latitud y la longitud");
+}
+
 }  // namespace
 }  // namespace sky

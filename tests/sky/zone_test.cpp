@@ -11,36 +11,12 @@
 #include "sky/local_clock.h"
 #include "sky/system_zone.h"
 #include "sky/zone_places.h"
+#include "support/scoped_tz.h"
 
 namespace sky {
 namespace {
 
-// TZ as a test sets it, and as it was once the test is over. The C library is
-// not told (no tzset): the code under test must look at TZ again itself.
-class ScopedTz {
-public:
-    explicit ScopedTz(const char* value)
-    {
-        if (const char* old = std::getenv("TZ"))
-            old_ = old;
-        if (value)
-            setenv("TZ", value, 1);
-        else
-            unsetenv("TZ");
-    }
-    ~ScopedTz()
-    {
-        if (old_)
-            setenv("TZ", old_->c_str(), 1);
-        else
-            unsetenv("TZ");
-    }
-    ScopedTz(const ScopedTz&) = delete;
-    ScopedTz& operator=(const ScopedTz&) = delete;
-
-private:
-    std::optional<std::string> old_;
-};
+using test_support::ScopedTz;
 
 struct ZoneRow {
     const char* name;
@@ -173,19 +149,31 @@ TEST_P(LocalClock, ShowsTheZonesTime)
     EXPECT_EQ(localClockMinutes(row.date, row.utHours), row.minutes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, LocalClock,
-    testing::Values(
-        // Madrid's solar noon on midsummer day, 12:16:37.7 UT, under summer time.
-        Clock{"MadridSummerTime", ":Europe/Madrid", {2026, 6, 21}, 12.277149, 14 * 60 + 16},
-        Clock{"MadridWinterTime", ":Europe/Madrid", {2026, 12, 21}, 11.999, 12 * 60 + 59},
-        Clock{"MexicoCityNoSummerTime", ":America/Mexico_City", {2026, 6, 21}, 18.5, 12 * 60 + 30},
-        Clock{"BeforeTheDateInUt", "UTC", {2026, 11, 3}, -0.274125, 23 * 60 + 43},
-        Clock{"SecondsDropped", "UTC", {2026, 11, 3}, 12 + 59.99 / 60, 12 * 60 + 59},
-        Clock{"TheDayAfterInAuckland", ":Pacific/Auckland", {2026, 1, 12}, 23.5, 12 * 60 + 30},
-        Clock{"FarFutureDate", ":Europe/Madrid", {2099, 7, 1}, 12, 14 * 60},
-        Clock{"NoTimeOfDayFarFromTheDate", "UTC", {2026, 1, 1}, 1e300, std::nullopt}),
-    [](const testing::TestParamInfo<Clock>& info) { return std::string(info.param.name); });
+const Clock kClocks[] = {
+    // Madrid's solar noon on midsummer day, 12:16:37.7 UT, under summer time.
+    Clock{"MadridSummerTime", ":Europe/Madrid", {2026, 6, 21}, 12.277149, 14 * 60 + 16},
+    Clock{"MadridWinterTime", ":Europe/Madrid", {2026, 12, 21}, 11.999, 12 * 60 + 59},
+    Clock{"MexicoCityNoSummerTime", ":America/Mexico_City", {2026, 6, 21}, 18.5, 12 * 60 + 30},
+    Clock{"BeforeTheDateInUt", "UTC", {2026, 11, 3}, -0.274125, 23 * 60 + 43},
+    Clock{"SecondsDropped", "UTC", {2026, 11, 3}, 12 + 59.99 / 60, 12 * 60 + 59},
+    Clock{"TheDayAfterInAuckland", ":Pacific/Auckland", {2026, 1, 12}, 23.5, 12 * 60 + 30},
+    Clock{"FarFutureDate", ":Europe/Madrid", {2099, 7, 1}, 12, 14 * 60},
+    Clock{"NoTimeOfDayFarFromTheDate", "UTC", {2026, 1, 1}, 1e300, std::nullopt},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, LocalClock, testing::ValuesIn(kClocks),
+                         [](const testing::TestParamInfo<Clock>& info) { return std::string(info.param.name); });
+
+// Each row above runs in a process of its own under ctest, where the C
+// library reads TZ the first time anyway; the user changes zone while the
+// program runs. All the rows, one after the other, in one process.
+TEST(LocalClock, FollowsTzChangedWhileRunning)
+{
+    for (const Clock& row : kClocks) {
+        const ScopedTz tz(row.tz);
+        EXPECT_EQ(localClockMinutes(row.date, row.utHours), row.minutes) << row.name;
+    }
+}
 
 }  // namespace
 }  // namespace sky

@@ -29,7 +29,7 @@ trap cleanup EXIT
 cd "$work"
 
 locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$' || fail "the es_ES.UTF-8 locale is missing"
-env -u QT_QPA_PLATFORM LC_ALL=es_ES.UTF-8 "$program" &
+env -u QT_QPA_PLATFORM LC_ALL=es_ES.UTF-8 XDG_CONFIG_HOME="$work/config" "$program" &
 pid=$!
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Indice UV$' | head -n 1) \
@@ -53,6 +53,31 @@ first=$(sed -n 1p datos.dat | tr -d '\r')
 peak=$(sed -n 500p datos.dat | tr -d '\r')
 [[ $first == 6,014* ]] || fail "first line: '$first'"
 [[ $peak == 13,000* && $peak == *12,5000 ]] || fail "line 500: '$peak'"
+
+# The clear-sky estimate, opened by its key from a text box (where Ctrl+E would
+# only move the cursor): Puno in January, then "Usar" by Enter and "Calcular".
+xdotool key --clearmodifiers ctrl+shift+e
+dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Estimar el índice máximo$' | head -n 1) \
+  || fail "the estimate's dialog did not open"
+xdotool windowfocus --sync "$dialog"
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 -- '-15,84'
+xdotool key Tab
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 -- '-70,02'
+xdotool key Tab
+xdotool type --delay 20 '22012026'
+xdotool key Tab
+xdotool type --delay 20 '3830'
+xdotool key Return
+for _ in $(seq 100); do xdotool search --onlyvisible --name '^Estimar el índice máximo$' >/dev/null || break; sleep 0.05; done
+xdotool windowfocus --sync "$window"
+rm datos.dat
+xdotool key Return
+for _ in $(seq 200); do [ -s datos.dat ] && break; sleep 0.05; done
+peak=$(sed -n 500p datos.dat | tr -d '\r')
+[[ $peak == *18,7000 ]] || fail "line 500 after the estimate: '$peak'"
+grep -q '^latitud=-15.84$' "$work/config/indice-uv/indice-uv.conf" || fail "the place was not remembered"
 
 # "Terminar" sits at 40,488 and is 89 x 25 pixels.
 xdotool mousemove --window "$window" 84 500 click 1

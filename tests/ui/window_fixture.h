@@ -90,6 +90,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+public:
     // Replaces a box's text the way a user does: select all, delete, type.
     static void type(QLineEdit* box, const QString& text)
     {
@@ -99,6 +100,7 @@ protected:
         QTest::keyClicks(box, text);
     }
 
+protected:
     void calcular() { QTest::mouseClick(c().Command1, Qt::LeftButton); }
 
     QTemporaryDir folder;

@@ -313,11 +313,13 @@ def check_messages(driver):
     check(selected == "abc", f"la casilla mal escrita no queda seleccionada: {selected!r}")
 
 
-# The page's order, top to bottom on a phone: the header band, the four
-# inputs each with its bar, "Calcular", the chart, the other locality,
-# "Terminar".
-TAB_ORDER = ["Picture2", "Picture1", "Text1", "VScroll4", "Text2", "VScroll3", "Text3", "VScroll2", "Text4", "VScroll1",
-             "Command1", "Indice", "Text5", "Text6", "Text7", "Command3", "Command2"]
+# The page's order, top to bottom on a phone: the estimate of the maximum,
+# which comes first there, then the header band, the four inputs each with
+# its bar, "Calcular", the chart, the other locality, "Terminar".
+ESTIMATE_FIELDS = ["latitud", "longitud", "ubicacion", "fecha", "altitud", "ozono", "nieve", "usar-estimacion"]
+TAB_ORDER = ESTIMATE_FIELDS + [
+    "Picture2", "Picture1", "Text1", "VScroll4", "Text2", "VScroll3", "Text3", "VScroll2", "Text4", "VScroll1",
+    "Command1", "Indice", "Text5", "Text6", "Text7", "Command3", "Command2"]
 
 
 def focused(driver):
@@ -331,9 +333,13 @@ def check_tab_order(driver, layout="ancha"):
     open_page(driver, driver.current_url)
     seen = []
     by_id(driver, "titulo").click()  # Tab then starts from the top of the page
-    for _ in range(len(TAB_ORDER)):
+    # The date input's day, month, year and calendar button take a Tab each.
+    for _ in range(len(TAB_ORDER) + 3):
         driver.switch_to.active_element.send_keys(Keys.TAB)
-        seen.append(focused(driver))
+        if not seen or focused(driver) != seen[-1]:
+            seen.append(focused(driver))
+        if len(seen) == len(TAB_ORDER):
+            break
     check(seen == TAB_ORDER, f"{layout}: orden de tabulación {seen}")
     dom = driver.execute_script("""return [...document.querySelectorAll('input, button, a[href], [tabindex]')]
         .filter((e) => e.tabIndex >= 0 && e.getClientRects().length).map((e) => e.id)""")
@@ -431,6 +437,188 @@ def check_commands(driver):
     check(by_id(driver, "Form1").is_displayed() and by_id(driver, "Label4").text == "", "«Empezar de nuevo»")
 
 
+# --- the clear-sky estimate of the day's maximum
+
+# Place, date, altitude, ozone and snow, as the README's table and the
+# reference days have them.
+ESTIMATES = [
+    ("40.45", "-3.70", "2026-06-21", "690", "", False),
+    ("-15.84", "-70.02", "2026-01-22", "3830", "", False),
+    ("-34.60", "-58.38", "2026-01-12", "25", "", False),
+    ("69.65", "18.96", "2026-12-21", "", "", False),
+    ("0", "0", "2026-03-20", "", "300", True),
+]
+
+
+def estimate_companion(values, comma):
+    """The companion's --estimar --json for the same fields, in Madrid's zone."""
+    latitude, longitude, day, altitude, ozone, snow = (v.replace(".", ",") if comma and isinstance(v, str) else v
+                                                       for v in values)
+    command = [str(COMPANION), "--estimar", "--json", f"--latitud={latitude}", f"--longitud={longitude}",
+               f"--fecha={day}"]
+    command += [f"--altitud={altitude}"] if altitude else []
+    command += [f"--ozono={ozone}"] if ozone else []
+    command += ["--nieve"] if snow else []
+    environment = dict(os.environ, LC_ALL="es_ES.UTF-8" if comma else "C.UTF-8", TZ="Europe/Madrid")
+    result = subprocess.run(command, env=environment, capture_output=True, text=True)
+    return json.loads(result.stdout) if result.returncode == 0 else None
+
+
+def focus_date(driver):
+    """The date input's first part, tabbed into from the control before it."""
+    driver.execute_script("document.getElementById('ubicacion').focus()")
+    driver.switch_to.active_element.send_keys(Keys.TAB)
+    return driver.switch_to.active_element
+
+
+def date_order(driver):
+    """The order of the date input's parts, which follows the browser's own
+    language rather than the page's: found by typing 01, 02, 2003."""
+    focus_date(driver).send_keys("01022003")
+    value = by_id(driver, "fecha").get_attribute("value")
+    return {"2003-01-02": ("month", "day", "year"), "2003-02-01": ("day", "month", "year")}.get(value)
+
+
+def type_date(driver, day):
+    """AAAA-MM-DD typed into the date input as a person would, part by part."""
+    year, month, dayOfMonth = day.split("-")
+    if not hasattr(driver, "date_order"):
+        driver.date_order = date_order(driver)
+    check(driver.date_order is not None, "la fecha no se deja escribir por partes")
+    parts = {"year": year, "month": month, "day": dayOfMonth}
+    focus_date(driver).send_keys("".join(parts[kind] for kind in driver.date_order or ()))
+
+
+def fill_estimate(driver, values, comma):
+    latitude, longitude, day, altitude, ozone, snow = values
+    for name, text in (("latitud", latitude), ("longitud", longitude), ("altitud", altitude), ("ozono", ozone)):
+        type_into(driver, name, text.replace(".", ",") if comma else text)
+    type_date(driver, day)
+    if by_id(driver, "nieve").is_selected() != snow:
+        by_id(driver, "nieve").click()
+
+
+def estimate_text(driver):
+    return driver.execute_script("return document.getElementById('estimacion').textContent")
+
+
+def check_estimate(driver, comma):
+    """The section filled as a person would: the number and solar noon are the
+    companion's for the same fields; "Usar" and then "Calcular" give the
+    companion's exposure; the time zone's place and today come first."""
+    driver.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": "Europe/Madrid"})
+    try:
+        open_page(driver, driver.current_url)
+        WebDriverWait(driver, 5).until(lambda d: by_id(d, "lugar-por-defecto").text != "")
+        sep = "," if comma else "."
+        start = [by_id(driver, n).get_attribute("value") for n in ("latitud", "longitud", "fecha")]
+        today = driver.execute_script("const d = new Date(); return [d.getFullYear(), d.getMonth() + 1, d.getDate()]"
+                                      ".map((n) => String(n).padStart(2, '0')).join('-')")
+        check(start == [f"40{sep}40", f"-3{sep}68", today], f"estimación: lugar y fecha de partida {start}")
+        check(by_id(driver, "lugar-por-defecto").text == "Lugar por defecto: zona horaria Europe/Madrid",
+              f"estimación: {by_id(driver, 'lugar-por-defecto').text!r}")
+        for values in ESTIMATES[:2] if comma else ESTIMATES:
+            fill_estimate(driver, values, comma)
+            expected = estimate_companion(values, comma)
+            if not check(expected is not None, f"estimación {values}: el compañero falló"):
+                continue
+            lines = estimate_text(driver).split("\n")
+            shown = expected["estimacion"]["indiceMaximoTexto"]
+            check(len(lines) == 3 and lines[0] == f"Índice UV máximo con cielo despejado: {shown}",
+                  f"estimación {values}: {lines}, el compañero da {shown}")
+            ozone = round(expected["estimacion"]["ozono"])
+            if expected["estimacion"]["anguloCenital"] < 90:
+                check(f"a las {expected['estimacion']['mediodiaSolar']}; ozono {ozone} DU" in lines[1],
+                      f"estimación {values}: {lines[1]!r}")
+            else:
+                check(lines[1].startswith("Ese día el sol no sale"), f"estimación {values}: {lines[1]!r}")
+            check(lines[2] == "Las nubes, la calima y la contaminación lo reducen.", f"estimación: {lines[2]!r}")
+        # "Usar" by Enter in a field writes Text1 only; "Calcular" then agrees with the companion's --estimar.
+        fill_estimate(driver, ESTIMATES[0], comma)
+        by_id(driver, "altitud").send_keys(Keys.ENTER)
+        expected = estimate_companion(ESTIMATES[0], comma)
+        check(by_id(driver, "Text1").get_attribute("value") == expected["estimacion"]["indiceMaximoTexto"]
+              and focused(driver) == "Text1", f"«Usar»: Text1 {by_id(driver, 'Text1').get_attribute('value')!r}")
+        check(by_id(driver, "Label4").text == "", "«Usar» calculó")
+        by_id(driver, "Text1").send_keys(Keys.ENTER)
+        check(by_id(driver, "Label4").text == expected["exposicionTexto"],
+              f"«Usar» y «Calcular»: {by_id(driver, 'Label4').text!r}, el compañero {expected['exposicionTexto']!r}")
+    finally:
+        driver.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": ""})
+
+
+def check_estimate_refusals(driver):
+    """A bad field is named, marked, and "Usar" writes nothing until it is
+    mended; an empty place in a zone with none is not called a mistake
+    before the user types."""
+    driver.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": "UTC"})
+    try:
+        open_page(driver, driver.current_url)
+        WebDriverWait(driver, 5).until(lambda d: by_id(d, "lugar-por-defecto").text != "")
+        state = driver.execute_script("""return [document.getElementById('estimacion').textContent,
+            document.getElementById('latitud').getAttribute('aria-invalid'),
+            document.getElementById('usar-estimacion').getAttribute('aria-disabled')]""")
+        check(state == ["", None, "true"], f"estimación sin lugar por defecto, antes de escribir: {state}")
+        type_into(driver, "longitud", "-3.70")
+        check(estimate_text(driver) == "La casilla «Latitud» está vacía.", f"sin latitud: {estimate_text(driver)!r}")
+    finally:
+        driver.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": ""})
+    open_page(driver, driver.current_url)
+    fill_estimate(driver, ESTIMATES[0], False)
+    rows = [("latitud", "95", "«Latitud»: «95» no está entre -90 y 90 grados."),
+            ("longitud", "oeste", "«Longitud»: «oeste» no es un número válido."),
+            ("ozono", "3,5", "«Ozono»: «3,5» no es un número válido; use el punto decimal (3.5)."),
+            ("fecha", "2026-02-30", "«Fecha»: no es un día del calendario.")]
+    for name, text, message in rows:
+        type_date(driver, text) if name == "fecha" else type_into(driver, name, text)
+        state = driver.execute_script("""return [document.getElementById('estimacion').textContent,
+            document.getElementById(arguments[0]).getAttribute('aria-invalid'),
+            document.getElementById('usar-estimacion').getAttribute('aria-disabled')]""", name)
+        check(state == [message, "true", "true"], f"estimación con {name} «{text}»: {state}")
+        by_id(driver, "usar-estimacion").click()
+        check(by_id(driver, "Text1").get_attribute("value") == "10", f"«Usar» con {name} «{text}» escribió Text1")
+        fill_estimate(driver, ESTIMATES[0], False)
+    check(by_id(driver, "usar-estimacion").get_attribute("aria-disabled") == "false", "«Usar» no vuelve a valer")
+
+
+def check_geolocation(driver, url):
+    """"Usar mi ubicación": the device's place in the fields; a refusal or a
+    failure said in Spanish, the fields left usable."""
+    origin = url.rstrip("/")
+    try:
+        driver.execute_cdp_cmd("Browser.grantPermissions", {"origin": origin, "permissions": ["geolocation"]})
+        driver.execute_cdp_cmd("Emulation.setGeolocationOverride",
+                               {"latitude": -34.6037, "longitude": -58.3816, "accuracy": 10})
+        open_page(driver, url)
+        by_id(driver, "ubicacion").click()
+        WebDriverWait(driver, 10).until(lambda d: by_id(d, "latitud").get_attribute("value") == "-34.60")
+        check(by_id(driver, "longitud").get_attribute("value") == "-58.38", "ubicación: la longitud no se escribe")
+        check(estimate_text(driver).startswith("Índice UV máximo con cielo despejado:"), "ubicación: sin estimación")
+
+        # The device without a position.
+        driver.execute_cdp_cmd("Emulation.setGeolocationOverride", {})
+        by_id(driver, "ubicacion").click()
+        status = lambda: by_id(driver, "ubicacion-estado").text  # noqa: E731
+        WebDriverWait(driver, 20).until(lambda d: status().startswith("No se pudo"))
+        check(status() == "No se pudo usar la ubicación: la posición no está disponible. Escriba la latitud y la longitud.",
+              f"ubicación no disponible: {status()!r}")
+
+        # Refused.
+        driver.execute_cdp_cmd("Browser.setPermission", {"origin": origin, "permission": {"name": "geolocation"},
+                                                         "setting": "denied"})
+        open_page(driver, url)
+        by_id(driver, "ubicacion").click()
+        WebDriverWait(driver, 10).until(lambda d: status() != "" and not status().startswith("Buscando"))
+        check(status() == "No se pudo usar la ubicación: no se ha dado permiso. Escriba la latitud y la longitud.",
+              f"ubicación rechazada: {status()!r}")
+        type_into(driver, "latitud", "40.45")
+        check(by_id(driver, "latitud").get_attribute("value") == "40.45" and "«Latitud»" not in estimate_text(driver),
+              "tras el rechazo la latitud no se puede escribir")
+    finally:
+        driver.execute_cdp_cmd("Emulation.clearGeolocationOverride", {})
+        driver.execute_cdp_cmd("Browser.resetPermissions", {})
+
+
 def check_page(driver):
     open_page(driver, driver.current_url)
     check(driver.title == "Indice UV", f"título {driver.title!r}")
@@ -525,7 +713,7 @@ def reading_order_breaks(driver):
     """Pairs of neighbours in the page whose second is shown above the first,
     or to its left on the same line: the eye would read them the other way."""
     return driver.execute_script("""
-        const items = [document.querySelector('h1'), ...document.getElementById('Form1').children, document.getElementById('datos')]
+        const items = [document.querySelector('h1'), document.getElementById('estimar'), ...document.getElementById('Form1').children, document.getElementById('datos')]
           .filter((e) => e.getClientRects().length && getComputedStyle(e).position !== 'absolute');
         const breaks = [];
         for (let i = 1; i < items.length; ++i) {
@@ -539,14 +727,20 @@ def reading_order_breaks(driver):
 
 
 def on_screen(driver, name):
+    """Wholly in the viewport, give or take the fraction of a pixel that a
+    scroll to a whole pixel leaves."""
     return driver.execute_script("""const r = document.getElementById(arguments[0]).getBoundingClientRect();
-        return r.top >= 0 && r.bottom <= innerHeight && r.height > 0;""", name)
+        return r.top > -1 && r.bottom < innerHeight + 1 && r.height > 0;""", name)
 
 
 def check_phone_layout(driver):
     as_phone(driver)
     try:
         open_page(driver, driver.current_url)
+        # The page opens at its top, the estimate's question first, though
+        # typing goes to "Indice Máximo".
+        check(driver.execute_script("return scrollY") == 0 and focused(driver) == "Text1",
+              f"teléfono: la página abre bajada {driver.execute_script('return scrollY')} px")
         by_id(driver, "Text1").send_keys(Keys.ENTER)
         check_document(driver, "teléfono")
         for width in (360, 320):
@@ -1024,6 +1218,7 @@ def main():
             check(separator == ("," if comma else "."), f"{language}: el navegador da el separador {separator!r}")
             timed(compare_sets, driver, comma, scratch)
             if comma:
+                timed(check_estimate, driver, True)
                 timed(check_point_forced, driver, url)
                 # The typed number is read with the browser's separator.
                 timed(check_typed_steps, driver, [("VScroll4", "Text1", "7,5", "down", "7"),
@@ -1039,6 +1234,9 @@ def main():
             timed(check_pixel_ratio, driver)
             timed(check_chart_on_screen, driver)
             timed(check_axe, driver)
+            timed(check_estimate, driver, False)
+            timed(check_estimate_refusals, driver)
+            timed(check_geolocation, driver, url)
             if SCREENSHOT:
                 open_page(driver, url)
                 by_id(driver, "Text1").send_keys(Keys.ENTER)

@@ -1,0 +1,269 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/estimate_dialog.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <cmath>
+#include <variant>
+
+#include "qt/utf8.h"
+#include "runtime/number_format.h"
+#include "sky/estimate_text.h"
+#include "sky/local_clock.h"
+#include "sky/sky_inputs.h"
+#include "sky/system_zone.h"
+#include "ui/command_button.h"
+
+namespace ui {
+namespace {
+
+using qt::fromUtf8;
+
+constexpr auto kDateFormat = "dd/MM/yyyy";  // sky::DateStyle::DayMonthYear
+
+QDate qDate(const sky::CivilDate& date)
+{
+    return QDate(date.year, date.month, date.day);
+}
+
+// The text the date editor shows, which is what the estimate reads: between
+// keystrokes it may be no date at all ("28/02/"), whatever date() still says.
+class DateField : public QDateEdit {
+public:
+    explicit DateField(QWidget* parent)
+        : QDateEdit(parent)
+    {
+    }
+    QLineEdit* editor() const { return lineEdit(); }
+};
+
+// The last place used, kept in the user's settings between openings; never
+// the date, which starts as today. Numbers are kept with a point and shown
+// with the separator of the day, so a change of locale does not spoil them.
+constexpr auto kGroup = "estimacion";
+struct RememberedPlace {
+    QString latitude;
+    QString longitude;
+    QString altitude;
+};
+
+QSettings programSettings()
+{
+    return QSettings(QStringLiteral("indice-uv"), QStringLiteral("indice-uv"));
+}
+
+QString withSeparator(const QVariant& stored, char decimalSeparator)
+{
+    bool ok = false;
+    const double value = stored.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return {};
+    return QString::number(value, 'g', QLocale::FloatingPointShortest).replace(QLatin1Char('.'),
+                                                                                QLatin1Char(decimalSeparator));
+}
+
+std::optional<RememberedPlace> rememberedPlace(char decimalSeparator)
+{
+    QSettings settings = programSettings();
+    settings.beginGroup(QLatin1String(kGroup));
+    RememberedPlace place{withSeparator(settings.value("latitud"), decimalSeparator),
+                          withSeparator(settings.value("longitud"), decimalSeparator),
+                          withSeparator(settings.value("altitud"), decimalSeparator)};
+    if (place.latitude.isEmpty() || place.longitude.isEmpty())
+        return std::nullopt;
+    return place;
+}
+
+void rememberPlace(const sky::SkyInputs& inputs)
+{
+    QSettings settings = programSettings();
+    settings.beginGroup(QLatin1String(kGroup));
+    settings.setValue("latitud", inputs.latitude);
+    settings.setValue("longitud", inputs.longitude);
+    settings.setValue("altitud", inputs.altitude);
+}
+
+QLineEdit* numberField(const char* name, const char* description, QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setAccessibleName(QString::fromUtf8(name));
+    field->setAccessibleDescription(QString::fromUtf8(description));
+    return field;
+}
+
+}  // namespace
+
+EstimateDialog::EstimateDialog(char decimalSeparator, QWidget* parent)
+    : QDialog(parent)
+    , decimalSeparator_(decimalSeparator)
+{
+    setWindowTitle(QStringLiteral("Estimar el índice máximo"));
+    // The calendar's months and weekdays in Spanish, as every other text.
+    setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+    build();
+    recall();
+    refresh();
+    f_.latitude->setFocus();
+    f_.latitude->selectAll();
+}
+
+// The fields are made in reading order, which Tab follows.
+void EstimateDialog::build()
+{
+    f_.latitude = numberField("Latitud", "Grados de latitud, de -90 a 90: positivos al norte, negativos al sur", this);
+    f_.longitude = numberField("Longitud", "Grados de longitud, de -180 a 180: positivos al este, negativos al oeste", this);
+    f_.placeOrigin = new QLabel(this);
+    f_.placeOrigin->setWordWrap(true);
+
+    auto* date = new DateField(this);
+    date->setObjectName(QStringLiteral("Fecha"));
+    date->setAccessibleName(QStringLiteral("Fecha"));
+    date->setAccessibleDescription(QStringLiteral("El día, DD/MM/AAAA; Alt+abajo abre el calendario"));
+    date->setDisplayFormat(QLatin1String(kDateFormat));
+    date->setCalendarPopup(true);
+    date->setDateRange(qDate(sky::kFirstDate), qDate(sky::kLastDate));
+    date->setDate(qDate(sky::localToday()));
+    f_.date = date;
+
+    f_.altitude = numberField("Altitud", "Metros sobre el nivel del mar, de -500 a 9000; vacía, 0", this);
+    f_.ozone = numberField("Ozono",
+                           "Ozono total en unidades Dobson, de 100 a 600; vacía, el de la climatología", this);
+    f_.snow = new QCheckBox(QStringLiteral("Nieve en el suelo"), this);
+    f_.snow->setObjectName(QStringLiteral("Nieve"));
+    f_.snow->setAccessibleDescription(QStringLiteral("La nieve refleja el sol y sube el índice"));
+
+    f_.warning = new QLabel(this);
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    f_.warning->setFixedSize(iconSize, iconSize);
+    f_.warning->setAccessibleName(QStringLiteral("Aviso"));
+    f_.result = new QLabel(this);
+    f_.result->setObjectName(QStringLiteral("Resultado"));
+    f_.result->setTextFormat(Qt::PlainText);
+    f_.result->setWordWrap(true);
+    f_.result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Three lines always, so that the dialog keeps its size as the text changes.
+    f_.result->setMinimumHeight(3 * fontMetrics().lineSpacing());
+    f_.result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* form = new QFormLayout;
+    const auto row = [&](const QString& caption, QWidget* field) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(field);
+        form->addRow(label, field);
+    };
+    row(QStringLiteral("Latitud (°, + norte, − sur):"), f_.latitude);
+    row(QStringLiteral("Longitud (°, + este, − oeste):"), f_.longitude);
+    form->addRow(f_.placeOrigin);
+    row(QStringLiteral("Fecha:"), f_.date);
+    row(QStringLiteral("Altitud (m):"), f_.altitude);
+    row(QStringLiteral("Ozono (DU):"), f_.ozone);
+    form->addRow(f_.snow);
+
+    auto* result = new QHBoxLayout;
+    result->addWidget(f_.warning, 0, Qt::AlignTop);
+    result->addWidget(f_.result, 1);
+
+    f_.use = new CommandButton(QStringLiteral("Usar"), this);
+    f_.use->setObjectName(QStringLiteral("Usar"));
+    f_.use->setAccessibleDescription(QStringLiteral("Escribe el índice estimado en «Indice Máximo»"));
+    f_.cancel = new CommandButton(QStringLiteral("Cancelar"), this);
+    f_.cancel->setObjectName(QStringLiteral("Cancelar"));
+    f_.cancel->setAccessibleDescription(QStringLiteral("Cierra sin cambiar nada"));
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(f_.use, QDialogButtonBox::AcceptRole);
+    buttons->addButton(f_.cancel, QDialogButtonBox::RejectRole);
+    f_.use->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &EstimateDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &EstimateDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(result);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Wide enough for the result's longest line, so that it stays one line.
+    const QString longest = QStringLiteral("Mediodía solar a las 14:16; ozono 327 DU; el sol a 17,0° del cénit.");
+    f_.result->setFixedWidth(fontMetrics().horizontalAdvance(longest) * 11 / 10);
+
+    for (QLineEdit* field : {f_.latitude, f_.longitude, f_.altitude, f_.ozone})
+        connect(field, &QLineEdit::textChanged, this, &EstimateDialog::refresh);
+    connect(date->editor(), &QLineEdit::textChanged, this, &EstimateDialog::refresh);
+    connect(f_.snow, &QCheckBox::toggled, this, &EstimateDialog::refresh);
+}
+
+// The last place used, else the one of the time zone, else nothing: the user types it.
+void EstimateDialog::recall()
+{
+    const std::optional<std::string> zone = sky::systemZone();
+    QString origin = fromUtf8(sky::defaultPlaceText(zone));
+    if (const auto place = rememberedPlace(decimalSeparator_)) {
+        f_.latitude->setText(place->latitude);
+        f_.longitude->setText(place->longitude);
+        f_.altitude->setText(place->altitude);
+        origin = QStringLiteral("Último lugar usado. ") + origin;
+    } else if (const auto place = zone ? sky::placeOfZone(*zone) : std::nullopt) {
+        // tzdata gives whole minutes of arc; hundredths of a degree are near enough.
+        const auto text = [this](double degrees) {
+            return fromUtf8(runtime::formatNumber(degrees, runtime::NumberPattern::TwoDecimals, decimalSeparator_));
+        };
+        f_.latitude->setText(text(place->latitude));
+        f_.longitude->setText(text(place->longitude));
+    }
+    f_.placeOrigin->setText(origin);
+}
+
+void EstimateDialog::refresh()
+{
+    const sky::SkyTexts texts{f_.latitude->text().toStdString(),
+                              f_.longitude->text().toStdString(),
+                              f_.date->text().toStdString(),
+                              f_.altitude->text().toStdString(),
+                              f_.ozone->text().toStdString(),
+                              f_.snow->isChecked(),
+                              sky::DateStyle::DayMonthYear};
+    const auto read = sky::readSkyInputs(texts, decimalSeparator_);
+    if (const auto* failure = std::get_if<sky::SkyFailure>(&read)) {
+        inputs_.reset();
+        shownIndex_.clear();
+        f_.result->setText(fromUtf8(sky::describe(*failure)));
+        f_.warning->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this)
+                                  .pixmap(f_.warning->size(), devicePixelRatioF()));
+        f_.ozone->setPlaceholderText(QStringLiteral("climatología"));
+        f_.use->setEnabled(false);
+        return;
+    }
+    const sky::SkyInputs& inputs = inputs_.emplace(std::get<sky::SkyInputs>(read));
+    const sky::SkyEstimate estimate = sky::estimateClearSky(inputs);
+    shownIndex_ = fromUtf8(sky::shownIndexText(estimate, decimalSeparator_));
+    const std::optional<int> noon = sky::localClockMinutes(inputs.date, estimate.solarNoonUt);
+    f_.result->setText(fromUtf8(sky::estimateText(estimate, noon, decimalSeparator_)));
+    f_.warning->clear();
+    if (!inputs.ozone) {
+        f_.ozone->setPlaceholderText(
+            QStringLiteral("%1 (climatología)").arg(fromUtf8(runtime::integerToText(std::llround(estimate.ozone)))));
+    }
+    f_.use->setEnabled(true);
+}
+
+void EstimateDialog::accept()
+{
+    // Enter with a bad field reaches here only if "Usar" were enabled; it never writes.
+    if (!inputs_)
+        return;
+    rememberPlace(*inputs_);
+    QDialog::accept();
+}
+
+}  // namespace ui

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <optional>
+
+#include "sky/clear_sky.h"
+
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+
+// "Estimar el índice máximo": the day's maximum UV index under a clear sky
+// from the place and the date, for a user without a forecast. The result
+// follows every keystroke; a bad field is named where the result would be
+// and "Usar" waits until it is mended. The place starts as the last one
+// used, else the time zone's; the date is always today. Accepting it (Usar,
+// Enter) remembers the place; the caller then takes shownIndex().
+class EstimateDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    EstimateDialog(char decimalSeparator, QWidget* parent);
+
+    struct Fields {
+        QLineEdit* latitude = nullptr;
+        QLineEdit* longitude = nullptr;
+        QLabel* placeOrigin = nullptr;
+        QDateEdit* date = nullptr;
+        QLineEdit* altitude = nullptr;
+        QLineEdit* ozone = nullptr;
+        QCheckBox* snow = nullptr;
+        QLabel* warning = nullptr;  // the warning sign beside a bad field's message
+        QLabel* result = nullptr;
+        QPushButton* use = nullptr;
+        QPushButton* cancel = nullptr;
+    };
+    const Fields& fields() const { return f_; }
+
+    // The estimate as "Indice Máximo" takes it ("10,1"); empty while a field is bad.
+    const QString& shownIndex() const { return shownIndex_; }
+
+    void accept() override;
+
+private:
+    void build();
+    void recall();
+    void refresh();
+
+    char decimalSeparator_;
+    Fields f_;
+    std::optional<sky::SkyInputs> inputs_;  // what the result shows; none while a field is bad
+    QString shownIndex_;
+};
+
+}  // namespace ui

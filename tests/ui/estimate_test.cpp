@@ -1,0 +1,349 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The clear-sky estimate of "Indice Máximo": how the window offers it, the
+// dialog's place, date and live result, bad fields, what "Usar" and
+// "Cancelar" leave behind, the remembered place, and the keyboard.
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QAction>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QDateEdit>
+#include <QMenu>
+#include <QSettings>
+#include <string>
+
+#include "support/scoped_tz.h"
+#include "ui/estimate_dialog.h"
+#include "ui/estimate_entry.h"
+#include "window_fixture.h"
+
+namespace {
+
+using ui::EstimateDialog;
+
+using test_support::ScopedTz;
+
+// The window in Madrid's zone with nothing remembered yet.
+class Estimate : public uitest::WindowTest {
+protected:
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("indice-uv"), QStringLiteral("indice-uv")).remove(QStringLiteral("estimacion"));
+        WindowTest::SetUp();
+    }
+
+    ui::EstimateEntry& entry() const { return window->estimateEntry(); }
+
+    // Opens it as the user does from the focused box, and waits for it.
+    EstimateDialog* openDialog()
+    {
+        // A closed dialog leaves the window to become active again, as the desktop does.
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window->focusWidget(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        EstimateDialog* dialog = entry().dialog();
+        if (dialog) {
+            EXPECT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+        }
+        return dialog;
+    }
+
+    // The dialog's fields filled as the user types them; the date in the editor's own sections.
+    static void fill(EstimateDialog& dialog, const QString& latitude, const QString& longitude, QDate date,
+                     const QString& altitude)
+    {
+        const EstimateDialog::Fields& f = dialog.fields();
+        type(f.latitude, latitude);
+        type(f.longitude, longitude);
+        f.date->setDate(date);
+        type(f.altitude, altitude);
+    }
+
+    static void closeIfOpen(EstimateDialog* dialog)
+    {
+        if (dialog)
+            dialog->reject();
+    }
+
+    ScopedTz tz{"Europe/Madrid"};
+};
+
+QString accessibleText(QWidget* widget, QAccessible::Text what)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(what) : QString();
+}
+
+// The shortcut reaches the window from wherever the focus is, a text box included.
+class EstimateShortcut : public Estimate, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(EstimateShortcut, OpensTheDialogFrom)
+{
+    window->control(GetParam())->setFocus();
+    EstimateDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Estimar el índice máximo");
+    EXPECT_TRUE(dialog->isModal());
+    dialog->reject();
+}
+
+INSTANTIATE_TEST_SUITE_P(Form1, EstimateShortcut,
+                         ::testing::Values("Text1", "Text2", "Text7", "VScroll4", "Command1", "Command3", "Indice",
+                                           "Picture2"));
+
+TEST_F(Estimate, IsTheFirstEntryOfTheBoxMenuBeforeQtsOwn)
+{
+    // The menu Qt would show without it, for comparison.
+    std::unique_ptr<QMenu> plain(c().Text1->createStandardContextMenu());
+    QStringList expected{"Estimar con cielo despejado…", QString()};
+    for (const QAction* action : plain->actions())
+        expected << action->text();
+
+    // The real one, as the Menu key pops it up on the box.
+    c().Text1->setFocus();
+    const QPoint middle = c().Text1->rect().center();
+    QContextMenuEvent press(QContextMenuEvent::Keyboard, middle, c().Text1->mapToGlobal(middle));
+    QApplication::sendEvent(c().Text1, &press);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QStringList shown;
+    for (const QAction* action : menu->actions())
+        shown << action->text();
+    EXPECT_EQ(shown, expected);
+    EXPECT_GT(plain->actions().size(), 3);
+    EXPECT_EQ(menu->actions().front()->shortcut(), ui::EstimateEntry::shortcut());
+
+    menu->actions().front()->trigger();
+    menu->close();
+    ASSERT_NE(entry().dialog(), nullptr);
+    entry().dialog()->reject();
+}
+
+TEST_F(Estimate, TheBoxSaysHowToReachIt)
+{
+    const QString key = ui::EstimateEntry::shortcut().toString(QKeySequence::NativeText);
+    EXPECT_EQ(ui::EstimateEntry::shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+E")));
+    for (const QString& text : {c().Text1->toolTip(), accessibleText(c().Text1, QAccessible::Description)}) {
+        EXPECT_TRUE(text.contains(key)) << text.toStdString();
+        EXPECT_TRUE(text.contains("«Estimar con cielo despejado…»")) << text.toStdString();
+    }
+    // The box's own description stays first.
+    EXPECT_TRUE(accessibleText(c().Text1, QAccessible::Description).startsWith("El índice UV máximo del día"));
+}
+
+TEST_F(Estimate, StartsFromTheZonesPlaceAndToday)
+{
+    EstimateDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    const EstimateDialog::Fields& f = dialog->fields();
+    EXPECT_EQ(f.latitude->text(), "40.40");
+    EXPECT_EQ(f.longitude->text(), "-3.68");
+    EXPECT_EQ(f.placeOrigin->text(), "Lugar por defecto: zona horaria Europe/Madrid");
+    EXPECT_EQ(f.date->date(), QDate::currentDate());
+    EXPECT_EQ(f.date->text(), QDate::currentDate().toString("dd/MM/yyyy"));
+    EXPECT_TRUE(f.altitude->text().isEmpty());
+    EXPECT_TRUE(f.ozone->text().isEmpty());
+    EXPECT_FALSE(f.snow->isChecked());
+    EXPECT_TRUE(f.use->isEnabled());
+    EXPECT_TRUE(f.latitude->hasFocus());
+    dialog->reject();
+}
+
+TEST_F(Estimate, WithoutAPlacedZoneTheUserTypesThePlace)
+{
+    ScopedTz utc("UTC");
+    EstimateDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    const EstimateDialog::Fields& f = dialog->fields();
+    EXPECT_TRUE(f.latitude->text().isEmpty());
+    EXPECT_TRUE(f.longitude->text().isEmpty());
+    EXPECT_EQ(f.placeOrigin->text(),
+              "Sin lugar por defecto: la zona horaria UTC no tiene lugar; escriba la latitud y la longitud");
+    EXPECT_EQ(f.result->text(), "La casilla «Latitud» está vacía.");
+    EXPECT_FALSE(f.use->isEnabled());
+    dialog->reject();
+}
+
+// Madrid on the longest day, typed with the decimal comma: the result
+// follows each keystroke, solar noon on Madrid's summer clock.
+TEST_F(Estimate, ShowsTheResultAsTheUserTypes)
+{
+    open(',');
+    EstimateDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    const EstimateDialog::Fields& f = dialog->fields();
+    EXPECT_EQ(f.latitude->text(), "40,40");
+    fill(*dialog, "40,45", "-3,70", QDate(2026, 6, 21), "690");
+    EXPECT_EQ(f.result->text(),
+              "Índice UV máximo con cielo despejado: 10,1\n"
+              "Mediodía solar a las 14:16; ozono 327 DU; el sol a 17,0° del cénit.\n"
+              "Las nubes, la calima y la contaminación lo reducen.");
+    EXPECT_EQ(dialog->shownIndex(), "10,1");
+    EXPECT_EQ(f.ozone->placeholderText(), "327 (climatología)");
+    EXPECT_TRUE(f.warning->pixmap().isNull());
+
+    // Ozone given, then snow: each one changes the number at once.
+    type(f.ozone, "300");
+    EXPECT_TRUE(f.result->text().contains("ozono 300 DU")) << f.result->text().toStdString();
+    const QString withoutSnow = dialog->shownIndex();
+    f.snow->click();
+    EXPECT_NE(dialog->shownIndex(), withoutSnow);
+    dialog->reject();
+}
+
+// A bad field is named in the window's words where the result was; "Usar"
+// waits, and Enter does nothing until it is mended.
+struct BadField {
+    const char* name;
+    void (*spoil)(const EstimateDialog::Fields&);
+    const char* message;
+};
+
+class EstimateRefuses : public Estimate, public ::testing::WithParamInterface<BadField> {};
+
+TEST_P(EstimateRefuses, NamesTheFieldAndKeepsUsarDisabled)
+{
+    EstimateDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    const EstimateDialog::Fields& f = dialog->fields();
+    GetParam().spoil(f);
+    EXPECT_EQ(f.result->text(), GetParam().message);
+    EXPECT_TRUE(dialog->shownIndex().isEmpty());
+    EXPECT_FALSE(f.use->isEnabled());
+    EXPECT_FALSE(f.warning->pixmap().isNull());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(c().Text1->text(), "10");
+    dialog->reject();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Form1, EstimateRefuses,
+    ::testing::Values(
+        BadField{"LatitudeBeyondThePole", [](const auto& f) { uitest::WindowTest::type(f.latitude, "95"); },
+                 "«Latitud»: «95» no está entre -90 y 90 grados."},
+        BadField{"LongitudeInLetters", [](const auto& f) { uitest::WindowTest::type(f.longitude, "oeste"); },
+                 "«Longitud»: «oeste» no es un número válido."},
+        BadField{"DateHalfTyped",
+                 [](const auto& f) {
+                     f.date->setDate(QDate(2026, 2, 28));
+                     f.date->setFocus();
+                     QTest::keyClick(f.date, Qt::Key_End);
+                     for (int i = 0; i < 4; ++i)
+                         QTest::keyClick(f.date, Qt::Key_Backspace);
+                 },
+                 "«Fecha»: «28/02/» no es una fecha DD/MM/AAAA."},
+        BadField{"AltitudeAboveEverest", [](const auto& f) { uitest::WindowTest::type(f.altitude, "9000.5"); },
+                 "«Altitud»: «9000.5» no está entre -500 y 9000 metros."},
+        BadField{"OzoneWithTheOtherSeparator", [](const auto& f) { uitest::WindowTest::type(f.ozone, "300,5"); },
+                 "«Ozono»: «300,5» no es un número válido; use el punto decimal (300.5)."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// "Usar" writes the number as shown into "Indice Máximo" and nothing else:
+// no "Calcular", no datos.dat, no message. Enter means "Usar" from any field.
+class EstimateUsar : public Estimate, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(EstimateUsar, WritesTheRoundedValueIntoText1Only)
+{
+    open(',');
+    QStringList before;
+    for (QLineEdit* box : {c().Text2, c().Text3, c().Text4, c().Text5, c().Text6, c().Text7})
+        before << box->text();
+    EstimateDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    fill(*dialog, "-15,84", "-70,02", QDate(2026, 1, 22), "3830");
+    const QString press = GetParam();
+    if (press == "Usar") {
+        QTest::mouseClick(dialog->fields().use, Qt::LeftButton);
+    } else {
+        QWidget* field = dialog->findChild<QWidget*>(press);
+        ASSERT_NE(field, nullptr);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(c().Text1->text(), "18,7");
+    QStringList after;
+    for (QLineEdit* box : {c().Text2, c().Text3, c().Text4, c().Text5, c().Text6, c().Text7})
+        after << box->text();
+    EXPECT_EQ(after, before);
+    EXPECT_TRUE(c().Label4->text().isEmpty());
+    EXPECT_FALSE(QFile::exists(dataFile()));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(window->focusWidget(), c().Text1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Form1, EstimateUsar, ::testing::Values("Usar", "Latitud", "Fecha", "Ozono", "Nieve"));
+
+TEST_F(Estimate, CancelarAndEscapeLeaveEverythingAsItWas)
+{
+    for (const bool escape : {false, true}) {
+        EstimateDialog* dialog = openDialog();
+        ASSERT_NE(dialog, nullptr);
+        fill(*dialog, "28.12", "-15.43", QDate(2026, 8, 1), "10");
+        if (escape)
+            QTest::keyClick(dialog->fields().altitude, Qt::Key_Escape);
+        else
+            QTest::mouseClick(dialog->fields().cancel, Qt::LeftButton);
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(c().Text1->text(), "10");
+        EXPECT_FALSE(QSettings(QStringLiteral("indice-uv"), QStringLiteral("indice-uv")).contains("estimacion/latitud"));
+    }
+}
+
+// The place of the last "Usar" comes back, in the separator of the day; the
+// date never does.
+TEST_F(Estimate, RemembersTheLastPlaceButNotTheDate)
+{
+    EstimateDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    fill(*dialog, "28.12", "-15.43", QDate(2026, 8, 1), "10.5");
+    QTest::mouseClick(dialog->fields().use, Qt::LeftButton);
+
+    open(',');
+    dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    const EstimateDialog::Fields& f = dialog->fields();
+    EXPECT_EQ(f.latitude->text(), "28,12");
+    EXPECT_EQ(f.longitude->text(), "-15,43");
+    EXPECT_EQ(f.altitude->text(), "10,5");
+    EXPECT_EQ(f.placeOrigin->text(), "Último lugar usado. Lugar por defecto: zona horaria Europe/Madrid");
+    EXPECT_EQ(f.date->date(), QDate::currentDate());
+    EXPECT_TRUE(f.use->isEnabled());
+    dialog->reject();
+}
+
+// As in the window: every field has a Spanish name, Tab visits them in
+// reading order, and the focused one looks different.
+TEST_F(Estimate, EveryFieldIsNamedAndShowsTheFocus)
+{
+    EstimateDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    const EstimateDialog::Fields& f = dialog->fields();
+    const std::pair<QWidget*, const char*> stops[] = {
+        {f.latitude, "Latitud"}, {f.longitude, "Longitud"}, {f.date, "Fecha"},      {f.altitude, "Altitud"},
+        {f.ozone, "Ozono"},      {f.snow, "Nieve en el suelo"}, {f.use, "Usar"}, {f.cancel, "Cancelar"},
+    };
+    ASSERT_TRUE(f.latitude->hasFocus());
+    for (std::size_t i = 0; i < std::size(stops); ++i) {
+        const auto [widget, name] = stops[i];
+        EXPECT_TRUE(widget->hasFocus()) << name;
+        EXPECT_EQ(accessibleText(widget, QAccessible::Name), name);
+        EXPECT_FALSE(accessibleText(widget, QAccessible::Description).isEmpty()) << name;
+        const auto [next, nextName] = stops[(i + 1) % std::size(stops)];
+        const QImage unfocused = next->grab().toImage();
+        // The date editor steps through its day, month and year before it lets go, as Qt's do.
+        for (int tab = 0; tab < 3 && widget->hasFocus(); ++tab)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_TRUE(next->hasFocus()) << nextName;
+        EXPECT_NE(next->grab().toImage(), unfocused) << nextName;
+    }
+    // The result is read out by its text, which changes with every keystroke.
+    EXPECT_EQ(accessibleText(f.result, QAccessible::Name), f.result->text());
+    dialog->reject();
+}
+
+}  // namespace
