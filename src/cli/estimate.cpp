@@ -14,8 +14,6 @@
 namespace cli {
 namespace {
 
-using runtime::NumberPattern;
-
 // The library's reasons, naming the option instead of the field.
 std::string describeForOption(const sky::SkyFailure& failure)
 {
@@ -23,11 +21,6 @@ std::string describeForOption(const sky::SkyFailure& failure)
     if (failure.problem == sky::SkyProblem::Empty)
         return "La opción " + option + " " + sky::whatIsWrong(failure) + ".";
     return option + ": " + sky::whatIsWrong(failure) + ".";
-}
-
-std::string degreesText(double degrees, char separator)
-{
-    return runtime::formatNumber(degrees, NumberPattern::TwoDecimals, separator);
 }
 
 }  // namespace
@@ -46,9 +39,9 @@ std::variant<EstimateRun, std::string> makeEstimate(const Options& options, char
                    + (zone ? "la zona horaria " + *zone + " no tiene lugar" : "no se conoce la zona horaria") + ").";
         }
         if (!options.latitude)
-            texts.latitude = degreesText(place->place.latitude, separator);
+            texts.latitude = sky::degreesText(place->place.latitude, separator);
         if (!options.longitude)
-            texts.longitude = degreesText(place->place.longitude, separator);
+            texts.longitude = sky::degreesText(place->place.longitude, separator);
         run.zone = place->zone;
     }
     texts.date = options.date.value_or(sky::dateText(sky::localToday()));
@@ -68,7 +61,7 @@ std::variant<EstimateRun, std::string> makeEstimate(const Options& options, char
 std::string estimateReport(const EstimateRun& run, char separator)
 {
     const sky::SkyInputs& in = run.inputs;
-    std::string place = degreesText(in.latitude, separator) + ", " + degreesText(in.longitude, separator) + " y "
+    std::string place = sky::degreesText(in.latitude, separator) + ", " + sky::degreesText(in.longitude, separator) + " y "
         + runtime::integerToText(std::llround(in.altitude)) + " m";
     if (run.zone)
         place += " (zona horaria " + *run.zone + ")";

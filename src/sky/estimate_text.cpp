@@ -16,6 +16,11 @@ std::string shownIndexText(const SkyEstimate& estimate, char decimalSeparator)
     return runtime::formatNumber(estimate.shownIndex, runtime::NumberPattern::AxisLabel, decimalSeparator);
 }
 
+std::string degreesText(double degrees, char decimalSeparator)
+{
+    return runtime::formatNumber(degrees, runtime::NumberPattern::TwoDecimals, decimalSeparator);
+}
+
 std::string clockText(int minutes)
 {
     // Whole minutes as a fraction of a day are exact enough for "h:mm",

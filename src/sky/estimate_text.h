@@ -16,6 +16,11 @@ namespace sky {
 // "#0.0" in the user's decimal separator ("10,1").
 std::string shownIndexText(const SkyEstimate& estimate, char decimalSeparator);
 
+// Degrees of latitude or longitude as the fields offer and the companion
+// reports a place: to the hundredth ("-3,68"), near enough for the sun, and
+// tzdata's places are whole minutes of arc anyway.
+std::string degreesText(double degrees, char decimalSeparator);
+
 // Minutes after midnight as "h:mm" ("14:16", "9:05").
 std::string clockText(int minutes);
 

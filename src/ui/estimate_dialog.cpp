@@ -214,12 +214,8 @@ void EstimateDialog::recall()
         f_.altitude->setText(place->altitude);
         origin = QStringLiteral("Último lugar usado. ") + origin;
     } else if (const auto place = zone ? sky::placeOfZone(*zone) : std::nullopt) {
-        // tzdata gives whole minutes of arc; hundredths of a degree are near enough.
-        const auto text = [this](double degrees) {
-            return fromUtf8(runtime::formatNumber(degrees, runtime::NumberPattern::TwoDecimals, decimalSeparator_));
-        };
-        f_.latitude->setText(text(place->latitude));
-        f_.longitude->setText(text(place->longitude));
+        f_.latitude->setText(fromUtf8(sky::degreesText(place->latitude, decimalSeparator_)));
+        f_.longitude->setText(fromUtf8(sky::degreesText(place->longitude, decimalSeparator_)));
     }
     f_.placeOrigin->setText(origin);
 }

@@ -63,8 +63,8 @@ EMSCRIPTEN_KEEPALIVE int iuv_zone_place(const char* zone, int separator)
     z.line = sky::defaultPlaceText(name.empty() ? std::nullopt : std::optional<std::string_view>(name));
     const auto place = name.empty() ? std::nullopt : sky::placeOfZone(name);
     const char decimal = static_cast<char>(separator);
-    z.latitude = place ? runtime::formatNumber(place->latitude, runtime::NumberPattern::TwoDecimals, decimal) : "";
-    z.longitude = place ? runtime::formatNumber(place->longitude, runtime::NumberPattern::TwoDecimals, decimal) : "";
+    z.latitude = place ? sky::degreesText(place->latitude, decimal) : "";
+    z.longitude = place ? sky::degreesText(place->longitude, decimal) : "";
     return place ? 1 : 0;
 }
 EMSCRIPTEN_KEEPALIVE const char* iuv_zone_latitude() { return zoneDefault().latitude.c_str(); }

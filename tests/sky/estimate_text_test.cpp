@@ -62,6 +62,14 @@ INSTANTIATE_TEST_SUITE_P(
               "0,0"}),
     [](const testing::TestParamInfo<Shown>& info) { return std::string(info.param.name); });
 
+TEST(DegreesText, IsToTheHundredthInTheSeparator)
+{
+    EXPECT_EQ(degreesText(40.4, ','), "40,40");
+    EXPECT_EQ(degreesText(-3.6833333, ','), "-3,68");
+    EXPECT_EQ(degreesText(-58.375, '.'), "-58.38");  // halves away from zero, as "#0.00" does
+    EXPECT_EQ(degreesText(0, '.'), "0.00");
+}
+
 TEST(ClockText, IsHourAndTwoDigitMinutes)
 {
     EXPECT_EQ(clockText(14 * 60 + 16), "14:16");
