@@ -71,6 +71,14 @@ EMSCRIPTEN_KEEPALIVE const char* iuv_zone_latitude() { return zoneDefault().lati
 EMSCRIPTEN_KEEPALIVE const char* iuv_zone_longitude() { return zoneDefault().longitude.c_str(); }
 EMSCRIPTEN_KEEPALIVE const char* iuv_zone_line() { return zoneDefault().line.c_str(); }
 
+// Degrees as the fields offer a place (the device's position too).
+EMSCRIPTEN_KEEPALIVE const char* iuv_degrees_text(double degrees, int separator)
+{
+    static std::string text;
+    text = sky::degreesText(degrees, static_cast<char>(separator));
+    return text.c_str();
+}
+
 // The fields as typed, the date as the date input gives it (AAAA-MM-DD):
 // 1 when they all read, and then the estimate waits for the page; 0 and the
 // message naming the first bad field otherwise.

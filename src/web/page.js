@@ -428,7 +428,7 @@
     }
     status.textContent = 'Buscando la ubicación…';
     navigator.geolocation.getCurrentPosition((position) => {
-      const degrees = (value) => value.toFixed(2).replace('.', String.fromCharCode(separatorCode()));
+      const degrees = (value) => api.degreesText(value, separatorCode());
       latitude.value = degrees(position.coords.latitude);
       longitude.value = degrees(position.coords.longitude);
       if (typeof position.coords.altitude === 'number') altitude.value = String(Math.round(position.coords.altitude));
@@ -510,6 +510,7 @@
       zoneLatitude: call('iuv_zone_latitude', 'string', []),
       zoneLongitude: call('iuv_zone_longitude', 'string', []),
       zoneLine: call('iuv_zone_line', 'string', []),
+      degreesText: call('iuv_degrees_text', 'string', ['number', 'number']),
       estimate: call('iuv_estimate', 'number', ['string', 'string', 'string', 'string', 'string', 'number', 'number']),
       estimateMessage: call('iuv_estimate_message', 'string', []),
       estimateField: call('iuv_estimate_field', 'number', []),
