@@ -39,15 +39,6 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix)
 // far out is an overflow or an underflow whatever the digits are.
 constexpr long long kExponentLimit = 1'000'000'000;
 
-std::string_view trimBlanks(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // What a person may type as a number, checked here, then rewritten for the C
 // library with no decimal point at all and the exponent moved to make up for
 // it ("-2,5e3" becomes "-25e2"): strtof and strtod round correctly, and with
@@ -103,6 +94,15 @@ std::variant<std::string, ConversionError> plainDecimal(std::string_view text, c
 }
 
 }  // namespace
+
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
 std::string_view describe(ConversionError error)
 {

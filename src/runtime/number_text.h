@@ -11,6 +11,10 @@
 
 namespace runtime {
 
+// The text without the spaces and tabs around it, the blanks every typed
+// field may carry (a number, a date).
+std::string_view trimBlanks(std::string_view text);
+
 // Why a text is not a number the program can use.
 enum class ConversionError {
     Empty,       // nothing but blanks

@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "runtime/number_text.h"
+
 namespace sky {
 namespace {
 
@@ -83,10 +85,7 @@ std::string dateText(const CivilDate& date, DateStyle style)
 
 std::optional<CivilDate> parseDateText(std::string_view text, DateStyle style)
 {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
+    text = runtime::trimBlanks(text);
     // 'd' a digit, anything else itself.
     const std::string_view shape = style == DateStyle::Iso ? "dddd-dd-dd" : "dd/dd/dddd";
     if (text.size() != shape.size())
