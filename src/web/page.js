@@ -35,7 +35,7 @@
 
   // The calculator's numbers (chart operations, outcomes of a press), which
   // the page generator writes from the calculator's own definitions.
-  const { op, operands, outcome } = JSON.parse(byId('codigos').textContent);
+  const { op, operands, outcome, wideScreen } = JSON.parse(byId('codigos').textContent);
 
   // Each bar names the box it steps; its ends and start come from the layout
   // table, Min (data-min) at its top end and Max (data-max) at its bottom end.
@@ -360,6 +360,21 @@
   canvas.addEventListener('blur', hideReadout);
 
   Form_Load();
+
+  // The estimate's section is where the eye finds it in the page itself, not
+  // only on screen, so that Tab and a screen reader take it in the same
+  // order: first on a phone, where the question comes first, under the form
+  // and its link on the window's layout. A focus inside it stays there.
+  const windowLayout = matchMedia(wideScreen);
+  function placeEstimate() {
+    const section = byId('estimar');
+    const focus = document.activeElement;
+    if (windowLayout.matches) byId('descarga').after(section);
+    else form.before(section);
+    if (section.contains(focus)) focus.focus({ preventScroll: true });
+  }
+  windowLayout.addEventListener('change', placeEstimate);
+  placeEstimate();
 
   // The clear-sky estimate of the day's maximum, in the section before the
   // form: the window's dialog on the page, through the same C++. The browser

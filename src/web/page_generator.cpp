@@ -53,7 +53,7 @@ std::string denserPictures(std::string_view image)
 }
 
 // The width from which the page keeps the window's layout; page.css switches
-// its own rules at the same width.
+// its own rules at the same width, and the script reads this one.
 constexpr std::string_view kWideScreen = "(min-width: 760px)";
 // Where the captions' own colours are darkened to read well: the phone's
 // layout, and any screen whose user asks for more contrast.
@@ -332,7 +332,8 @@ std::string codes()
         {"skinTypeMessage", static_cast<int>(PressOutcome::kSkinTypeMessage)},
     };
     return "<script type=\"application/json\" id=\"codigos\">{\"op\":" + object(op) + ",\"operands\":"
-        + object(operands) + ",\"outcome\":" + object(outcome) + "}</script>\n";
+        + object(operands) + ",\"outcome\":" + object(outcome) + ",\"wideScreen\":\"" + std::string(kWideScreen)
+        + "\"}</script>\n";
 }
 
 }  // namespace

@@ -313,13 +313,15 @@ def check_messages(driver):
     check(selected == "abc", f"la casilla mal escrita no queda seleccionada: {selected!r}")
 
 
-# The page's order, top to bottom on a phone: the estimate of the maximum,
-# which comes first there, then the header band, the four inputs each with
-# its bar, "Calcular", the chart, the other locality, "Terminar".
+# The page's order, top to bottom: the header band, the four inputs each
+# with its bar, "Calcular", the chart, the other locality, "Terminar" (then
+# the datos.dat link, once there is a calculation); the estimate of the
+# maximum comes first on a phone, where the question comes first, and last
+# on the window's layout, under the form.
 ESTIMATE_FIELDS = ["latitud", "longitud", "ubicacion", "fecha", "altitud", "ozono", "nieve", "usar-estimacion"]
-TAB_ORDER = ESTIMATE_FIELDS + [
-    "Picture2", "Picture1", "Text1", "VScroll4", "Text2", "VScroll3", "Text3", "VScroll2", "Text4", "VScroll1",
-    "Command1", "Indice", "Text5", "Text6", "Text7", "Command3", "Command2"]
+FORM_ORDER = ["Picture2", "Picture1", "Text1", "VScroll4", "Text2", "VScroll3", "Text3", "VScroll2", "Text4", "VScroll1",
+              "Command1", "Indice", "Text5", "Text6", "Text7", "Command3", "Command2"]
+TAB_ORDER = {"ancha": FORM_ORDER + ESTIMATE_FIELDS, "teléfono": ESTIMATE_FIELDS + FORM_ORDER}
 
 
 def focused(driver):
@@ -331,31 +333,43 @@ def check_tab_order(driver, layout="ancha"):
     """Tab follows the page's order, which is the reading order, and leaves
     the page after the last control, as on any page: no trap."""
     open_page(driver, driver.current_url)
+    order = TAB_ORDER[layout]
     seen = []
     by_id(driver, "titulo").click()  # Tab then starts from the top of the page
     # The date input's day, month, year and calendar button take a Tab each.
-    for _ in range(len(TAB_ORDER) + 3):
+    for _ in range(len(order) + 3):
         driver.switch_to.active_element.send_keys(Keys.TAB)
         if not seen or focused(driver) != seen[-1]:
             seen.append(focused(driver))
-        if len(seen) == len(TAB_ORDER):
+        if len(seen) == len(order):
             break
-    check(seen == TAB_ORDER, f"{layout}: orden de tabulación {seen}")
+    check(seen == order, f"{layout}: orden de tabulación {seen}")
     dom = driver.execute_script("""return [...document.querySelectorAll('input, button, a[href], [tabindex]')]
         .filter((e) => e.tabIndex >= 0 && e.getClientRects().length).map((e) => e.id)""")
-    check(dom == TAB_ORDER, f"{layout}: el orden de la página no es el de Tab: {dom}")
-    # The download link, once there is a calculation, is the last stop.
+    check(dom == order, f"{layout}: el orden de la página no es el de Tab: {dom}")
+    # Where Tab goes from the form to the estimate, the eye goes down the page too.
+    first, then = ("Form1", "estimar") if layout == "ancha" else ("estimar", "Form1")
+    below = driver.execute_script("""const [a, b] = [...arguments].map((id) => document.getElementById(id).getBoundingClientRect());
+        return b.top >= a.bottom;""", first, then)
+    check(below, f"{layout}: «{then}» no está bajo «{first}», pero Tab va de uno a otro")
+    # The download link, once there is a calculation, comes after "Terminar",
+    # and Tab after the last control leaves the page.
     by_id(driver, "Text1").send_keys(Keys.ENTER)
     driver.execute_script("document.getElementById('Command2').focus()")
     driver.switch_to.active_element.send_keys(Keys.TAB)
     check(focused(driver) == "datos", f"{layout}: Tab desde «Terminar» no llega al enlace")
     driver.switch_to.active_element.send_keys(Keys.TAB)
-    check(focused(driver) == "", f"{layout}: Tab desde el enlace no sale de la página: {focused(driver)}")
+    after_link = "latitud" if layout == "ancha" else ""
+    check(focused(driver) == after_link, f"{layout}: Tab desde el enlace va a {focused(driver)!r}")
+    last = "usar-estimacion" if layout == "ancha" else "datos"
+    driver.execute_script("arguments[0].focus()", by_id(driver, last))
+    driver.switch_to.active_element.send_keys(Keys.TAB)
+    check(focused(driver) == "", f"{layout}: Tab desde el último control no sale de la página: {focused(driver)}")
     # Nor does the page hold Tab back at either end, whatever the browser then does.
-    held = driver.execute_script("""return [['datos', false], ['Picture2', true]].map(([id, shiftKey]) => {
+    held = driver.execute_script("""return [[arguments[0], false], [arguments[1], true]].map(([id, shiftKey]) => {
         const key = new KeyboardEvent('keydown', {key: 'Tab', shiftKey, bubbles: true, cancelable: true});
         document.getElementById(id).dispatchEvent(key);
-        return key.defaultPrevented; });""")
+        return key.defaultPrevented; });""", last, order[0])
     check(held == [False, False], f"{layout}: la página retiene Tab en un extremo: {held}")
 
 
