@@ -27,7 +27,7 @@ fuzz_seconds_cap=50
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libfontconfig-dev
+  qt6-base-dev libfontconfig-dev libhowardhinnant-date-dev tzdata
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
   qt6-translations-l10n
