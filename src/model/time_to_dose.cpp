@@ -11,7 +11,7 @@
 
 namespace model {
 
-std::optional<int> minutesToOneDose(FormState state)
+std::optional<int> minutesToDoses(FormState state, double doses)
 {
     if (!skinTypeDivisor(state.TipoPiel) || !state.NumPuntos)
         return std::nullopt;
@@ -24,7 +24,7 @@ std::optional<int> minutesToOneDose(FormState state)
     const int lastMinute = static_cast<int>(std::min(minutesLeft, 24.0 * 60.0));
     for (int minutes = 0; minutes <= lastMinute; ++minutes) {
         state.Duracion = static_cast<float>(minutes) / 60.0f;
-        if (exposureInDoses(state).value_or(0) >= 1)
+        if (exposureInDoses(state).value_or(0) >= doses)
             return minutes;
     }
     return std::nullopt;
