@@ -38,7 +38,8 @@ CivilDate dateOf(long long localSeconds)
 
 long long now()
 {
-    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::seconds>(sinceEpoch).count();
 }
 
 }  // namespace

@@ -113,10 +113,11 @@ struct Reader {
 // clock `offset` seconds ahead of UT.
 long long changeInstant(const PosixRule::Change& change, int year, long long offset)
 {
-    const date::year_month y{date::year{year}, date::month{static_cast<unsigned>(change.month)}};
+    const date::year_month month{date::year{year}, date::month{static_cast<unsigned>(change.month)}};
     const date::weekday weekday{static_cast<unsigned>(change.weekday)};
-    const date::sys_days day = change.week == 5 ? date::sys_days{y / date::weekday_last{weekday}}
-                                                : date::sys_days{y / date::weekday_indexed{weekday, static_cast<unsigned>(change.week)}};
+    const date::sys_days day =
+        change.week == 5 ? date::sys_days{month / date::weekday_last{weekday}}
+                         : date::sys_days{month / date::weekday_indexed{weekday, static_cast<unsigned>(change.week)}};
     return day.time_since_epoch().count() * 86400LL + change.seconds - offset;
 }
 

@@ -129,11 +129,12 @@ TEST_P(DateInAZone, IsTheZonesDay)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DateInAZone,
-    testing::Values(ZoneDate{"KiritimatiAlreadyTomorrow", "Pacific/Kiritimati", 1773916200, {2026, 3, 20}},  // 10:30 UT
-                    ZoneDate{"KiritimatiStillToday", "Pacific/Kiritimati", 1773914399, {2026, 3, 19}},       // 9:59:59 UT
-                    ZoneDate{"LimaStillLastYear", "America/Lima", 1767236400, {2025, 12, 31}},               // 3:00 UT
-                    ZoneDate{"LimaNewYear", "America/Lima", 1767243600, {2026, 1, 1}},                       // 5:00 UT
-                    ZoneDate{"MadridPastTheLastDay", "Europe/Madrid", 4102443000, {2100, 1, 1}}),            // 23:30 UT
+    // The instants: 2026-03-19 10:30 and 9:59:59 UT, 2026-01-01 3:00 and 5:00 UT, 2099-12-31 23:30 UT.
+    testing::Values(ZoneDate{"KiritimatiAlreadyTomorrow", "Pacific/Kiritimati", 1773916200, {2026, 3, 20}},
+                    ZoneDate{"KiritimatiStillToday", "Pacific/Kiritimati", 1773914399, {2026, 3, 19}},
+                    ZoneDate{"LimaStillLastYear", "America/Lima", 1767236400, {2025, 12, 31}},
+                    ZoneDate{"LimaNewYear", "America/Lima", 1767243600, {2026, 1, 1}},
+                    ZoneDate{"MadridPastTheLastDay", "Europe/Madrid", 4102443000, {2100, 1, 1}}),
     [](const testing::TestParamInfo<ZoneDate>& info) { return std::string(info.param.name); });
 
 // The zones furthest ahead and behind are 26 hours apart: their dates are
