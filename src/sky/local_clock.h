@@ -7,18 +7,26 @@
 #include <optional>
 
 #include "sky/civil_date.h"
+#include "sky/time_zone.h"
 
 namespace sky {
 
 // The clock time, in whole minutes after local midnight, of the moment
-// `utHours` (-48 to 48) after 0:00 UT of the date, in the C library's local
-// time zone (TZ honoured, read again on every call). The seconds are dropped,
-// as the "h:mm" pattern drops them. Nothing when the C library cannot say (a
-// time_t too narrow for the date). For native front ends: the page asks the
-// browser.
+// `utHours` (-48 to 48) after 0:00 UT of the date, in the zone. The seconds
+// are dropped, as the "h:mm" pattern drops them. Nothing for hours beyond
+// that, which are no time of that day. For native front ends: the page asks
+// the browser.
+std::optional<int> localClockMinutes(const CivilDate& date, double utHours, const TimeZone& zone);
+
+// The same in the system's zone (systemTimeZone, looked up again on every
+// call), or in UT when the system names none, as the C library's clock is.
 std::optional<int> localClockMinutes(const CivilDate& date, double utHours);
 
-// Today's date in the local time zone.
+// The date on the zone's clock at `unixSeconds` (UT, since 1970).
+CivilDate localDate(const TimeZone& zone, long long unixSeconds);
+
+// Today's date in the zone, and in the system's zone (UT when it names none).
+CivilDate localToday(const TimeZone& zone);
 CivilDate localToday();
 
 }  // namespace sky

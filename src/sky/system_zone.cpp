@@ -4,9 +4,10 @@
 
 #include "sky/system_zone.h"
 
-#include <array>
 #include <cstdlib>
-#include <unistd.h>
+#include <stdexcept>
+
+#include <date/tz.h>
 
 namespace sky {
 namespace {
@@ -29,37 +30,55 @@ std::optional<std::string> zoneOfPath(std::string_view path)
     return std::string(zone);
 }
 
+std::optional<TimeZone> zoneNamed(const std::optional<std::string>& name)
+{
+    if (!name)
+        return std::nullopt;
+    auto found = findZone(*name);
+    if (auto* zone = std::get_if<TimeZone>(&found))
+        return std::move(*zone);
+    return std::nullopt;
+}
+
+// The library's answer, which it gives by an exception when the system has
+// no zone set.
+std::optional<std::string> configuredZone()
+{
+    try {
+        return date::current_zone()->name();
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
-std::optional<std::string> zoneFromSettings(std::optional<std::string_view> tz,
-                                            std::optional<std::string_view> localtimeLink)
+std::optional<std::string> zoneNamedByTz(std::string_view tz)
 {
-    if (tz) {
-        std::string_view value = *tz;
-        if (value.starts_with(':'))
-            value.remove_prefix(1);
-        if (value.starts_with('/') || value.find("zoneinfo/") != std::string_view::npos)
-            return zoneOfPath(value);
-        if (value.empty())
-            return std::nullopt;
-        return std::string(value);
+    if (tz.starts_with(':'))
+        tz.remove_prefix(1);
+    if (tz.starts_with('/') || tz.find("zoneinfo/") != std::string_view::npos)
+        return zoneOfPath(tz);
+    if (tz.empty())
+        return std::nullopt;
+    return std::string(tz);
+}
+
+std::optional<TimeZone> systemTimeZone()
+{
+    if (const char* tz = std::getenv("TZ")) {
+        if (auto zone = zoneNamed(zoneNamedByTz(tz)))
+            return zone;
     }
-    if (localtimeLink)
-        return zoneOfPath(*localtimeLink);
-    return std::nullopt;
+    return zoneNamed(configuredZone());
 }
 
 std::optional<std::string> systemZone()
 {
-    std::optional<std::string_view> tz;
-    if (const char* value = std::getenv("TZ"))
-        tz = value;
-    std::array<char, 4096> target{};
-    std::optional<std::string_view> link;
-    const ssize_t length = ::readlink("/etc/localtime", target.data(), target.size());
-    if (length > 0 && static_cast<std::size_t>(length) < target.size())
-        link = std::string_view(target.data(), static_cast<std::size_t>(length));
-    return zoneFromSettings(tz, link);
+    const auto zone = systemTimeZone();
+    if (!zone)
+        return std::nullopt;
+    return zone->name();
 }
 
 std::optional<DefaultPlace> systemDefaultPlace()

@@ -8,19 +8,24 @@
 #include <string>
 #include <string_view>
 
+#include "sky/time_zone.h"
 #include "sky/zone_places.h"
 
 namespace sky {
 
-// The tzdata name of the zone the C library's local time uses, from the
-// value of TZ when it is set (":Europe/Madrid", "Europe/Madrid" or a file
-// under a zoneinfo folder), or else from where /etc/localtime links to. A TZ
-// that is set decides alone, as it does for the clock, even when it names
-// no zone ("CET-1CEST", or empty for UTC).
-std::optional<std::string> zoneFromSettings(std::optional<std::string_view> tz,
-                                            std::optional<std::string_view> localtimeLink);
+// The zone name a value of TZ gives: ":Europe/Madrid", "Europe/Madrid" or a
+// file under a zoneinfo folder (its "posix/" and "right/" copies too).
+// Nothing for an empty TZ or a file elsewhere; whether tzdata has the zone
+// is for findZone to say.
+std::optional<std::string> zoneNamedByTz(std::string_view tz);
 
-// The same from this process's TZ and this system's /etc/localtime.
+// The system's zone: the one TZ names when it is set to one of tzdata's
+// zones, or else the one the system is set to (/etc/localtime), as the time
+// zone library finds it. Nothing when neither names a zone. Read again on
+// every call, so that a change of TZ while the program runs counts.
+std::optional<TimeZone> systemTimeZone();
+
+// Its name.
 std::optional<std::string> systemZone();
 
 // The place the estimate starts from, when the system's zone is one tzdata

@@ -82,38 +82,34 @@ INSTANTIATE_TEST_SUITE_P(
         Coordinates{"TrailingText", "+4024-00341x", std::nullopt}),
     [](const testing::TestParamInfo<Coordinates>& info) { return std::string(info.param.name); });
 
-struct Settings {
+struct TzValue {
     const char* name;
-    std::optional<std::string_view> tz;
-    std::optional<std::string_view> link;
+    std::string_view tz;
     std::optional<std::string> zone;
 };
 
-class SystemZoneSettings : public testing::TestWithParam<Settings> {};
+class ZoneNamedByTz : public testing::TestWithParam<TzValue> {};
 
-TEST_P(SystemZoneSettings, NameTheZone)
+TEST_P(ZoneNamedByTz, NamesTheZone)
 {
-    const Settings& row = GetParam();
-    EXPECT_EQ(zoneFromSettings(row.tz, row.link), row.zone);
+    const TzValue& row = GetParam();
+    EXPECT_EQ(zoneNamedByTz(row.tz), row.zone);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, SystemZoneSettings,
-    testing::Values(
-        Settings{"TzName", "Europe/Madrid", "/usr/share/zoneinfo/Etc/UTC", "Europe/Madrid"},
-        Settings{"TzWithColon", ":America/Mexico_City", std::nullopt, "America/Mexico_City"},
-        Settings{"TzPathByItsTail", ":/usr/share/zoneinfo/Europe/Madrid", std::nullopt, "Europe/Madrid"},
-        Settings{"TzPosixCopy", "/usr/share/zoneinfo/posix/Europe/Madrid", std::nullopt, "Europe/Madrid"},
-        Settings{"TzPathElsewhere", "/home/ana/mi-zona", "/usr/share/zoneinfo/Europe/Madrid", std::nullopt},
-        Settings{"TzRuleIsNotAZoneOfTheTable", "CET-1CEST", "/usr/share/zoneinfo/Europe/Madrid", "CET-1CEST"},
-        Settings{"EmptyTzIsUniversalTime", "", "/usr/share/zoneinfo/Europe/Madrid", std::nullopt},
-        Settings{"LinkAbsolute", std::nullopt, "/usr/share/zoneinfo/Europe/Madrid", "Europe/Madrid"},
-        Settings{"LinkRelative", std::nullopt, "../usr/share/zoneinfo/America/Argentina/Buenos_Aires",
-                 "America/Argentina/Buenos_Aires"},
-        Settings{"LinkToTheFolder", std::nullopt, "/usr/share/zoneinfo/", std::nullopt},
-        Settings{"LinkElsewhere", std::nullopt, "/etc/mi-zona", std::nullopt},
-        Settings{"Nothing", std::nullopt, std::nullopt, std::nullopt}),
-    [](const testing::TestParamInfo<Settings>& info) { return std::string(info.param.name); });
+    Table, ZoneNamedByTz,
+    testing::Values(TzValue{"Name", "Europe/Madrid", "Europe/Madrid"},
+                    TzValue{"WithColon", ":America/Mexico_City", "America/Mexico_City"},
+                    TzValue{"PathByItsTail", ":/usr/share/zoneinfo/Europe/Madrid", "Europe/Madrid"},
+                    TzValue{"PosixCopy", "/usr/share/zoneinfo/posix/Europe/Madrid", "Europe/Madrid"},
+                    TzValue{"RelativePath", "../usr/share/zoneinfo/America/Argentina/Buenos_Aires",
+                            "America/Argentina/Buenos_Aires"},
+                    TzValue{"PathElsewhere", "/home/ana/mi-zona", std::nullopt},
+                    TzValue{"TheFolder", "/usr/share/zoneinfo/", std::nullopt},
+                    // A rule is a name to findZone, which has no such zone.
+                    TzValue{"RuleIsNotAZoneOfTheTable", "CET-1CEST", "CET-1CEST"},
+                    TzValue{"Empty", "", std::nullopt}),
+    [](const testing::TestParamInfo<TzValue>& info) { return std::string(info.param.name); });
 
 TEST(SystemZone, FollowsTz)
 {
@@ -129,6 +125,21 @@ TEST(SystemZone, FollowsTz)
         const ScopedTz tz("UTC");
         EXPECT_EQ(systemZone(), "UTC");
         EXPECT_FALSE(systemDefaultPlace().has_value());
+    }
+}
+
+// The zone the system is set to, whatever it is on the machine running the
+// tests, is the one a TZ that names no zone leaves.
+TEST(SystemZone, ATzThatNamesNoZoneIsPassedOver)
+{
+    std::optional<std::string> configured;
+    {
+        const ScopedTz unset(nullptr);
+        configured = systemZone();
+    }
+    for (const char* tz : {"CET-1CEST", "", "Europe/Atlantis", "/home/ana/mi-zona"}) {
+        const ScopedTz set(tz);
+        EXPECT_EQ(systemZone(), configured) << tz;
     }
 }
 

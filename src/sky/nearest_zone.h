@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "sky/zone_places.h"
+#include "sky/zone_table.h"
+
+namespace sky {
+
+// The distance between two places along the Earth's surface, in kilometres,
+// on a sphere of the Earth's mean radius: within half a percent of the
+// ellipsoid's, plenty to tell which zone's place is nearer.
+double distanceKilometres(const Place& from, const Place& to);
+
+// The zone of tzdata's table whose place is nearest, to suggest when the
+// place typed lies far from the zone's own. Nearest is not always right: a
+// place near a border may be nearer another country's capital than its own.
+const ZonePlace& nearestZone(const Place& place);
+
+}  // namespace sky

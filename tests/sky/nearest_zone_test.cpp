@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sky/nearest_zone.h"
+
+#include <numbers>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace sky {
+namespace {
+
+constexpr double kRadius = 6371.0088;
+
+struct Distance {
+    const char* name;
+    Place from;
+    Place to;
+    double kilometres;
+    double tolerance;
+};
+
+class GreatCircle : public testing::TestWithParam<Distance> {};
+
+TEST_P(GreatCircle, MeasuresAlongTheSurface)
+{
+    const Distance& row = GetParam();
+    EXPECT_NEAR(distanceKilometres(row.from, row.to), row.kilometres, row.tolerance);
+    EXPECT_NEAR(distanceKilometres(row.to, row.from), row.kilometres, row.tolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, GreatCircle,
+    testing::Values(Distance{"SamePlace", {40.42, -3.70}, {40.42, -3.70}, 0, 1e-9},
+                    Distance{"QuarterOfTheEquator", {0, 0}, {0, 90}, std::numbers::pi * kRadius / 2, 1e-6},
+                    Distance{"PoleToPole", {90, 0}, {-90, 0}, std::numbers::pi * kRadius, 1e-6},
+                    // By hand with Python's math, the same haversine.
+                    Distance{"MadridToParis", {40.42, -3.70}, {48.85, 2.35}, 1051.716307, 1e-5},
+                    Distance{"AcrossTheAntimeridian", {-17, -179.9}, {-(18 + 8 / 60.0), 178 + 25 / 60.0}, 218.458259,
+                             1e-5}),
+    [](const testing::TestParamInfo<Distance>& info) { return std::string(info.param.name); });
+
+struct Nearest {
+    const char* name;
+    Place place;
+    const char* zone;
+};
+
+class NearestZone : public testing::TestWithParam<Nearest> {};
+
+TEST_P(NearestZone, IsTheZoneWhosePlaceIsNearest)
+{
+    EXPECT_EQ(nearestZone(GetParam().place).zone, GetParam().zone);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, NearestZone,
+    testing::Values(Nearest{"Madrid", {40.42, -3.70}, "Europe/Madrid"},
+                    Nearest{"Paris", {48.85, 2.35}, "Europe/Paris"},
+                    Nearest{"KiritimatiItself", {1 + 52 / 60.0, -(157 + 20 / 60.0)}, "Pacific/Kiritimati"},
+                    // West of the line, Suva 218 km away on its east.
+                    Nearest{"AcrossTheAntimeridian", {-17, -179.9}, "Pacific/Fiji"},
+                    // Puno is in Peru, but La Paz (213 km) is much nearer than Lima (868 km).
+                    Nearest{"PunoByTheBorder", {-15.84, -70.02}, "America/La_Paz"}),
+    [](const testing::TestParamInfo<Nearest>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace sky
