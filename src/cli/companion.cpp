@@ -22,15 +22,6 @@ namespace {
 
 using runtime::NumberPattern;
 
-// The window's reasons, naming the option instead of the box.
-std::string describeForOption(const model::InputFailure& failure)
-{
-    const std::string option(optionFor(failure.box));
-    if (failure.error == runtime::ConversionError::Empty)
-        return "La opción " + option + " " + model::whatIsWrong(failure) + ".";
-    return option + ": " + model::whatIsWrong(failure) + ".";
-}
-
 // The results, computed once and shown as text or JSON.
 struct Results {
     model::FormState state;
@@ -150,7 +141,7 @@ RunResult run(const Options& options, char localeSeparator)
     }
     model::CalcularOutcome outcome = model::Calcular(texts, separator, results.state);
     if (const auto* failure = std::get_if<model::InputFailure>(&outcome))
-        return RunResult{kExitBadInput, {}, describeForOption(*failure) + "\n"};
+        return RunResult{kExitBadInput, {}, model::describe(*failure, {runtime::Holder::Option, optionFor(failure->box)}) + "\n"};
     results.calculation = std::move(std::get<model::CalcularResult>(outcome));
     if (results.calculation.dose.showSkinTypeMessage()) {
         return RunResult{kExitBadInput, {},

@@ -12,46 +12,36 @@
 #include "sky/system_zone.h"
 
 namespace cli {
-namespace {
-
-// The library's reasons, naming the option instead of the field.
-std::string describeForOption(const sky::SkyFailure& failure)
-{
-    const std::string option(optionFor(failure.field));
-    if (failure.problem == sky::SkyProblem::Empty)
-        return "La opción " + option + " " + sky::whatIsWrong(failure) + ".";
-    return option + ": " + sky::whatIsWrong(failure) + ".";
-}
-
-}  // namespace
-
 std::variant<EstimateRun, std::string> makeEstimate(const Options& options, char separator)
 {
     EstimateRun run;
     sky::SkyTexts texts;
-    texts.latitude = options.latitude.value_or("");
-    texts.longitude = options.longitude.value_or("");
-    if (!options.latitude || !options.longitude) {
+    using sky::SkyField;
+    const auto& latitude = options.skyText(SkyField::Latitud);
+    const auto& longitude = options.skyText(SkyField::Longitud);
+    texts.latitude = latitude.value_or("");
+    texts.longitude = longitude.value_or("");
+    if (!latitude || !longitude) {
         const auto place = sky::systemDefaultPlace();
         if (!place) {
             const auto zone = sky::systemZone();
             return "--estimar: indique --latitud y --longitud ("
                    + (zone ? "la zona horaria " + *zone + " no tiene lugar" : "no se conoce la zona horaria") + ").";
         }
-        if (!options.latitude)
+        if (!latitude)
             texts.latitude = sky::degreesText(place->place.latitude, separator);
-        if (!options.longitude)
+        if (!longitude)
             texts.longitude = sky::degreesText(place->place.longitude, separator);
         run.zone = place->zone;
     }
-    texts.date = options.date.value_or(sky::dateText(sky::localToday()));
-    texts.altitude = options.altitude.value_or("");
-    texts.ozone = options.ozone.value_or("");
-    texts.snow = options.snow;
+    texts.date = options.skyText(SkyField::Fecha).value_or(sky::dateText(sky::localToday()));
+    texts.altitude = options.skyText(SkyField::Altitud).value_or("");
+    texts.ozone = options.skyText(SkyField::Ozono).value_or("");
+    texts.snow = options.skyText(SkyField::Nieve).has_value();
 
     auto read = sky::readSkyInputs(texts, separator);
     if (const auto* failure = std::get_if<sky::SkyFailure>(&read))
-        return describeForOption(*failure);
+        return sky::describe(*failure, {runtime::Holder::Option, optionFor(failure->field)});
     run.inputs = std::get<sky::SkyInputs>(read);
     run.estimate = sky::estimateClearSky(run.inputs);
     run.localNoonMinutes = sky::localClockMinutes(run.inputs.date, run.estimate.solarNoonUt);

@@ -4,9 +4,9 @@
 
 #include "cli/options.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
+#include <utility>
 
 #include "model/data_file.h"
 #include "runtime/number_format.h"
@@ -25,13 +25,16 @@ struct SetsText {  // a text that may not be empty, such as a file's name
     std::optional<std::string> Options::*field;
     std::string_view whenAlone = {};  // the text when none follows; empty: one must
 };
+struct SetsSkyField {  // a field of the estimate, read when the estimate is made
+    sky::SkyField field;
+};
 struct SetsWholeNumber {
     int Options::*field;
     int least;
     int most;
     std::string_view what;  // "una escala válida", for the refusal
 };
-using Target = std::variant<SetsFlag, SetsInput, SetsText, SetsWholeNumber>;
+using Target = std::variant<SetsFlag, SetsInput, SetsText, SetsSkyField, SetsWholeNumber>;
 
 // One option: how it is written, how --help lists it and what it sets. The
 // parser and --help are both made from this table and nothing else.
@@ -43,17 +46,16 @@ struct OptionRow {
     std::string_view help;
     Target target;
     std::string_view unlisted = {};  // a further name that works but --help does not list
-    std::string_view onlyWith = {};  // the option without which this one means nothing
+    bool Options::*onlyWith = nullptr;  // the flag without which this one means nothing
 };
 
 constexpr std::string_view kInputs =
     "Datos (los números llevan el separador decimal de la configuración regional):";
 constexpr std::string_view kResults = "Resultados:";
 constexpr std::string_view kEstimate = "Estimación del índice máximo con cielo despejado (un límite superior):";
-constexpr std::string_view kEstimar = "--estimar";
 
 // clang-format off
-constexpr auto kOptions = std::to_array<OptionRow>({
+constexpr auto kInputRows = std::to_array<OptionRow>({
     {kInputs, "--indice-maximo", {}, "N", "índice UV máximo del día", SetsInput{model::InputBox::Text1}},
     {kInputs, "--hora-exposicion", {}, "H", "hora de comienzo de la exposición", SetsInput{model::InputBox::Text2}},
     {kInputs, "--duracion", {}, "H", "duración de la exposición, en horas", SetsInput{model::InputBox::Text3}},
@@ -63,18 +65,11 @@ constexpr auto kOptions = std::to_array<OptionRow>({
     {kInputs, "--diferencia-latitud", {}, "G", "diferencia de latitud, en grados; + norte, - sur",
      SetsInput{model::InputBox::Text6}},
 
-    {kEstimate, kEstimar, {}, {}, "estima el índice máximo; sin --indice-maximo, el cálculo lo usa redondeado",
+    {kEstimate, "--estimar", {}, {}, "estima el índice máximo; sin --indice-maximo, el cálculo lo usa redondeado",
      SetsFlag{&Options::estimate}},
-    {kEstimate, "--latitud", {}, "G", "latitud en grados; + norte, - sur (la de la zona horaria)",
-     SetsText{&Options::latitude}, {}, kEstimar},
-    {kEstimate, "--longitud", {}, "G", "longitud en grados; + este, - oeste (la de la zona horaria)",
-     SetsText{&Options::longitude}, {}, kEstimar},
-    {kEstimate, "--fecha", {}, "AAAA-MM-DD", "el día (hoy)", SetsText{&Options::date}, {}, kEstimar},
-    {kEstimate, "--altitud", {}, "M", "altitud del lugar, en metros (0)", SetsText{&Options::altitude}, {}, kEstimar},
-    {kEstimate, "--ozono", {}, "DU", "ozono total, en unidades Dobson (el de la climatología)",
-     SetsText{&Options::ozone}, {}, kEstimar},
-    {kEstimate, "--nieve", {}, {}, "hay nieve en el suelo", SetsFlag{&Options::snow}, {}, kEstimar},
+});
 
+constexpr auto kResultRows = std::to_array<OptionRow>({
     {kResults, "--todos-los-tipos", {}, {}, "la exposición para los seis tipos de piel",
      SetsFlag{&Options::allSkinTypes}},
     {kResults, "--hasta-dem", {}, {}, "tiempo, desde la hora de comienzo, hasta alcanzar 1 DEM",
@@ -94,6 +89,33 @@ constexpr auto kOptions = std::to_array<OptionRow>({
     {kResults, "--version", {}, {}, "muestra el nombre y la versión del programa", SetsFlag{&Options::version}},
 });
 // clang-format on
+
+// The estimate's fields, after --estimar, as the estimate's table gives them.
+constexpr OptionRow estimateRow(const sky::EstimateField& field)
+{
+    return {kEstimate,         field.option, {}, field.optionArgument, field.optionHelp,
+            SetsSkyField{field.field}, {}, &Options::estimate};
+}
+
+constexpr OptionRow rowAt(std::size_t i)
+{
+    if (i < kInputRows.size())
+        return kInputRows[i];
+    i -= kInputRows.size();
+    if (i < sky::kEstimateFields.size())
+        return estimateRow(sky::kEstimateFields[i]);
+    return kResultRows[i - sky::kEstimateFields.size()];
+}
+
+template <std::size_t... I>
+constexpr std::array<OptionRow, sizeof...(I)> allRows(std::index_sequence<I...>)
+{
+    return {{rowAt(I)...}};
+}
+
+// Every option, in the order --help lists them.
+constexpr auto kOptions =
+    allRows(std::make_index_sequence<kInputRows.size() + sky::kEstimateFields.size() + kResultRows.size()>());
 
 constexpr std::size_t kHelpColumn = 27;  // where the descriptions start in --help
 
@@ -134,6 +156,8 @@ Takes takes(const Target& target)
 {
     if (std::holds_alternative<SetsFlag>(target))
         return Takes::Nothing;
+    if (const auto* field = std::get_if<SetsSkyField>(&target))
+        return sky::fieldOf(field->field).kind == sky::FieldKind::Check ? Takes::Nothing : Takes::Value;
     if (const auto* text = std::get_if<SetsText>(&target); text && !text->whenAlone.empty())
         return Takes::OptionalValue;
     return Takes::Value;
@@ -172,6 +196,13 @@ std::optional<UsageError> set(const Target& target, std::string_view name, std::
                 if (given.empty())
                     return missingValue(name);
                 options.*text.field = std::string(given);
+                return std::nullopt;
+            },
+            [&](const SetsSkyField& field) -> std::optional<UsageError> {
+                const bool check = sky::fieldOf(field.field).kind == sky::FieldKind::Check;
+                if (!value && !check)
+                    return missingValue(name);
+                options.skyTexts[static_cast<std::size_t>(field.field)] = std::string(value.value_or(""));
                 return std::nullopt;
             },
             [&](const SetsWholeNumber& number) -> std::optional<UsageError> {
@@ -234,15 +265,22 @@ std::string_view optionFor(model::InputBox box)
 
 std::string_view optionFor(sky::SkyField field)
 {
-    constexpr std::array<std::optional<std::string> Options::*, 5> kFields = {
-        &Options::latitude, &Options::longitude, &Options::date, &Options::altitude, &Options::ozone};
+    return sky::fieldOf(field).option;
+}
+
+namespace {
+
+// The option that sets a flag, e.g. "--estimar".
+std::string_view optionSetting(bool Options::*flag)
+{
     for (const OptionRow& row : kOptions) {
-        if (const auto* text = std::get_if<SetsText>(&row.target);
-            text && text->field == kFields[static_cast<std::size_t>(field)])
+        if (const auto* sets = std::get_if<SetsFlag>(&row.target); sets && sets->field == flag)
             return row.name;
     }
     return {};
 }
+
+}  // namespace
 
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string_view>& arguments)
 {
@@ -277,10 +315,9 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string_vie
     }
     // An input of the estimate without the estimate is a mistake, not a no-op.
     for (const OptionRow* row : seen) {
-        if (!row->onlyWith.empty() && !std::ranges::any_of(seen, [&](const OptionRow* other) {
-                return other->name == row->onlyWith;
-            }))
-            return UsageError{std::string(row->name) + " solo vale con " + std::string(row->onlyWith) + "."};
+        if (row->onlyWith && !(options.*row->onlyWith))
+            return UsageError{std::string(row->name) + " solo vale con " + std::string(optionSetting(row->onlyWith))
+                              + "."};
     }
     return options;
 }

@@ -39,12 +39,14 @@ struct Options {
     // a field not given takes its default when the estimate is made (the time
     // zone's place, today, sea level, the climatology).
     bool estimate = false;
-    std::optional<std::string> latitude;
-    std::optional<std::string> longitude;
-    std::optional<std::string> date;  // AAAA-MM-DD
-    std::optional<std::string> altitude;
-    std::optional<std::string> ozone;
-    bool snow = false;
+    std::array<std::optional<std::string>, sky::kEstimateFields.size()> skyTexts;  // by sky::SkyField
+
+    // What an option gave for one of the estimate's fields: a check, such as
+    // --nieve, gives an empty text.
+    const std::optional<std::string>& skyText(sky::SkyField field) const
+    {
+        return skyTexts[static_cast<std::size_t>(field)];
+    }
 };
 
 // The option that sets a box, e.g. "--hora-exposicion" for Text2.

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "runtime/number_text.h"
+#include "runtime/refusal.h"
 
 namespace model {
 
@@ -20,8 +21,22 @@ inline constexpr int kInputCount = 6;
 // What the user typed, one text per box, indexed by InputBox.
 using InputTexts = std::array<std::string, kInputCount>;
 
-// The caption above each box, which names it in messages to the user.
-std::string_view captionOf(InputBox box);
+// The caption above each box, which also names it in messages to the user
+// and to screen readers; the window's layout takes its labels from here.
+inline constexpr std::array<std::string_view, kInputCount> kCaptions = {
+    "Indice Máximo",
+    "Hora Exposición",
+    "Duración (hr)",
+    "Tipo de piel",
+    "Diferencia de altitud (m)",
+    // Ends in U+00BA, the ordinal indicator, as designed (not the degree sign).
+    "Diferencia de latitud (º)",
+};
+
+constexpr std::string_view captionOf(InputBox box)
+{
+    return kCaptions[static_cast<std::size_t>(box)];
+}
 
 // The six boxes as 32-bit numbers.
 struct InputValues {
@@ -50,6 +65,8 @@ std::string whatIsWrong(const InputFailure& failure);
 // The warning shown for it, e.g. "La casilla «Hora Exposición» está vacía."
 // or "«Hora Exposición»: «abc» no es un número válido."
 std::string describe(const InputFailure& failure);
+// The same, naming the box as `who` does (an option, say).
+std::string describe(const InputFailure& failure, runtime::Named who);
 
 using InputConversion = std::variant<InputValues, InputFailure>;
 

@@ -4,49 +4,15 @@
 
 #include "sky/sky_inputs.h"
 
-#include <array>
-
 #include "runtime/number_format.h"
 #include "runtime/number_text.h"
 
 namespace sky {
 namespace {
 
-struct FieldRow {
-    std::string_view name;
-    FieldLimits limits;
-};
-
-// Indexed by SkyField.
-constexpr std::array<FieldRow, 5> kFields = {{
-    {"Latitud", {-90, 90, "grados"}},
-    {"Longitud", {-180, 180, "grados"}},
-    {"Fecha", {0, 0, ""}},
-    {"Altitud", {-500, 9000, "metros"}},
-    {"Ozono", {100, 600, "DU"}},
-}};
-
-const FieldRow& rowOf(SkyField field)
-{
-    return kFields[static_cast<std::size_t>(field)];
-}
-
 bool isBlankText(std::string_view text)
 {
     return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-// A pasted page of text would make an unreadable message; the start is
-// enough to recognise it. Cuts between UTF-8 characters, never inside one.
-std::string shortened(std::string_view text)
-{
-    constexpr std::size_t kLongest = 40;
-    if (text.size() <= kLongest)
-        return std::string(text);
-    std::size_t cut = kLongest;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return std::string(text.substr(0, cut)) + "…";
 }
 
 std::string limitText(double value)
@@ -58,30 +24,24 @@ std::string limitText(double value)
 
 std::string_view nameOf(SkyField field)
 {
-    return rowOf(field).name;
+    return fieldOf(field).name;
 }
 
 FieldLimits limitsOf(SkyField field)
 {
-    return rowOf(field).limits;
+    return fieldOf(field).limits;
 }
 
 std::string whatIsWrong(const SkyFailure& failure)
 {
-    const std::string quoted = "«" + shortened(failure.text) + "» ";
+    const std::string quoted = runtime::quoted(failure.text);
     switch (failure.problem) {
     case SkyProblem::Empty:
-        return "está vacía";
-    case SkyProblem::NotANumber: {
-        std::string clause = quoted + "no es un número válido";
-        if (const auto corrected = runtime::withDecimalSeparator(failure.text, failure.decimalSeparator)) {
-            clause += failure.decimalSeparator == ',' ? "; use la coma decimal (" : "; use el punto decimal (";
-            clause += shortened(*corrected) + ")";
-        }
-        return clause;
-    }
+        return runtime::conversionClause(failure.text, runtime::ConversionError::Empty, failure.decimalSeparator);
+    case SkyProblem::NotANumber:
+        return runtime::conversionClause(failure.text, runtime::ConversionError::NotANumber, failure.decimalSeparator);
     case SkyProblem::NotFinite:
-        return quoted + "no es un número finito";
+        return runtime::conversionClause(failure.text, runtime::ConversionError::NotFinite, failure.decimalSeparator);
     case SkyProblem::OutsideLimits:
         if (failure.field == SkyField::Fecha)
             return quoted + "no está entre " + dateText(kFirstDate, failure.dateStyle) + " y "
@@ -96,12 +56,14 @@ std::string whatIsWrong(const SkyFailure& failure)
     return quoted + "no es válido";
 }
 
+std::string describe(const SkyFailure& failure, runtime::Named who)
+{
+    return runtime::refusal(who, failure.problem == SkyProblem::Empty, whatIsWrong(failure));
+}
+
 std::string describe(const SkyFailure& failure)
 {
-    const std::string field = "«" + std::string(nameOf(failure.field)) + "»";
-    if (failure.problem == SkyProblem::Empty)
-        return "La casilla " + field + " " + whatIsWrong(failure) + ".";
-    return field + ": " + whatIsWrong(failure) + ".";
+    return describe(failure, {runtime::Holder::Box, nameOf(failure.field)});
 }
 
 std::variant<double, SkyFailure> readNumber(SkyField field, std::string_view text, char decimalSeparator)

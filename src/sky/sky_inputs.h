@@ -8,12 +8,11 @@
 #include <string_view>
 #include <variant>
 
+#include "runtime/refusal.h"
 #include "sky/clear_sky.h"
+#include "sky/estimate_fields.h"
 
 namespace sky {
-
-// The estimate's fields as the user fills them, in the order they are read.
-enum class SkyField { Latitud, Longitud, Fecha, Altitud, Ozono };
 
 // The field's short name, which messages put between « »: "Latitud".
 std::string_view nameOf(SkyField field);
@@ -30,13 +29,7 @@ struct SkyTexts {
     DateStyle dateStyle = DateStyle::Iso;
 };
 
-// The range a numeric field accepts, both ends included.
-struct FieldLimits {
-    double lowest;
-    double highest;
-    std::string_view unit;  // "grados", "metros", "DU"
-};
-FieldLimits limitsOf(SkyField field);  // not for Fecha: kFirstDate to kLastDate
+FieldLimits limitsOf(SkyField field);  // numbers only; a date lies from kFirstDate to kLastDate
 
 enum class SkyProblem {
     Empty,          // nothing but blanks
@@ -61,9 +54,10 @@ struct SkyFailure {
 // grados", "«2026-02-30» no es un día del calendario".
 std::string whatIsWrong(const SkyFailure& failure);
 
-// The message for it, in the window's style: "La casilla «Latitud» está
+// The message for it, naming the field by default: "La casilla «Latitud» está
 // vacía." or "«Latitud»: «95» no está entre -90 y 90 grados."
 std::string describe(const SkyFailure& failure);
+std::string describe(const SkyFailure& failure, runtime::Named who);
 
 // One numeric field read with the user's decimal separator and checked
 // against its limits (an empty text is refused here, whatever the field).

@@ -14,11 +14,13 @@
 #include <QSettings>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <array>
 #include <cmath>
 #include <variant>
 
 #include "qt/utf8.h"
 #include "runtime/number_format.h"
+#include "sky/estimate_fields.h"
 #include "sky/estimate_text.h"
 #include "sky/local_clock.h"
 #include "sky/sky_inputs.h"
@@ -94,12 +96,34 @@ void rememberPlace(const sky::SkyInputs& inputs)
     settings.setValue("altitud", inputs.altitude);
 }
 
-QLineEdit* numberField(const char* name, const char* description, QWidget* parent)
+// One field of the estimate's table as a widget, named and described by its row.
+QWidget* makeField(const sky::EstimateField& row, QWidget* parent)
 {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QLatin1String(name));
-    field->setAccessibleName(QString::fromUtf8(name));
-    field->setAccessibleDescription(QString::fromUtf8(description));
+    QWidget* field = nullptr;
+    QString description = fromUtf8(sky::descriptionOf(row));
+    switch (row.kind) {
+    case sky::FieldKind::Number:
+        field = new QLineEdit(parent);
+        break;
+    case sky::FieldKind::Date: {
+        auto* date = new DateField(parent);
+        date->setDisplayFormat(QLatin1String(kDateFormat));
+        date->setCalendarPopup(true);
+        date->setDateRange(qDate(sky::kFirstDate), qDate(sky::kLastDate));
+        description += QStringLiteral(", %1; Alt+abajo abre el calendario")
+                           .arg(fromUtf8(sky::patternOf(sky::DateStyle::DayMonthYear)));
+        field = date;
+        break;
+    }
+    case sky::FieldKind::Check:
+        // A check box says its own caption; it has no label beside it.
+        field = new QCheckBox(fromUtf8(row.caption), parent);
+        break;
+    }
+    field->setObjectName(fromUtf8(row.name));
+    if (row.kind != sky::FieldKind::Check)
+        field->setAccessibleName(fromUtf8(row.name));
+    field->setAccessibleDescription(description);
     return field;
 }
 
@@ -122,27 +146,25 @@ EstimateDialog::EstimateDialog(char decimalSeparator, QWidget* parent)
 // The fields are made in reading order, which Tab follows.
 void EstimateDialog::build()
 {
-    f_.latitude = numberField("Latitud", "Grados de latitud, de -90 a 90: positivos al norte, negativos al sur", this);
-    f_.longitude = numberField("Longitud", "Grados de longitud, de -180 a 180: positivos al este, negativos al oeste", this);
-    f_.placeOrigin = new QLabel(this);
-    f_.placeOrigin->setWordWrap(true);
-
-    auto* date = new DateField(this);
-    date->setObjectName(QStringLiteral("Fecha"));
-    date->setAccessibleName(QStringLiteral("Fecha"));
-    date->setAccessibleDescription(QStringLiteral("El día, DD/MM/AAAA; Alt+abajo abre el calendario"));
-    date->setDisplayFormat(QLatin1String(kDateFormat));
-    date->setCalendarPopup(true);
-    date->setDateRange(qDate(sky::kFirstDate), qDate(sky::kLastDate));
-    date->setDate(qDate(sky::localToday()));
-    f_.date = date;
-
-    f_.altitude = numberField("Altitud", "Metros sobre el nivel del mar, de -500 a 9000; vacía, 0", this);
-    f_.ozone = numberField("Ozono",
-                           "Ozono total en unidades Dobson, de 100 a 600; vacía, el de la climatología", this);
-    f_.snow = new QCheckBox(QStringLiteral("Nieve en el suelo"), this);
-    f_.snow->setObjectName(QStringLiteral("Nieve"));
-    f_.snow->setAccessibleDescription(QStringLiteral("La nieve refleja el sol y sube el índice"));
+    std::array<QWidget*, sky::kEstimateFields.size()> made{};
+    for (const sky::EstimateField& row : sky::kEstimateFields) {
+        made[static_cast<std::size_t>(row.field)] = makeField(row, this);
+        // Where the place came from, under the place it speaks of.
+        if (row.field == sky::SkyField::Longitud) {
+            f_.placeOrigin = new QLabel(this);
+            f_.placeOrigin->setWordWrap(true);
+        }
+    }
+    const auto madeAs = [&]<typename Widget>(sky::SkyField field, Widget*& into) {
+        into = static_cast<Widget*>(made[static_cast<std::size_t>(field)]);
+    };
+    madeAs(sky::SkyField::Latitud, f_.latitude);
+    madeAs(sky::SkyField::Longitud, f_.longitude);
+    madeAs(sky::SkyField::Fecha, f_.date);
+    madeAs(sky::SkyField::Altitud, f_.altitude);
+    madeAs(sky::SkyField::Ozono, f_.ozone);
+    madeAs(sky::SkyField::Nieve, f_.snow);
+    f_.date->setDate(qDate(sky::localToday()));
 
     f_.warning = new QLabel(this);
     const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
@@ -163,13 +185,15 @@ void EstimateDialog::build()
         label->setBuddy(field);
         form->addRow(label, field);
     };
-    row(QStringLiteral("Latitud (°, + norte, − sur):"), f_.latitude);
-    row(QStringLiteral("Longitud (°, + este, − oeste):"), f_.longitude);
-    form->addRow(f_.placeOrigin);
-    row(QStringLiteral("Fecha:"), f_.date);
-    row(QStringLiteral("Altitud (m):"), f_.altitude);
-    row(QStringLiteral("Ozono (DU):"), f_.ozone);
-    form->addRow(f_.snow);
+    for (const sky::EstimateField& field : sky::kEstimateFields) {
+        QWidget* widget = made[static_cast<std::size_t>(field.field)];
+        if (field.kind == sky::FieldKind::Check)
+            form->addRow(widget);
+        else
+            row(fromUtf8(field.caption) + QLatin1Char(':'), widget);
+        if (field.field == sky::SkyField::Longitud)
+            form->addRow(f_.placeOrigin);
+    }
 
     auto* result = new QHBoxLayout;
     result->addWidget(f_.warning, 0, Qt::AlignTop);
@@ -199,7 +223,7 @@ void EstimateDialog::build()
 
     for (QLineEdit* field : {f_.latitude, f_.longitude, f_.altitude, f_.ozone})
         connect(field, &QLineEdit::textChanged, this, &EstimateDialog::refresh);
-    connect(date->editor(), &QLineEdit::textChanged, this, &EstimateDialog::refresh);
+    connect(static_cast<DateField*>(f_.date)->editor(), &QLineEdit::textChanged, this, &EstimateDialog::refresh);
     connect(f_.snow, &QCheckBox::toggled, this, &EstimateDialog::refresh);
 }
 

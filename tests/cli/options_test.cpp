@@ -72,21 +72,19 @@ TEST(ParseOptions, FlagsFilesAndScale)
 TEST(ParseOptions, TheEstimatesFieldsStayTextsUntilTheEstimate)
 {
     const Options none = parsed({});
-    EXPECT_FALSE(none.estimate || none.latitude || none.longitude || none.date || none.altitude || none.ozone
-                 || none.snow);
+    EXPECT_FALSE(none.estimate || std::ranges::any_of(none.skyTexts, [](const auto& text) { return text.has_value(); }));
     const Options options = parsed({"--estimar", "--latitud", "-15,84", "--longitud=-70.02", "--fecha", "2026-01-22",
                                     "--altitud", "3830", "--ozono", "x", "--nieve"});
-    EXPECT_TRUE(options.estimate && options.snow);
-    EXPECT_EQ(options.latitude, "-15,84");
-    EXPECT_EQ(options.longitude, "-70.02");
-    EXPECT_EQ(options.date, "2026-01-22");
-    EXPECT_EQ(options.altitude, "3830");
-    EXPECT_EQ(options.ozone, "x");
+    using sky::SkyField;
+    EXPECT_TRUE(options.estimate && options.skyText(SkyField::Nieve));
+    EXPECT_EQ(options.skyText(SkyField::Latitud), "-15,84");
+    EXPECT_EQ(options.skyText(SkyField::Longitud), "-70.02");
+    EXPECT_EQ(options.skyText(SkyField::Fecha), "2026-01-22");
+    EXPECT_EQ(options.skyText(SkyField::Altitud), "3830");
+    EXPECT_EQ(options.skyText(SkyField::Ozono), "x");
     // Whether the maximum was given decides whether the estimate replaces it.
     EXPECT_FALSE(options.given[0]);
     EXPECT_TRUE(parsed({"--estimar", "--indice-maximo", "10"}).given[0]);
-    EXPECT_EQ(optionFor(sky::SkyField::Fecha), "--fecha");
-    EXPECT_EQ(optionFor(sky::SkyField::Ozono), "--ozono");
 }
 
 TEST(ParseOptions, MistakesNameTheOption)

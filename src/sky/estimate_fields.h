@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The estimate's fields as data, one row per field, as the window's layout
+// table is for the window: the dialog, the page's form and the companion's
+// options are all made from these rows.
+namespace sky {
+
+// The fields in reading order, which is also Tab's and the rows' order.
+enum class SkyField { Latitud, Longitud, Fecha, Altitud, Ozono, Nieve };
+
+enum class FieldKind {
+    Number,  // a decimal number between the row's limits
+    Date,    // a day from kFirstDate to kLastDate
+    Check,   // yes or no
+};
+
+// The range a numeric field accepts, both ends included.
+struct FieldLimits {
+    double lowest = 0;
+    double highest = 0;
+    std::string_view unit;  // the word messages give it: "grados", "metros", "DU"
+};
+
+struct EstimateField {
+    SkyField field;
+    FieldKind kind;
+    std::string_view name;     // what messages put between « » and screen readers say: "Latitud"
+    std::string_view caption;  // the label, with its unit: "Latitud (°, + norte, − sur)"
+    FieldLimits limits;        // numbers only
+    // For screen readers: the lead, then (numbers) ", de -90 a 90", then the rest.
+    std::string_view descriptionLead;
+    std::string_view descriptionRest;
+    std::string_view elementId;       // the page's id for the field
+    std::string_view option;          // the companion's option
+    std::string_view optionArgument;  // how --help names its value; empty for a check
+    std::string_view optionHelp;      // --help's line, its default in brackets
+};
+
+// clang-format off
+inline constexpr std::array<EstimateField, 6> kEstimateFields = {{
+    {SkyField::Latitud, FieldKind::Number, "Latitud", "Latitud (°, + norte, − sur)", {-90, 90, "grados"},
+     "Grados de latitud", ": positivos al norte, negativos al sur",
+     "latitud", "--latitud", "G", "latitud en grados; + norte, - sur (la de la zona horaria)"},
+    {SkyField::Longitud, FieldKind::Number, "Longitud", "Longitud (°, + este, − oeste)", {-180, 180, "grados"},
+     "Grados de longitud", ": positivos al este, negativos al oeste",
+     "longitud", "--longitud", "G", "longitud en grados; + este, - oeste (la de la zona horaria)"},
+    {SkyField::Fecha, FieldKind::Date, "Fecha", "Fecha", {},
+     "El día", "",
+     "fecha", "--fecha", "AAAA-MM-DD", "el día (hoy)"},
+    {SkyField::Altitud, FieldKind::Number, "Altitud", "Altitud (m)", {-500, 9000, "metros"},
+     "Metros sobre el nivel del mar", "; vacía, 0",
+     "altitud", "--altitud", "M", "altitud del lugar, en metros (0)"},
+    {SkyField::Ozono, FieldKind::Number, "Ozono", "Ozono (DU)", {100, 600, "DU"},
+     "Ozono total en unidades Dobson", "; vacía, el de la climatología",
+     "ozono", "--ozono", "DU", "ozono total, en unidades Dobson (el de la climatología)"},
+    {SkyField::Nieve, FieldKind::Check, "Nieve", "Nieve en el suelo", {},
+     "La nieve refleja el sol y sube el índice", "",
+     "nieve", "--nieve", {}, "hay nieve en el suelo"},
+}};
+// clang-format on
+
+constexpr const EstimateField& fieldOf(SkyField field)
+{
+    return kEstimateFields[static_cast<std::size_t>(field)];
+}
+
+// The rows must follow SkyField, which indexes them.
+static_assert([] {
+    for (std::size_t i = 0; i < kEstimateFields.size(); ++i) {
+        if (static_cast<std::size_t>(kEstimateFields[i].field) != i)
+            return false;
+    }
+    return true;
+}());
+
+// "de -90 a 90", as the descriptions and the messages give a number's range.
+std::string rangeText(const FieldLimits& limits);
+
+// The whole description: "Grados de latitud, de -90 a 90: positivos al norte, negativos al sur".
+std::string descriptionOf(const EstimateField& row);
+
+}  // namespace sky
