@@ -7,15 +7,21 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
 
 #include "cli/chart_export.h"
 #include "cli/estimate.h"
 #include "model/calcular.h"
+#include "model/curve.h"
 #include "model/curve_csv.h"
 #include "model/data_file.h"
+#include "model/sunscreen.h"
+#include "model/sunscreen_text.h"
 #include "model/time_to_dose.h"
 #include "runtime/number_format.h"
+#include "sky/day_shape.h"
 #include "sky/estimate_text.h"
+#include "sky/sun_curve.h"
 
 namespace cli {
 namespace {
@@ -31,8 +37,26 @@ struct Results {
     std::optional<int> minutesToOneDose;
     std::string dataFile;
     bool dataFileSaved = false;
-    std::optional<EstimateRun> estimate;
+    std::optional<EstimateRun> estimate;  // when asked for, or the sun's curve needs the maximum
+    std::optional<double> utcOffset;      // hours, for the sun's curve
+    std::optional<std::string> zone;      // the sun's curve's zone
+    std::optional<model::ProtectedExposure> protection;
 };
+
+// The sunscreen the options give, or the refusal that names the option.
+std::variant<std::optional<model::Sunscreen>, std::string> chosenSunscreen(const Options& options)
+{
+    if (!options.fps)
+        return std::nullopt;
+    model::Sunscreen sunscreen{*options.fps, model::SunscreenAmount::Label};
+    if (options.amount) {
+        const auto amount = model::amountFromToken(*options.amount);
+        if (!amount)
+            return "--cantidad: " + runtime::quoted(*options.amount) + "no es etiqueta ni habitual.";
+        sunscreen.amount = *amount;
+    }
+    return sunscreen;
+}
 
 double dosesFor(model::FormState state, float skinType)
 {
@@ -44,6 +68,17 @@ std::string durationText(int minutes)
 {
     const std::string rest = runtime::integerToText(minutes % 60);
     return runtime::integerToText(minutes / 60) + " h " + (rest.size() < 2 ? "0" : "") + rest + " min";
+}
+
+// "+2", "-5", "+5:45": the zone's offset as clocks are usually labelled.
+std::string offsetText(double hours)
+{
+    const long long minutes = std::llround(hours * 60);
+    const long long size = minutes < 0 ? -minutes : minutes;
+    std::string text = (minutes < 0 ? "-" : "+") + runtime::integerToText(size / 60);
+    if (size % 60 != 0)
+        text += (size % 60 < 10 ? ":0" : ":") + runtime::integerToText(size % 60);
+    return text;
 }
 
 std::string textReport(const Options& options, const Results& results, char separator)
@@ -72,6 +107,12 @@ std::string textReport(const Options& options, const Results& results, char sepa
         } else {
             out += "no se alcanza con la radiación que queda en el día\n";
         }
+    }
+    if (results.protection)
+        out += model::protectedText(*results.protection, state.HoraExposicion, separator) + "\n";
+    if (options.sunShape()) {
+        out += "Curva del día según el sol (zona horaria " + *results.zone + ", UTC" + offsetText(*results.utcOffset)
+            + ")\n";
     }
     return out;
 }
@@ -107,6 +148,19 @@ std::string jsonReport(const Options& options, const Results& results, char sepa
     }
     if (results.estimate)
         report["estimacion"] = estimateJson(*results.estimate, separator);
+    report["curva"] = options.sunShape() ? "sol" : "campana";
+    if (options.sunShape()) {
+        report["zona"] = QString::fromStdString(*results.zone);
+        report["desfaseUTCHoras"] = *results.utcOffset;
+    }
+    if (const auto& protection = results.protection) {
+        report["fps"] = protection->sunscreen.fps;
+        report["cantidad"] = QString::fromUtf8(model::amountRow(protection->sunscreen.amount).token.data());
+        report["fpsEfectivo"] = protection->effectiveFps;
+        report["exposicionProtegidaDEM"] = protection->doses;
+        report["minutosHastaUnDEMProtegido"] =
+            protection->minutesToOneDose ? QJsonValue(*protection->minutesToOneDose) : QJsonValue(QJsonValue::Null);
+    }
     if (options.dataFile) {
         report["datos"] = QJsonObject{{"archivo", QString::fromStdString(results.dataFile)},
                                       {"guardado", results.dataFileSaved}};
@@ -127,19 +181,46 @@ RunResult run(const Options& options, char localeSeparator)
         return RunResult{kExitOk, versionText(), {}};
 
     const char separator = options.point ? '.' : localeSeparator;
+    const auto refused = [](const std::string& message) { return RunResult{kExitBadInput, {}, message + "\n"}; };
+    if (options.curve && *options.curve != "campana" && *options.curve != "sol")
+        return refused("--curva: " + runtime::quoted(*options.curve) + "no es campana ni sol.");
+    const auto sunscreen = chosenSunscreen(options);
+    if (const auto* message = std::get_if<std::string>(&sunscreen))
+        return refused(*message);
+    const auto zone = chosenZone(options);
+    if (const auto* message = std::get_if<std::string>(&zone))
+        return refused(*message);
+
     Results results;
     model::InputTexts texts = options.texts;
-    if (options.estimate) {
-        auto made = makeEstimate(options, separator);
+    const auto maximum = static_cast<std::size_t>(model::InputBox::Text1);
+    // The sun's curve takes its place and date from the estimate's options.
+    if (options.estimate || options.sunShape()) {
+        auto made = makeEstimate(options, std::get<0>(zone), separator);
         if (const auto* message = std::get_if<std::string>(&made))
-            return RunResult{kExitBadInput, {}, *message + "\n"};
+            return refused(*message);
         results.estimate = std::move(std::get<EstimateRun>(made));
         // As "Usar" in the window: the number shown, unless the user gave one.
-        const auto maximum = static_cast<std::size_t>(model::InputBox::Text1);
         if (!options.given[maximum])
             texts[maximum] = sky::shownIndexText(results.estimate->estimate, separator);
     }
-    model::CalcularOutcome outcome = model::Calcular(texts, separator, results.state);
+    model::DaySampler sample = model::sampleCurve;
+    if (options.sunShape()) {
+        const auto& timeZone = std::get<0>(zone);
+        if (!timeZone)
+            return refused("--curva sol: indique --zona (no se conoce la zona horaria del sistema).");
+        const sky::SkyInputs& in = results.estimate->inputs;
+        results.zone = timeZone->name();
+        results.utcOffset = sky::utcOffsetAtNoon(*timeZone, in.date);
+        const auto shape = sky::dayShape({in.latitude, in.longitude}, in.date, *results.utcOffset);
+        if (const auto* none = std::get_if<sky::NoSunrise>(&shape))
+            return refused("--curva sol: " + sky::describe(*none, separator, sky::DateStyle::Iso));
+        sample = sky::sunSampler(std::get<sky::DayShape>(shape));
+        // The estimate is reported when asked for, or when it gave the maximum.
+        if (!options.estimate && options.given[maximum])
+            results.estimate.reset();
+    }
+    model::CalcularOutcome outcome = model::Calcular(texts, separator, results.state, sample);
     if (const auto* failure = std::get_if<model::InputFailure>(&outcome))
         return RunResult{kExitBadInput, {}, model::describe(*failure, {runtime::Holder::Option, optionFor(failure->box)}) + "\n"};
     results.calculation = std::move(std::get<model::CalcularResult>(outcome));
@@ -155,6 +236,8 @@ RunResult run(const Options& options, char localeSeparator)
         results.dosesBySkinType[i] = dosesFor(state, static_cast<float>(i + 1));
     if (options.timeToOneDose)
         results.minutesToOneDose = model::minutesToOneDose(state);
+    if (const auto& chosen = std::get<0>(sunscreen))
+        results.protection = model::protectExposure(state, *chosen);
 
     RunResult result;
     const auto reportFailure = [&](const std::string& file, const std::string& reason) {

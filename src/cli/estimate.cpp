@@ -9,10 +9,22 @@
 #include "runtime/number_format.h"
 #include "sky/estimate_text.h"
 #include "sky/local_clock.h"
+#include "runtime/refusal.h"
 #include "sky/system_zone.h"
 
 namespace cli {
-std::variant<EstimateRun, std::string> makeEstimate(const Options& options, char separator)
+std::variant<std::optional<sky::TimeZone>, std::string> chosenZone(const Options& options)
+{
+    if (!options.zone)
+        return sky::systemTimeZone();
+    auto found = sky::findZone(*options.zone);
+    if (const auto* refused = std::get_if<sky::NotAZone>(&found))
+        return "--zona: " + runtime::quoted(refused->text) + "no es una zona horaria (p. ej. Europe/Madrid).";
+    return std::optional<sky::TimeZone>(std::move(std::get<sky::TimeZone>(found)));
+}
+
+std::variant<EstimateRun, std::string> makeEstimate(const Options& options, const std::optional<sky::TimeZone>& zone,
+                                                     char separator)
 {
     EstimateRun run;
     sky::SkyTexts texts;
@@ -22,29 +34,32 @@ std::variant<EstimateRun, std::string> makeEstimate(const Options& options, char
     texts.latitude = latitude.value_or("");
     texts.longitude = longitude.value_or("");
     if (!latitude || !longitude) {
-        const auto place = sky::systemDefaultPlace();
+        const auto place = zone ? sky::placeOfZone(zone->name()) : std::nullopt;
         if (!place) {
-            const auto zone = sky::systemZone();
-            return "--estimar: indique --latitud y --longitud ("
-                   + (zone ? "la zona horaria " + *zone + " no tiene lugar" : "no se conoce la zona horaria") + ").";
+            return std::string(options.estimate ? "--estimar" : "--curva sol") + ": indique --latitud y --longitud ("
+                   + (zone ? "la zona horaria " + zone->name() + " no tiene lugar" : "no se conoce la zona horaria")
+                   + ").";
         }
         if (!latitude)
-            texts.latitude = sky::degreesText(place->place.latitude, separator);
+            texts.latitude = sky::degreesText(place->latitude, separator);
         if (!longitude)
-            texts.longitude = sky::degreesText(place->place.longitude, separator);
-        run.zone = place->zone;
+            texts.longitude = sky::degreesText(place->longitude, separator);
+        run.zone = zone->name();
     }
-    texts.date = options.skyText(SkyField::Fecha).value_or(sky::dateText(sky::localToday()));
+    texts.date = options.skyText(SkyField::Fecha)
+                     .value_or(sky::dateText(zone ? sky::localToday(*zone) : sky::localToday()));
     texts.altitude = options.skyText(SkyField::Altitud).value_or("");
     texts.ozone = options.skyText(SkyField::Ozono).value_or("");
     texts.snow = options.skyText(SkyField::Nieve).has_value();
+    texts.cover = options.skyText(SkyField::Cielo).value_or("");
 
     auto read = sky::readSkyInputs(texts, separator);
     if (const auto* failure = std::get_if<sky::SkyFailure>(&read))
         return sky::describe(*failure, {runtime::Holder::Option, optionFor(failure->field)});
     run.inputs = std::get<sky::SkyInputs>(read);
     run.estimate = sky::estimateClearSky(run.inputs);
-    run.localNoonMinutes = sky::localClockMinutes(run.inputs.date, run.estimate.solarNoonUt);
+    run.localNoonMinutes = zone ? sky::localClockMinutes(run.inputs.date, run.estimate.solarNoonUt, *zone)
+                                : sky::localClockMinutes(run.inputs.date, run.estimate.solarNoonUt);
     return run;
 }
 
@@ -57,10 +72,11 @@ std::string estimateReport(const EstimateRun& run, char separator)
         place += " (zona horaria " + *run.zone + ")";
     if (in.snow)
         place += ", con nieve";
-    return "Índice máximo estimado (cielo despejado): " + sky::shownIndexText(run.estimate, separator) + "\n"
+    return "Índice máximo estimado (cielo " + std::string(sky::coverRow(in.cover).word)
+        + "): " + sky::shownIndexText(run.estimate, separator) + "\n"
         + "Lugar " + place + ", " + sky::dateText(in.date) + ". "
         + sky::sunAndOzoneText(run.estimate, run.localNoonMinutes, separator) + "\n"
-        + std::string(sky::kClearSkyCaveat) + "\n";
+        + std::string(sky::caveatFor(in.cover)) + "\n";
 }
 
 QJsonObject estimateJson(const EstimateRun& run, char separator)
@@ -76,6 +92,8 @@ QJsonObject estimateJson(const EstimateRun& run, char separator)
         {"longitud", in.longitude},
         {"altitud", in.altitude},
         {"nieve", in.snow},
+        {"cielo", QString::fromUtf8(sky::coverRow(in.cover).token.data(),
+                                    static_cast<qsizetype>(sky::coverRow(in.cover).token.size()))},
         {"fecha", QString::fromStdString(sky::dateText(in.date))},
     };
     object["mediodiaSolar"] = run.localNoonMinutes

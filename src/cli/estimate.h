@@ -11,6 +11,7 @@
 
 #include "cli/options.h"
 #include "sky/clear_sky.h"
+#include "sky/time_zone.h"
 
 namespace cli {
 
@@ -26,7 +27,14 @@ struct EstimateRun {
 // Reads the estimate's options with `separator`, the place defaulting to the
 // time zone's (as the window offers it, to the hundredth of a degree) and the
 // date to today. A bad value, or no place at all, is a message naming the option.
-std::variant<EstimateRun, std::string> makeEstimate(const Options& options, char separator);
+// The zone the companion's hours are in: --zona, else the system's (none when
+// it is unknown), or the refusal of a --zona that names no zone.
+std::variant<std::optional<sky::TimeZone>, std::string> chosenZone(const Options& options);
+
+// The estimate's inputs from the options, each missing one at its default
+// (the zone's place, today in the zone), and the estimate they give.
+std::variant<EstimateRun, std::string> makeEstimate(const Options& options, const std::optional<sky::TimeZone>& zone,
+                                                     char separator);
 
 // "Índice máximo estimado (cielo despejado): 10.1", the place, date, solar
 // noon, ozone and zenith angle, and what lowers the real index.

@@ -29,7 +29,7 @@ struct SetsSkyField {  // a field of the estimate, read when the estimate is mad
     sky::SkyField field;
 };
 struct SetsWholeNumber {
-    int Options::*field;
+    std::variant<int Options::*, std::optional<int> Options::*> field;  // the second has no default
     int least;
     int most;
     std::string_view what;  // "una escala válida", for the refusal
@@ -46,12 +46,24 @@ struct OptionRow {
     std::string_view help;
     Target target;
     std::string_view unlisted = {};  // a further name that works but --help does not list
-    bool Options::*onlyWith = nullptr;  // the flag without which this one means nothing
+    // Without what this names, the option means nothing and is refused.
+    struct Needs {
+        bool (*met)(const Options&);
+        std::string_view what;  // "--estimar", for the refusal
+    };
+    std::optional<Needs> onlyWith = {};
 };
+
+constexpr OptionRow::Needs kNeedsEstimate{[](const Options& options) { return options.estimate; }, "--estimar"};
+constexpr OptionRow::Needs kNeedsEstimateOrSun{
+    [](const Options& options) { return options.estimate || options.sunShape(); }, "--estimar o con --curva sol"};
+constexpr OptionRow::Needs kNeedsFps{[](const Options& options) { return options.fps.has_value(); }, "--fps"};
 
 constexpr std::string_view kInputs =
     "Datos (los números llevan el separador decimal de la configuración regional):";
 constexpr std::string_view kResults = "Resultados:";
+constexpr std::string_view kShape = "Forma del día:";
+constexpr std::string_view kSunscreen = "Protector solar:";
 constexpr std::string_view kEstimate = "Estimación del índice máximo con cielo despejado (un límite superior):";
 
 // clang-format off
@@ -70,6 +82,17 @@ constexpr auto kInputRows = std::to_array<OptionRow>({
 });
 
 constexpr auto kResultRows = std::to_array<OptionRow>({
+    {kShape, "--curva", {}, "campana|sol",
+     "la campana centrada a las 13:00, o el día según el sol en el lugar y la fecha (campana)",
+     SetsText{&Options::curve}},
+    {kShape, "--zona", {}, "ZONA", "zona horaria de las horas, p. ej. Europe/Madrid (la del sistema)",
+     SetsText{&Options::zone}},
+
+    {kSunscreen, "--fps", {}, "N", "factor de protección solar", SetsWholeNumber{&Options::fps, 2, 100, "un FPS válido"}},
+    {kSunscreen, "--cantidad", {}, "CANTIDAD",
+     "etiqueta (2 mg/cm², como se ensaya) o habitual (1 mg/cm²) (etiqueta)", SetsText{&Options::amount}, {},
+     kNeedsFps},
+
     {kResults, "--todos-los-tipos", {}, {}, "la exposición para los seis tipos de piel",
      SetsFlag{&Options::allSkinTypes}},
     {kResults, "--hasta-dem", {}, {}, "tiempo, desde la hora de comienzo, hasta alcanzar 1 DEM",
@@ -94,7 +117,7 @@ constexpr auto kResultRows = std::to_array<OptionRow>({
 constexpr OptionRow estimateRow(const sky::EstimateField& field)
 {
     return {kEstimate,         field.option, {}, field.optionArgument, field.optionHelp,
-            SetsSkyField{field.field}, {}, &Options::estimate};
+            SetsSkyField{field.field}, {}, field.placesTheSun ? kNeedsEstimateOrSun : kNeedsEstimate};
 }
 
 constexpr OptionRow rowAt(std::size_t i)
@@ -215,7 +238,7 @@ std::optional<UsageError> set(const Target& target, std::string_view name, std::
                     return UsageError{std::string(name) + ": «" + std::string(*value) + "» no es "
                                       + std::string(number.what) + " (un entero " + rangeOf(number) + ")."};
                 }
-                options.*number.field = parsed;
+                std::visit([&](auto field) { options.*field = parsed; }, number.field);
                 return std::nullopt;
             },
         },
@@ -244,8 +267,9 @@ std::string helpAddition(const Target& target)
                               return " (" + defaults.texts[static_cast<std::size_t>(input.box)] + ")";
                           },
                           [&](const SetsWholeNumber& number) {
-                              return ", " + rangeOf(number) + " (" + runtime::integerToText(defaults.*number.field)
-                                  + ")";
+                              const auto* field = std::get_if<int Options::*>(&number.field);
+                              return ", " + rangeOf(number)
+                                  + (field ? " (" + runtime::integerToText(defaults.**field) + ")" : std::string());
                           },
                           [](const auto&) { return std::string(); },
                       },
@@ -267,20 +291,6 @@ std::string_view optionFor(sky::SkyField field)
 {
     return sky::fieldOf(field).option;
 }
-
-namespace {
-
-// The option that sets a flag, e.g. "--estimar".
-std::string_view optionSetting(bool Options::*flag)
-{
-    for (const OptionRow& row : kOptions) {
-        if (const auto* sets = std::get_if<SetsFlag>(&row.target); sets && sets->field == flag)
-            return row.name;
-    }
-    return {};
-}
-
-}  // namespace
 
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string_view>& arguments)
 {
@@ -315,9 +325,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string_vie
     }
     // An input of the estimate without the estimate is a mistake, not a no-op.
     for (const OptionRow* row : seen) {
-        if (row->onlyWith && !(options.*row->onlyWith))
-            return UsageError{std::string(row->name) + " solo vale con " + std::string(optionSetting(row->onlyWith))
-                              + "."};
+        if (row->onlyWith && !row->onlyWith->met(options))
+            return UsageError{std::string(row->name) + " solo vale con " + std::string(row->onlyWith->what) + "."};
     }
     return options;
 }

@@ -41,6 +41,17 @@ struct Options {
     bool estimate = false;
     std::array<std::optional<std::string>, sky::kEstimateFields.size()> skyTexts;  // by sky::SkyField
 
+    // The shape of the day's curve, "campana" or "sol", and the time zone of
+    // its hours; checked when the curve is made.
+    std::optional<std::string> curve;
+    std::optional<std::string> zone;
+    bool sunShape() const { return curve == "sol"; }
+
+    // Sunscreen: its factor, 2 to 100, and the amount applied ("etiqueta" or
+    // "habitual"), checked when the dose is computed.
+    std::optional<int> fps;
+    std::optional<std::string> amount;
+
     // What an option gave for one of the estimate's fields: a check, such as
     // --nieve, gives an empty text.
     const std::optional<std::string>& skyText(sky::SkyField field) const

@@ -13,13 +13,13 @@ namespace {
 
 // What a press leaves in the form state: the exposure's three values and a
 // fresh curve.
-FormState stateAfterPress(const InputValues& values, double maximum)
+FormState stateAfterPress(const InputValues& values, double maximum, const DaySampler& sample)
 {
     FormState state;
     state.HoraExposicion = values.horaExposicion;
     state.Duracion = values.duracion;
     state.TipoPiel = values.tipoPiel;
-    sampleCurve(maximum, state);
+    sample(maximum, state);
     state.NumPuntos = kSampleCount;
     return state;
 }
@@ -27,6 +27,11 @@ FormState stateAfterPress(const InputValues& values, double maximum)
 }  // namespace
 
 CalcularOutcome Calcular(const InputTexts& texts, char decimalSeparator, FormState& state)
+{
+    return Calcular(texts, decimalSeparator, state, sampleCurve);
+}
+
+CalcularOutcome Calcular(const InputTexts& texts, char decimalSeparator, FormState& state, const DaySampler& sample)
 {
     const InputConversion converted = convertInputs(texts, decimalSeparator);
     if (const auto* failure = std::get_if<InputFailure>(&converted))
@@ -40,7 +45,7 @@ CalcularOutcome Calcular(const InputTexts& texts, char decimalSeparator, FormSta
         result.text7 = runtime::formatNumber(result.correctedMaximum, runtime::NumberPattern::OneDecimal,
                                              decimalSeparator);
     }
-    state = stateAfterPress(values, result.correctedMaximum);
+    state = stateAfterPress(values, result.correctedMaximum, sample);
 
     result.datos = dataFileContents(state, decimalSeparator);
     result.dose = Velmar(state, decimalSeparator);

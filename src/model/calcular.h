@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
@@ -28,9 +29,14 @@ struct CalcularResult {
 
 using CalcularOutcome = std::variant<CalcularResult, InputFailure>;
 
+// Fills the curve of the day from the corrected maximum: the bell unless the
+// user chose another shape.
+using DaySampler = std::function<void(double maximum, FormState& state)>;
+
 // The whole "Calcular" but the saving: converts the six texts, computes the
 // curve into `state`, and gives datos.dat's bytes and the dose. A text that
 // does not convert stops it before anything changes: `state` stays as it was.
 CalcularOutcome Calcular(const InputTexts& texts, char decimalSeparator, FormState& state);
+CalcularOutcome Calcular(const InputTexts& texts, char decimalSeparator, FormState& state, const DaySampler& sample);
 
 }  // namespace model

@@ -19,7 +19,6 @@ namespace {
 // The formula's constants: the index of an overhead Sun through 300 DU of
 // ozone at the mean Sun-Earth distance, and how it falls off.
 constexpr double kOverheadIndex = 12.5;
-constexpr double kZenithExponent = 2.42;
 constexpr double kReferenceOzone = 300.0;
 constexpr double kOzoneExponent = -1.23;
 // +5 % per kilometre of altitude; a fresh snow cover (albedo 0.8) adds 22 %.
@@ -44,6 +43,7 @@ SkyEstimate estimateClearSky(const SkyInputs& inputs)
     const SolarNoon noon = solarNoon(inputs.date, inputs.longitude);
     SkyEstimate estimate;
     estimate.solarNoonUt = noon.utHours;
+    estimate.cover = inputs.cover;
     estimate.zenithAngle = std::abs(inputs.latitude - noon.sun.declination);
     estimate.ozone = inputs.ozone.value_or(climatologicalOzone(inputs.latitude, dayOfYear(inputs.date)));
     if (!estimate.sunRises())
@@ -55,7 +55,8 @@ SkyEstimate estimateClearSky(const SkyInputs& inputs)
                        * std::pow(estimate.ozone / kReferenceOzone, kOzoneExponent)
                        * (1.0 / (distance * distance))
                        * (1.0 + kGainPerKilometre * inputs.altitude / 1000.0)
-                       * (inputs.snow ? kSnowFactor : 1.0);
+                       * (inputs.snow ? kSnowFactor : 1.0)
+                       * coverFactor(inputs.cover);
     estimate.shownIndex = shownValue(estimate.uvIndex);
     return estimate;
 }

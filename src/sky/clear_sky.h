@@ -7,11 +7,17 @@
 #include <optional>
 
 #include "sky/civil_date.h"
+#include "sky/sky_cover.h"
 
 namespace sky {
 
 // What the clear-sky estimate of the day's maximum UV index starts from.
 // Every value within the limits readSkyInputs checks (sky/sky_inputs.h).
+// Madronich's law: the clear-sky index goes as the cosine of the sun's zenith
+// angle to this power, at noon for the estimate and at each instant for the
+// day's shape.
+inline constexpr double kZenithExponent = 2.42;
+
 struct SkyInputs {
     double latitude = 0;           // degrees, north positive, -90 to 90
     double longitude = 0;          // degrees, east positive, -180 to 180
@@ -19,6 +25,7 @@ struct SkyInputs {
     double altitude = 0;           // metres, -500 to 9000
     std::optional<double> ozone;   // Dobson units, 100 to 600; none: the climatology's
     bool snow = false;             // snow on the ground
+    SkyCover cover = kDefaultSkyCover;  // the share of the clear-sky index that gets through
 };
 
 struct SkyEstimate {
@@ -26,6 +33,7 @@ struct SkyEstimate {
     double shownIndex = 0;   // rounded to one decimal, as shown and as "Usar" writes it
     double zenithAngle = 0;  // degrees, the Sun's at solar noon; 90 or more: it does not rise
     double ozone = 0;        // Dobson units, given or from the climatology
+    SkyCover cover = kDefaultSkyCover;  // the sky the index is for
     double solarNoonUt = 0;  // hours after 0:00 UT of the date (may fall outside 0 to 24)
 
     bool sunRises() const { return zenithAngle < 90; }

@@ -16,9 +16,6 @@ namespace sky {
 namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
-// The clear-sky formula's falloff with the zenith angle: the curve between
-// noon and dusk falls as the estimate would at each hour.
-constexpr double kZenithExponent = 2.42;
 
 std::string coordinateText(double degrees, char positive, char negative, char decimalSeparator)
 {

@@ -9,18 +9,21 @@
 #include <string>
 #include <string_view>
 
+#include "sky/sky_cover.h"
+
 // The estimate's fields as data, one row per field, as the window's layout
 // table is for the window: the dialog, the page's form and the companion's
 // options are all made from these rows.
 namespace sky {
 
 // The fields in reading order, which is also Tab's and the rows' order.
-enum class SkyField { Latitud, Longitud, Fecha, Altitud, Ozono, Nieve };
+enum class SkyField { Latitud, Longitud, Fecha, Altitud, Ozono, Nieve, Cielo };
 
 enum class FieldKind {
     Number,  // a decimal number between the row's limits
     Date,    // a day from kFirstDate to kLastDate
     Check,   // yes or no
+    Cover,   // one of the sky's covers (kSkyCovers), by its word
 };
 
 // The range a numeric field accepts, both ends included.
@@ -43,19 +46,20 @@ struct EstimateField {
     std::string_view option;          // the companion's option
     std::string_view optionArgument;  // how --help names its value; empty for a check
     std::string_view optionHelp;      // --help's line, its default in brackets
+    bool placesTheSun = false;        // the day's shape by the sun reads it too
 };
 
 // clang-format off
-inline constexpr std::array<EstimateField, 6> kEstimateFields = {{
+inline constexpr std::array<EstimateField, 7> kEstimateFields = {{
     {SkyField::Latitud, FieldKind::Number, "Latitud", "Latitud (°, + norte, − sur)", {-90, 90, "grados"},
      "Grados de latitud", ": positivos al norte, negativos al sur",
-     "latitud", "--latitud", "G", "latitud en grados; + norte, - sur (la de la zona horaria)"},
+     "latitud", "--latitud", "G", "latitud en grados; + norte, - sur (la de la zona horaria)", true},
     {SkyField::Longitud, FieldKind::Number, "Longitud", "Longitud (°, + este, − oeste)", {-180, 180, "grados"},
      "Grados de longitud", ": positivos al este, negativos al oeste",
-     "longitud", "--longitud", "G", "longitud en grados; + este, - oeste (la de la zona horaria)"},
+     "longitud", "--longitud", "G", "longitud en grados; + este, - oeste (la de la zona horaria)", true},
     {SkyField::Fecha, FieldKind::Date, "Fecha", "Fecha", {},
      "El día", "",
-     "fecha", "--fecha", "AAAA-MM-DD", "el día (hoy)"},
+     "fecha", "--fecha", "AAAA-MM-DD", "el día (hoy)", true},
     {SkyField::Altitud, FieldKind::Number, "Altitud", "Altitud (m)", {-500, 9000, "metros"},
      "Metros sobre el nivel del mar", "; vacía, 0",
      "altitud", "--altitud", "M", "altitud del lugar, en metros (0)"},
@@ -65,6 +69,9 @@ inline constexpr std::array<EstimateField, 6> kEstimateFields = {{
     {SkyField::Nieve, FieldKind::Check, "Nieve", "Nieve en el suelo", {},
      "La nieve refleja el sol y sube el índice", "",
      "nieve", "--nieve", {}, "hay nieve en el suelo"},
+    {SkyField::Cielo, FieldKind::Cover, "Cielo", "Cielo", {},
+     "La parte del cielo cubierta por nubes; el índice despejado se multiplica por lo que dejan pasar", "",
+     "cielo", "--cielo", "CIELO", "despejado|poco-nuboso|nuboso|cubierto (despejado)"},
 }};
 // clang-format on
 
@@ -80,6 +87,19 @@ static_assert([] {
             return false;
     }
     return true;
+}());
+
+// The cover's line in --help lists the covers' own words, in their order.
+static_assert([] {
+    std::string_view rest = fieldOf(SkyField::Cielo).optionHelp;
+    for (const SkyCoverRow& row : kSkyCovers) {
+        if (!rest.starts_with(row.token))
+            return false;
+        rest.remove_prefix(row.token.size());
+        if (!rest.empty() && rest.front() == '|')
+            rest.remove_prefix(1);
+    }
+    return rest == " (despejado)";
 }());
 
 // "de -90 a 90", as the descriptions and the messages give a number's range.

@@ -40,10 +40,16 @@ std::string sunAndOzoneText(const SkyEstimate& estimate, std::optional<int> loca
            + "° del cénit.";
 }
 
+std::string_view caveatFor(SkyCover cover)
+{
+    return cover == SkyCover::Clear ? kClearSkyCaveat : kCloudyCaveat;
+}
+
 std::string estimateText(const SkyEstimate& estimate, std::optional<int> localNoonMinutes, char decimalSeparator)
 {
-    return "Índice UV máximo con cielo despejado: " + shownIndexText(estimate, decimalSeparator) + "\n"
-           + sunAndOzoneText(estimate, localNoonMinutes, decimalSeparator) + "\n" + std::string(kClearSkyCaveat);
+    return "Índice UV máximo " + withSkyText(estimate.cover) + ": " + shownIndexText(estimate, decimalSeparator) + "\n"
+           + sunAndOzoneText(estimate, localNoonMinutes, decimalSeparator) + "\n"
+           + std::string(caveatFor(estimate.cover));
 }
 
 std::string defaultPlaceText(std::optional<std::string_view> zone)

@@ -37,6 +37,13 @@ std::string estimateText(const SkyEstimate& estimate, std::optional<int> localNo
 // its own way.
 std::string sunAndOzoneText(const SkyEstimate& estimate, std::optional<int> localNoonMinutes, char decimalSeparator);
 inline constexpr std::string_view kClearSkyCaveat = "Las nubes, la calima y la contaminación lo reducen.";
+// Under part of a cloudy sky the index is a mean: sunlit cloud edges raise it
+// above the clear sky's for minutes at a time.
+inline constexpr std::string_view kCloudyCaveat =
+    "Es un valor medio: entre nubes dispersas el índice puede subir por encima durante unos minutos.";
+
+// The caveat for the estimate's sky.
+std::string_view caveatFor(SkyCover cover);
 
 // The line under the place that says where the place offered first comes
 // from, given the user's time zone (nothing when it is unknown): "Lugar por

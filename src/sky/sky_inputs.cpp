@@ -15,6 +15,18 @@ bool isBlankText(std::string_view text)
     return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+// "despejado, poco-nuboso, nuboso ni cubierto"
+std::string coverChoicesText()
+{
+    std::string text;
+    for (std::size_t i = 0; i < kSkyCovers.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == kSkyCovers.size() ? " ni " : ", ";
+        text += kSkyCovers[i].token;
+    }
+    return text;
+}
+
 std::string limitText(double value)
 {
     return runtime::integerToText(static_cast<long long>(value));
@@ -52,6 +64,8 @@ std::string whatIsWrong(const SkyFailure& failure)
         return quoted + "no es una fecha " + std::string(patternOf(failure.dateStyle));
     case SkyProblem::NoSuchDay:
         return quoted + "no es un día del calendario";
+    case SkyProblem::NotACover:
+        return quoted + "no es " + coverChoicesText();
     }
     return quoted + "no es válido";
 }
@@ -137,6 +151,12 @@ std::variant<SkyInputs, SkyFailure> readSkyInputs(const SkyTexts& texts, char de
         if (auto failure = number(SkyField::Ozono, texts.ozone, ozone))
             return *failure;
         inputs.ozone = ozone;
+    }
+    if (!texts.cover.empty()) {
+        const auto cover = coverFromToken(texts.cover);
+        if (!cover)
+            return SkyFailure{SkyField::Cielo, texts.cover, SkyProblem::NotACover, decimalSeparator};
+        inputs.cover = *cover;
     }
     return inputs;
 }

@@ -27,6 +27,7 @@ struct SkyTexts {
     std::string ozone;
     bool snow = false;
     DateStyle dateStyle = DateStyle::Iso;
+    std::string cover = {};  // the companion's word for it; empty, a clear sky
 };
 
 FieldLimits limitsOf(SkyField field);  // numbers only; a date lies from kFirstDate to kLastDate
@@ -38,6 +39,7 @@ enum class SkyProblem {
     OutsideLimits,  // a number or a date beyond the field's range
     NotADate,       // not "AAAA-MM-DD"
     NoSuchDay,      // "AAAA-MM-DD", but not a day of the calendar (2026-02-30)
+    NotACover,      // not one of the sky's covers
 };
 
 // The first field, in reading order, that cannot be used, and why.

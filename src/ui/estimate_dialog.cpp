@@ -5,6 +5,7 @@
 #include "ui/estimate_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -119,6 +120,16 @@ QWidget* makeField(const sky::EstimateField& row, QWidget* parent)
         // A check box says its own caption; it has no label beside it.
         field = new QCheckBox(fromUtf8(row.caption), parent);
         break;
+    case sky::FieldKind::Cover: {
+        auto* covers = new QComboBox(parent);
+        for (const sky::SkyCoverRow& cover : sky::kSkyCovers) {
+            covers->addItem(QStringLiteral("%1 (%2)").arg(fromUtf8(cover.word),
+                                                         fromUtf8(sky::coverShareText(cover.cover))));
+        }
+        covers->setCurrentIndex(static_cast<int>(sky::kDefaultSkyCover));
+        field = covers;
+        break;
+    }
     }
     field->setObjectName(fromUtf8(row.name));
     if (row.kind != sky::FieldKind::Check)
@@ -164,6 +175,7 @@ void EstimateDialog::build()
     madeAs(sky::SkyField::Altitud, f_.altitude);
     madeAs(sky::SkyField::Ozono, f_.ozone);
     madeAs(sky::SkyField::Nieve, f_.snow);
+    madeAs(sky::SkyField::Cielo, f_.cover);
     f_.date->setDate(qDate(sky::localToday()));
 
     f_.warning = new QLabel(this);
@@ -225,6 +237,7 @@ void EstimateDialog::build()
         connect(field, &QLineEdit::textChanged, this, &EstimateDialog::refresh);
     connect(static_cast<DateField*>(f_.date)->editor(), &QLineEdit::textChanged, this, &EstimateDialog::refresh);
     connect(f_.snow, &QCheckBox::toggled, this, &EstimateDialog::refresh);
+    connect(f_.cover, &QComboBox::currentIndexChanged, this, &EstimateDialog::refresh);
 }
 
 // The last place used, else the one of the time zone, else nothing: the user types it.
@@ -252,7 +265,8 @@ void EstimateDialog::refresh()
                               f_.altitude->text().toStdString(),
                               f_.ozone->text().toStdString(),
                               f_.snow->isChecked(),
-                              sky::DateStyle::DayMonthYear};
+                              sky::DateStyle::DayMonthYear,
+                              std::string(sky::kSkyCovers[static_cast<std::size_t>(f_.cover->currentIndex())].token)};
     const auto read = sky::readSkyInputs(texts, decimalSeparator_);
     if (const auto* failure = std::get_if<sky::SkyFailure>(&read)) {
         inputs_.reset();

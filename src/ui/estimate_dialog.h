@@ -11,6 +11,7 @@
 #include "sky/clear_sky.h"
 
 class QCheckBox;
+class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -38,6 +39,7 @@ public:
         QLineEdit* altitude = nullptr;
         QLineEdit* ozone = nullptr;
         QCheckBox* snow = nullptr;
+        QComboBox* cover = nullptr;  // the sky's cover, in kSkyCovers' order
         QLabel* warning = nullptr;  // the warning sign beside a bad field's message
         QLabel* result = nullptr;
         QPushButton* use = nullptr;

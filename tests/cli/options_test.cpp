@@ -89,8 +89,13 @@ TEST(ParseOptions, TheEstimatesFieldsStayTextsUntilTheEstimate)
 
 TEST(ParseOptions, MistakesNameTheOption)
 {
-    EXPECT_EQ(refused({"--latitud", "40"}), "--latitud solo vale con --estimar.");
+    EXPECT_EQ(refused({"--latitud", "40"}), "--latitud solo vale con --estimar o con --curva sol.");
+    EXPECT_EQ(refused({"--curva", "campana", "--fecha", "2026-06-21"}),
+              "--fecha solo vale con --estimar o con --curva sol.");
+    EXPECT_EQ(refused({"--curva", "sol", "--altitud", "600"}), "--altitud solo vale con --estimar.");
     EXPECT_EQ(refused({"--json", "--nieve"}), "--nieve solo vale con --estimar.");
+    EXPECT_EQ(refused({"--cantidad", "habitual"}), "--cantidad solo vale con --fps.");
+    EXPECT_EQ(refused({"--fps", "1"}), "--fps: «1» no es un FPS válido (un entero de 2 a 100).");
     EXPECT_EQ(refused({"--estimar", "--fecha"}), "--fecha: falta el valor.");
     EXPECT_EQ(refused({"--estimar=si"}), "--estimar no lleva valor.");
     EXPECT_EQ(refused({"--duracion"}), "--duracion: falta el valor.");
@@ -139,11 +144,11 @@ TEST(HelpText, ListsOptionsThatParseWithTheDefaultsInUse)
             const std::string name = entry.substr(0, entry.find(' '));
             const std::string argument = entry.size() > name.size() ? entry.substr(name.size() + 1) : "";
             listed.push_back(name);
-            // With --estimar, which the estimate's fields need and nothing else minds.
+            // With --estimar and --fps, which the estimate's fields and the amount need and nothing else minds.
             if (argument.empty() || argument.starts_with("["))
-                parsed({name, "--estimar"});
+                parsed({name, "--estimar", "--fps", "30"});
             if (!argument.empty())
-                parsed({name, "2", "--estimar"});
+                parsed({name, "2", "--estimar", "--fps", "30"});
         }
     }
     EXPECT_GE(listed.size(), 26u);

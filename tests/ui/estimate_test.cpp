@@ -9,6 +9,7 @@
 #include <QAccessibleInterface>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QMenu>
@@ -325,7 +326,8 @@ TEST_F(Estimate, EveryFieldIsNamedAndShowsTheFocus)
     const EstimateDialog::Fields& f = dialog->fields();
     const std::pair<QWidget*, const char*> stops[] = {
         {f.latitude, "Latitud"}, {f.longitude, "Longitud"}, {f.date, "Fecha"},      {f.altitude, "Altitud"},
-        {f.ozone, "Ozono"},      {f.snow, "Nieve en el suelo"}, {f.use, "Usar"}, {f.cancel, "Cancelar"},
+        {f.ozone, "Ozono"},      {f.snow, "Nieve en el suelo"}, {f.cover, "despejado (menos del 20 %)"}, {f.use, "Usar"},
+        {f.cancel, "Cancelar"},
     };
     ASSERT_TRUE(f.latitude->hasFocus());
     for (std::size_t i = 0; i < std::size(stops); ++i) {
