@@ -157,7 +157,7 @@ void checkAccepted(const model::InputTexts& texts, char separator, const model::
     const auto value = [&](model::InputBox box) {
         return std::get<float>(runtime::textToSingle(texts[static_cast<std::size_t>(box)], separator));
     };
-    require(state.NumPuntos == model::kSampleCount, "NumPuntos is not 1000");
+    require(state.NumPuntos == model::SampleCount::all(), "NumPuntos unset after a press");
     require(sameBits(state.HoraExposicion, value(model::InputBox::Text2))
                 && sameBits(state.Duracion, value(model::InputBox::Text3))
                 && sameBits(state.TipoPiel, value(model::InputBox::Text4)),

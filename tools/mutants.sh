@@ -55,6 +55,8 @@ faults=(
   src/ui/form1_handlers.cpp 'bar->setMax(row.spinner.max);\n    bar->setMin(row.spinner.min);' 'bar->setMax(row.spinner.min);\n    bar->setMin(row.spinner.max);'
   # The skin-type bar stopping short of the lightest skin type.
   src/layout/layout.h '.spinner = {.box = "Text4", .min = 6, .max = 1},' '.spinner = {.box = "Text4", .min = 6, .max = 2},'
+  # The top of the maximum's bar raised to 20.
+  src/layout/layout.h '.spinner = {.box = "Text1", .min = 18, .max = 0},' '.spinner = {.box = "Text1", .min = 20, .max = 0},'
   # The bars' start values read from their boxes' texts as single digits.
   src/layout/layout.h 'value = 10 * value' 'value = value'
   # The page told one number too many after each text it prints.
@@ -115,6 +117,9 @@ faults=(
   # with the system's own words instead of the program's.
   src/runtime/text_file.cpp 'return ::fchmod(fd, existing.st_mode & 07777) != 0 ? errno : 0;' 'return ::fchmod(fd, existing.st_mode & 0777) != 0 ? errno : 0;'
   src/runtime/text_file.cpp 'case EACCES:\n    case EPERM:\n' 'case EACCES:\n'
+  # A folder that answers EPERM to the temporary file taken for a failure, so a
+  # writable datos.dat in it is not written in place.
+  src/runtime/text_file.cpp 'return error == EACCES || error == EPERM;' 'return error == EACCES;'
   # The companion's options: --help without its short name, --datos taking the
   # option after it as its file, the descriptions a column further right.
   src/cli/options.cpp 'SetsFlag{&Options::help}, "-h"}' 'SetsFlag{&Options::help}}'

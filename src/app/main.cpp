@@ -3,8 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <cstdio>
-#include <cstring>
-#include <initializer_list>
 
 #include <QApplication>
 
@@ -13,39 +11,11 @@
 #include "ui/display_watch.h"
 #include "ui/form1.h"
 #include "ui/qt_spanish.h"
+#include "ui/window_options.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "Modo de empleo: indice-uv [opciones]\n"
-    "\n"
-    "Abre la ventana Indice UV, que calcula la exposición a la radiación ultravioleta\n"
-    "de una estancia al sol. Cada «Calcular» escribe la curva del día en el archivo\n"
-    "datos.dat de la carpeta de trabajo.\n"
-    "\n"
-    "Opciones:\n"
-    "  --help, --ayuda   muestra esta ayuda\n"
-    "  --version         muestra el nombre y la versión del programa\n"
-    "\n"
-    "También valen las opciones comunes de Qt (por ejemplo -platform offscreen);\n"
-    "cualquier otra es un error.\n"
-    "\n"
-    "La ventana necesita una pantalla gráfica. El cálculo sin ventana, para guiones,\n"
-    "lo hace indice-uv-calc.\n"
-    "\n"
-    "Estado de salida: 0 al cerrar la ventana, 1 si no hay pantalla gráfica,\n"
-    "2 si una opción no es válida.\n";
-
 constexpr int kExitBadOption = 2;
-
-bool isAny(const char* argument, std::initializer_list<const char*> names)
-{
-    for (const char* name : names) {
-        if (std::strcmp(argument, name) == 0)
-            return true;
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -53,13 +23,15 @@ int main(int argc, char* argv[])
 {
     // Answered before Qt starts, so they work without a display.
     for (int i = 1; i < argc; ++i) {
-        if (isAny(argv[i], {"--help", "-h", "--ayuda"})) {
-            std::fputs(kUsage, stdout);
+        switch (ui::windowOptionOf(argv[i])) {
+        case ui::WindowOption::Help:
+            std::fputs(ui::windowHelpText().c_str(), stdout);
             return 0;
-        }
-        if (isAny(argv[i], {"--version"})) {
+        case ui::WindowOption::Version:
             std::puts("indice-uv " INDICE_UV_VERSION);
             return 0;
+        case ui::WindowOption::None:
+            break;
         }
     }
 

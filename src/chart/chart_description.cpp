@@ -18,9 +18,9 @@ std::string clockTime(double hours)
 
 std::string describeChart(const model::FormState& state, char decimalSeparator)
 {
-    if (!state.NumPuntos || *state.NumPuntos < 1)
+    if (!state.NumPuntos)
         return "Sin cálculo todavía";
-    const int last = *state.NumPuntos;
+    const int last = state.NumPuntos.count();
 
     int peak = 1;
     bool shaded = false;

@@ -19,9 +19,7 @@ std::string chartSvg(const model::FormState& state, char decimalSeparator)
 runtime::SaveOutcome saveChartSvg(const model::FormState& state, char decimalSeparator, const std::string& path,
                                   runtime::FileCalls& calls)
 {
-    runtime::TextFileWriter writer(path);
-    writer.append(chartSvg(state, decimalSeparator));
-    return writer.save(calls);
+    return runtime::saveTextFile(path, chartSvg(state, decimalSeparator), calls);
 }
 
 }  // namespace chart

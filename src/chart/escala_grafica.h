@@ -34,7 +34,7 @@ struct EscalaGrafica {
 double axisTop(double vmax);
 
 // The geometry for `state` on a surface of inner size sw x sh. The extents
-// cover all samples 1..kSampleCount whatever NumPuntos holds.
+// cover all samples 1..kSampleCount, NumPuntos set or not.
 EscalaGrafica escalaGrafica(const model::FormState& state, float sw, float sh);
 
 }  // namespace chart

@@ -66,12 +66,6 @@ Point samplePoint(const model::FormState& state, const EscalaGrafica& e, int i)
     return {e.x(state.Tiempo[i]), e.y(state.IndiceUV[i])};
 }
 
-// Samples 1..n are drawn. Unset before the first calculation; never past the arrays.
-int samplesInUse(const model::FormState& state)
-{
-    return std::clamp(state.NumPuntos.value_or(0), 0, model::kSampleCount);
-}
-
 void drawTitle(DrawingSurface& surface)
 {
     surface.setFontSize(18);
@@ -203,7 +197,7 @@ EscalaGrafica GraficaIndice(const model::FormState& state, runtime::DrawingSurfa
     if (e.emptyRange())
         return e;
 
-    const int samples = samplesInUse(state);
+    const int samples = state.NumPuntos.count();
     shadeExposureWindow(Indice, state, e, samples);
     drawCurve(Indice, state, e, samples);
 

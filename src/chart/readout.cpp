@@ -76,7 +76,7 @@ std::optional<double> hourAt(const EscalaGrafica& scale, double x, double y)
 int nearestSample(const model::FormState& state, double hours)
 {
     const auto first = state.Tiempo.begin() + 1;
-    const auto last = first + std::clamp(state.NumPuntos.value_or(1), 1, model::kSampleCount);
+    const auto last = first + state.NumPuntos.count();
     const auto later = std::lower_bound(first, last, hours);
     if (later == first)
         return 1;

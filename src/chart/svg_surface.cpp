@@ -46,34 +46,32 @@ SvgSurface::SvgSurface(float widthTwips, float heightTwips)
 void SvgSurface::Cls()
 {
     body_.clear();
-    currentX_ = 0;
-    currentY_ = 0;
+    moveTo(0, 0);
 }
 
 void SvgSurface::Line(float x1, float y1, float x2, float y2)
 {
     body_ += "<line x1=\"" + number(x1) + "\" y1=\"" + number(y1) + "\" x2=\"" + number(x2) + "\" y2=\""
-        + number(y2) + "\" stroke=\"" + colourText(colour_) + "\" stroke-width=\""
-        + number(static_cast<float>(drawWidth_) * kTwipsPerPixel) + "\"/>\n";
-    currentX_ = x2;
-    currentY_ = y2;
+        + number(y2) + "\" stroke=\"" + colourText(state().colour) + "\" stroke-width=\""
+        + number(static_cast<float>(state().drawWidth) * kTwipsPerPixel) + "\"/>\n";
+    moveTo(x2, y2);
 }
 
 void SvgSurface::PSet(float x, float y)
 {
-    const float side = static_cast<float>(drawWidth_) * kTwipsPerPixel;
+    const float side = static_cast<float>(state().drawWidth) * kTwipsPerPixel;
     body_ += "<rect x=\"" + number(x - side / 2) + "\" y=\"" + number(y - side / 2) + "\" width=\""
-        + number(side) + "\" height=\"" + number(side) + "\" fill=\"" + colourText(colour_) + "\"/>\n";
-    currentX_ = x;
-    currentY_ = y;
+        + number(side) + "\" height=\"" + number(side) + "\" fill=\"" + colourText(state().colour) + "\"/>\n";
+    moveTo(x, y);
 }
 
 void SvgSurface::Print(std::string_view text)
 {
-    const float size = fontSize_ * kTwipsPerPoint;
-    body_ += "<text x=\"" + number(currentX_) + "\" y=\"" + number(currentY_ + size * kAscent)
-        + "\" font-size=\"" + number(size) + "\"" + (bold_ ? " font-weight=\"bold\"" : "") + " fill=\""
-        + colourText(colour_) + "\">" + runtime::escapedForMarkup(text) + "</text>\n";
+    const runtime::DrawingState& now = state();
+    const float size = now.fontSize * kTwipsPerPoint;
+    body_ += "<text x=\"" + number(now.currentX) + "\" y=\"" + number(now.currentY + size * kAscent)
+        + "\" font-size=\"" + number(size) + "\"" + (now.bold ? " font-weight=\"bold\"" : "") + " fill=\""
+        + colourText(now.colour) + "\">" + runtime::escapedForMarkup(text) + "</text>\n";
 }
 
 std::string SvgSurface::document() const

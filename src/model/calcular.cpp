@@ -20,7 +20,7 @@ FormState stateAfterPress(const InputValues& values, double maximum, const DaySa
     state.Duracion = values.duracion;
     state.TipoPiel = values.tipoPiel;
     sample(maximum, state);
-    state.NumPuntos = kSampleCount;
+    state.NumPuntos = SampleCount::all();
     return state;
 }
 

@@ -33,9 +33,7 @@ std::string curveCsv(const FormState& state, char decimalSeparator)
 runtime::SaveOutcome writeCurveCsv(const FormState& state, char decimalSeparator, const std::string& path,
                                    runtime::FileCalls& calls)
 {
-    runtime::TextFileWriter file(path);
-    file.append(curveCsv(state, decimalSeparator));
-    return file.save(calls);
+    return runtime::saveTextFile(path, curveCsv(state, decimalSeparator), calls);
 }
 
 }  // namespace model

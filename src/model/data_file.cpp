@@ -36,15 +36,12 @@ std::string dataFileContents(const FormState& state, char decimalSeparator)
 
 runtime::SaveOutcome saveDataFile(std::string_view contents, const std::string& path, runtime::FileCalls& calls)
 {
-    runtime::TextFileWriter file(path);
-    file.append(contents);
-    return file.save(calls);
+    return runtime::saveTextFile(path, contents, calls);
 }
 
 runtime::SaveOutcome saveDataFile(std::string_view contents, const std::string& path)
 {
-    runtime::FileCalls calls;
-    return saveDataFile(contents, path, calls);
+    return runtime::saveTextFile(path, contents);
 }
 
 }  // namespace model

@@ -4,7 +4,6 @@
 
 #include "model/dose.h"
 
-#include <algorithm>
 #include <array>
 
 #include "runtime/number_format.h"
@@ -30,7 +29,7 @@ constexpr double kSecondFactor = 3.6;
 double exposureIntegral(const FormState& state)
 {
     double sum = 0;
-    const int last = std::min(state.NumPuntos.value_or(0), kSampleCount);
+    const int last = state.NumPuntos.count();
     for (int i = 2; i <= last - 1; ++i) {
         if (insideExposureWindow(state, state.Tiempo[i]))
             sum = sum + ((state.IndiceUV[i + 1] + state.IndiceUV[i]) / 2) * (state.Tiempo[i + 1] - state.Tiempo[i]);

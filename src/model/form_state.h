@@ -5,12 +5,32 @@
 #pragma once
 
 #include <array>
-#include <optional>
 
 namespace model {
 
 // Number of samples of the day's curve, and the highest valid sample index.
 inline constexpr int kSampleCount = 1000;
+
+// NumPuntos, how many samples of the curve are in use: none before the first
+// press of "Calcular", all kSampleCount from then on. It can hold nothing
+// else, so a count that reads past the arrays cannot be made.
+class SampleCount {
+public:
+    constexpr SampleCount() = default;
+    static constexpr SampleCount all() { return SampleCount(true); }
+
+    // Whether the curve has been sampled.
+    constexpr explicit operator bool() const { return sampled_; }
+    // 0 or kSampleCount: the samples 1..count() are the curve.
+    constexpr int count() const { return sampled_ ? kSampleCount : 0; }
+
+    friend constexpr bool operator==(SampleCount, SampleCount) = default;
+
+private:
+    constexpr explicit SampleCount(bool sampled) : sampled_(sampled) {}
+
+    bool sampled_ = false;
+};
 
 // What the window keeps between presses of "Calcular": the sampled curve and
 // the exposure parameters. Index 0 of both arrays is never written or read;
@@ -20,7 +40,7 @@ inline constexpr int kSampleCount = 1000;
 struct FormState {
     std::array<double, kSampleCount + 1> Tiempo{};    // hours since 0:00
     std::array<double, kSampleCount + 1> IndiceUV{};  // UV index at that hour
-    std::optional<int> NumPuntos;                     // unset until the first press
+    SampleCount NumPuntos;                            // unset until the first press
     float HoraExposicion = 0.0f;
     float Duracion = 0.0f;
     float TipoPiel = 0.0f;

@@ -17,7 +17,7 @@ std::optional<int> minutesToDoses(FormState state, double doses)
         return std::nullopt;
     // Past the last sample the dose no longer grows, so the search ends at the
     // first duration whose window reaches it.
-    const double lastSample = state.Tiempo[std::min(*state.NumPuntos, kSampleCount)];
+    const double lastSample = state.Tiempo[state.NumPuntos.count()];
     const double minutesLeft = std::ceil((lastSample - state.HoraExposicion) * 60.0);
     if (!(minutesLeft >= 0))
         return std::nullopt;

@@ -16,9 +16,7 @@ runtime::SaveOutcome savePng(const QImage& image, const std::string& path, runti
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
         return {false, "no se pudo codificar la imagen PNG"};
-    runtime::TextFileWriter writer(path);
-    writer.append(std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
-    return writer.save(calls);
+    return runtime::saveTextFile(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())), calls);
 }
 
 }  // namespace qt

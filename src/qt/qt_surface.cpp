@@ -7,7 +7,6 @@
 #include <QFontMetricsF>
 #include <QString>
 
-#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -21,7 +20,6 @@ namespace {
 // it is not installed.
 const QStringList kFontFamilies{"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial",
                                 "DejaVu Sans"};
-constexpr qreal kDesignFontSize = 9.75;
 
 // 96 dpi, so a point is 4/3 of a logical pixel, 20 twips.
 constexpr int kDotsPerMeter = 3780;
@@ -63,12 +61,11 @@ QImage blankImage(float scaleWidth, float scaleHeight, qreal ratio)
 QtSurface::QtSurface(float scaleWidth, float scaleHeight, qreal devicePixelRatio)
     : width_(scaleWidth), height_(scaleHeight), ratio_(devicePixelRatio)
 {
-    pen_.setColor(Qt::black);
-    pen_.setWidth(snap::penWidth(1, devicePixelRatio));
     pen_.setCapStyle(Qt::SquareCap);
     pen_.setJoinStyle(Qt::MiterJoin);
+    penChanged();
     font_.setFamilies(kFontFamilies);
-    font_.setPointSizeF(kDesignFontSize);
+    font_.setPointSizeF(state().fontSize);
 }
 
 QtSurface::~QtSurface()
@@ -123,45 +120,26 @@ void QtSurface::Cls()
         makeImage();
     else
         image_.fill(Qt::white);
-    currentX_ = 0;
-    currentY_ = 0;
+    moveTo(0, 0);
 }
 
-void QtSurface::setDrawWidth(int pixels)
+void QtSurface::penChanged()
 {
-    drawWidth_ = std::max(pixels, 1);
-    pen_.setWidth(snap::penWidth(drawWidth_, devicePixelRatio()));
-    if (painter_.isActive())
-        painter_.setPen(pen_);
-}
-
-void QtSurface::setForeColor(runtime::Rgb colour)
-{
+    const runtime::Rgb colour = state().colour;
     pen_.setColor(QColor(colour.r, colour.g, colour.b));
+    pen_.setWidth(snap::penWidth(state().drawWidth, ratio_));
     if (painter_.isActive())
         painter_.setPen(pen_);
-}
-
-void QtSurface::setFontSize(float points)
-{
-    if (points > 0 && font_.pointSizeF() != points) {
-        font_.setPointSizeF(points);
-        fontDirty_ = true;
-    }
-}
-
-void QtSurface::setFontBold(bool bold)
-{
-    if (font_.bold() != bold) {
-        font_.setBold(bold);
-        fontDirty_ = true;
-    }
 }
 
 void QtSurface::applyFont()
 {
     QPainter& p = painter();
     if (fontDirty_) {
+        // Qt takes no size of zero or less; the last good one stays.
+        if (state().fontSize > 0)
+            font_.setPointSizeF(state().fontSize);
+        font_.setBold(state().bold);
         p.setFont(font_);
         ascent_ = QFontMetricsF(font_, &image_).ascent();
         fontDirty_ = false;
@@ -192,7 +170,7 @@ void QtSurface::PSet(float x, float y)
 void QtSurface::Print(std::string_view text)
 {
     const qreal ratio = devicePixelRatio();
-    const std::optional<QPoint> topLeft = devicePoint(currentX_, currentY_, ratio);
+    const std::optional<QPoint> topLeft = devicePoint(state().currentX, state().currentY, ratio);
     if (!topLeft)
         return;
     applyFont();
@@ -210,7 +188,7 @@ void QtSurface::setDevicePixelRatio(qreal ratio)
         return;
     finishPainting();
     ratio_ = ratio;
-    pen_.setWidth(snap::penWidth(drawWidth_, ratio));
+    pen_.setWidth(snap::penWidth(state().drawWidth, ratio));
     fontDirty_ = true;
     if (image_.isNull())
         return;

@@ -21,7 +21,7 @@ namespace qt {
 // is snapped to those pixels by the one rule of runtime/device_pixels.h. Pen
 // widths are in logical pixels (15 twips, as at 96 dpi). Text needs the
 // QGuiApplication to exist.
-class QtSurface final : public runtime::DrawingSurface {
+class QtSurface final : public runtime::StatefulSurface {
 public:
     // `scaleWidth` x `scaleHeight` twips of inner area, white after creation.
     QtSurface(float scaleWidth, float scaleHeight, qreal devicePixelRatio = 1);
@@ -32,16 +32,6 @@ public:
     void Cls() override;
     float ScaleWidth() const override { return width_; }
     float ScaleHeight() const override { return height_; }
-
-    void setDrawWidth(int pixels) override;
-    void setForeColor(runtime::Rgb colour) override;
-    void setFontSize(float points) override;
-    void setFontBold(bool bold) override;
-
-    void setCurrentX(float x) override { currentX_ = x; }
-    void setCurrentY(float y) override { currentY_ = y; }
-    float CurrentX() const override { return currentX_; }
-    float CurrentY() const override { return currentY_; }
 
     void Line(float x1, float y1, float x2, float y2) override;
     void PSet(float x, float y) override;
@@ -56,6 +46,8 @@ public:
     qreal devicePixelRatio() const { return ratio_; }
 
 private:
+    void penChanged() override;
+    void fontChanged() override { fontDirty_ = true; }
     QPainter& painter();
     void finishPainting() const;
     void makeImage() const;
@@ -63,8 +55,6 @@ private:
 
     float width_;
     float height_;
-    float currentX_ = 0;
-    float currentY_ = 0;
     qreal ratio_;
     // While the painter is open the image's own ratio is 1, so the painter
     // works in device pixels.
@@ -72,8 +62,8 @@ private:
     // Opening a painter for every line would cost more than the line, so one
     // stays open while the chart draws and is closed whenever the image is read.
     mutable QPainter painter_;
-    int drawWidth_ = 1;
-    QPen pen_;  // its width in device pixels
+    QPen pen_;  // the state's pen, its width in device pixels
+    // The state's font, brought up to date when text is next drawn.
     QFont font_;
     qreal ascent_ = 0;  // of font_, in logical pixels
     bool fontDirty_ = true;

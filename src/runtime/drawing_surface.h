@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -48,6 +49,74 @@ public:
     virtual void PSet(float x, float y) = 0;
     // Text in the current font and colour, its top-left corner at the current position.
     virtual void Print(std::string_view text) = 0;
+};
+
+// What a surface draws with, as the chart last set it.
+struct DrawingState {
+    float currentX = 0;
+    float currentY = 0;
+    int drawWidth = 1;       // pixels, never less than one
+    Rgb colour{};            // black
+    float fontSize = 9.75f;  // points: the picture box's design font
+    bool bold = false;
+};
+
+// The settings every surface keeps, kept here once: the setters only store
+// and the getters only read, and a surface reads state() when it draws. One
+// that builds something of its own from the pen or the font (a pen object, a
+// font's metrics) is told through penChanged and fontChanged, which are called
+// only when a value really changes.
+class StatefulSurface : public DrawingSurface {
+public:
+    void setDrawWidth(int pixels) final
+    {
+        const int width = std::max(pixels, 1);
+        if (width != state_.drawWidth) {
+            state_.drawWidth = width;
+            penChanged();
+        }
+    }
+    void setForeColor(Rgb colour) final
+    {
+        if (colour != state_.colour) {
+            state_.colour = colour;
+            penChanged();
+        }
+    }
+    void setFontSize(float points) final
+    {
+        if (points != state_.fontSize) {
+            state_.fontSize = points;
+            fontChanged();
+        }
+    }
+    void setFontBold(bool bold) final
+    {
+        if (bold != state_.bold) {
+            state_.bold = bold;
+            fontChanged();
+        }
+    }
+
+    void setCurrentX(float x) final { state_.currentX = x; }
+    void setCurrentY(float y) final { state_.currentY = y; }
+    float CurrentX() const final { return state_.currentX; }
+    float CurrentY() const final { return state_.currentY; }
+
+protected:
+    const DrawingState& state() const { return state_; }
+    // For Cls, and for a surface whose drawing moves the position.
+    void moveTo(float x, float y)
+    {
+        state_.currentX = x;
+        state_.currentY = y;
+    }
+
+    virtual void penChanged() {}
+    virtual void fontChanged() {}
+
+private:
+    DrawingState state_;
 };
 
 }  // namespace runtime

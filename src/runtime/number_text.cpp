@@ -93,6 +93,24 @@ std::variant<std::string, ConversionError> plainDecimal(std::string_view text, c
     return plain;
 }
 
+// The text checked and rewritten by plainDecimal, then read by `convert`
+// (strtof or strtod), which alone decides the type's range and rounding.
+template <typename Number, typename Convert>
+std::variant<Number, ConversionError> textToNumber(std::string_view text, char decimalSeparator, Convert convert)
+{
+    const auto plain = plainDecimal(text, decimalSeparator);
+    if (const auto* error = std::get_if<ConversionError>(&plain))
+        return *error;
+    // Overflow comes back as infinity and underflow as a zero or a subnormal of
+    // the right sign; errno adds nothing to that.
+    const int savedErrno = errno;
+    const Number value = convert(std::get<std::string>(plain).c_str());
+    errno = savedErrno;
+    if (!std::isfinite(value))
+        return ConversionError::OutOfRange;
+    return value;
+}
+
 }  // namespace
 
 std::string_view trimBlanks(std::string_view text)
@@ -121,30 +139,12 @@ std::string_view describe(ConversionError error)
 
 SingleResult textToSingle(std::string_view text, char decimalSeparator)
 {
-    const auto plain = plainDecimal(text, decimalSeparator);
-    if (const auto* error = std::get_if<ConversionError>(&plain))
-        return *error;
-    // Overflow comes back as infinity and underflow as a zero or a subnormal of
-    // the right sign; errno adds nothing to that.
-    const int savedErrno = errno;
-    const float value = std::strtof(std::get<std::string>(plain).c_str(), nullptr);
-    errno = savedErrno;
-    if (!std::isfinite(value))
-        return ConversionError::OutOfRange;
-    return value;
+    return textToNumber<float>(text, decimalSeparator, [](const char* plain) { return std::strtof(plain, nullptr); });
 }
 
 DoubleResult textToDouble(std::string_view text, char decimalSeparator)
 {
-    const auto plain = plainDecimal(text, decimalSeparator);
-    if (const auto* error = std::get_if<ConversionError>(&plain))
-        return *error;
-    const int savedErrno = errno;
-    const double value = std::strtod(std::get<std::string>(plain).c_str(), nullptr);
-    errno = savedErrno;
-    if (!std::isfinite(value))
-        return ConversionError::OutOfRange;
-    return value;
+    return textToNumber<double>(text, decimalSeparator, [](const char* plain) { return std::strtod(plain, nullptr); });
 }
 
 std::optional<std::string> withDecimalSeparator(std::string_view text, char decimalSeparator)

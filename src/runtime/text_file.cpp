@@ -312,6 +312,19 @@ SaveOutcome TextFileWriter::save(FileCalls& calls) const
     return outcomeOf(error);
 }
 
+SaveOutcome saveTextFile(const std::string& path, std::string_view bytes, FileCalls& calls)
+{
+    TextFileWriter file(path);
+    file.append(bytes);
+    return file.save(calls);
+}
+
+SaveOutcome saveTextFile(const std::string& path, std::string_view bytes)
+{
+    FileCalls calls;
+    return saveTextFile(path, bytes, calls);
+}
+
 std::string describeSystemError(int errorNumber)
 {
     switch (errorNumber) {

@@ -74,6 +74,11 @@ private:
     std::string contents_;
 };
 
+// `bytes` as they are saved at `path` by TextFileWriter's rules: whole or not
+// at all. Every file the program writes goes through here.
+SaveOutcome saveTextFile(const std::string& path, std::string_view bytes, FileCalls& calls);
+SaveOutcome saveTextFile(const std::string& path, std::string_view bytes);
+
 // A Spanish explanation of a system error number, for the user.
 std::string describeSystemError(int errorNumber);
 

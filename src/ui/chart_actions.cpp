@@ -116,7 +116,7 @@ ChartActions::~ChartActions() = default;
 void ChartActions::chartRedrawn()
 {
     for (QAction* action : menu_->actions())
-        action->setEnabled(s_.state->NumPuntos.has_value());
+        action->setEnabled(static_cast<bool>(s_.state->NumPuntos));
 }
 
 bool ChartActions::eventFilter(QObject* watched, QEvent* event)

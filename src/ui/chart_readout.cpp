@@ -120,7 +120,7 @@ void ChartReadout::followPointer(QPointF position)
 
 bool ChartReadout::followKey(int key)
 {
-    const int last = std::clamp(*state_.NumPuntos, 1, model::kSampleCount);
+    const int last = state_.NumPuntos.count();
     const int current = shown_ ? shown_->sample : 0;
     int next = 0;
     switch (key) {

@@ -4,7 +4,6 @@
 
 #include "web/canvas_surface.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "runtime/device_pixels.h"
@@ -28,38 +27,25 @@ void CanvasSurface::Cls()
     // rounded, as the browser would round it.
     commands_.insert(commands_.end(), {static_cast<float>(kClear), static_cast<float>(std::lround(device(width_))),
                                        static_cast<float>(std::lround(device(height_)))});
-    currentX_ = 0;
-    currentY_ = 0;
+    moveTo(0, 0);
     penDirty_ = true;
-}
-
-void CanvasSurface::setDrawWidth(int pixels)
-{
-    const int width = std::max(pixels, 1);
-    penDirty_ = penDirty_ || width != drawWidth_;
-    drawWidth_ = width;
-}
-
-void CanvasSurface::setForeColor(runtime::Rgb colour)
-{
-    penDirty_ = penDirty_ || !(colour == colour_);
-    colour_ = colour;
 }
 
 void CanvasSurface::emitPen()
 {
     if (!penDirty_)
         return;
-    commands_.insert(commands_.end(), {static_cast<float>(kPen), static_cast<float>(colour_.r),
-                                       static_cast<float>(colour_.g), static_cast<float>(colour_.b),
-                                       static_cast<float>(device_pixels::penWidth(drawWidth_, ratio_))});
+    const runtime::Rgb colour = state().colour;
+    commands_.insert(commands_.end(), {static_cast<float>(kPen), static_cast<float>(colour.r),
+                                       static_cast<float>(colour.g), static_cast<float>(colour.b),
+                                       static_cast<float>(device_pixels::penWidth(state().drawWidth, ratio_))});
     penDirty_ = false;
 }
 
 // The pixels a pen covers from pixel (x1, y1) to pixel (x2, y2), ends included.
 void CanvasSurface::emitRect(int x1, int y1, int x2, int y2)
 {
-    const int pen = device_pixels::penWidth(drawWidth_, ratio_);
+    const int pen = device_pixels::penWidth(state().drawWidth, ratio_);
     const device_pixels::PixelRun columns = device_pixels::penRun(x1, x2, pen);
     const device_pixels::PixelRun rows = device_pixels::penRun(y1, y2, pen);
     commands_.insert(commands_.end(), {static_cast<float>(kRect), static_cast<float>(columns.first),
@@ -95,16 +81,16 @@ void CanvasSurface::PSet(float x, float y)
 
 void CanvasSurface::Print(std::string_view text)
 {
-    const auto px = device_pixels::pixelOf(currentX_, ratio_);
-    const auto py = device_pixels::pixelOf(currentY_, ratio_);
+    const auto px = device_pixels::pixelOf(state().currentX, ratio_);
+    const auto py = device_pixels::pixelOf(state().currentY, ratio_);
     if (!px || !py)
         return;
     emitPen();
     // A point is 4/3 of a pixel at 96 dpi.
-    const double size = points_ * 96.0 / 72.0 * ratio_;
+    const double size = state().fontSize * 96.0 / 72.0 * ratio_;
     commands_.insert(commands_.end(),
                      {static_cast<float>(kText), static_cast<float>(*px), static_cast<float>(*py),
-                      static_cast<float>(size), bold_ ? 1.0f : 0.0f, static_cast<float>(texts_.size()),
+                      static_cast<float>(size), state().bold ? 1.0f : 0.0f, static_cast<float>(texts_.size()),
                       static_cast<float>(text.size())});
     texts_.append(text);
 }

@@ -19,7 +19,7 @@ namespace web {
 // (runtime/device_pixels.h): lines along
 // an axis and points become filled pixel rectangles, a slanted line runs
 // between the centres of its end pixels, text starts on a pixel.
-class CanvasSurface final : public runtime::DrawingSurface {
+class CanvasSurface final : public runtime::StatefulSurface {
 public:
     // The operations, each followed by its numbers in `commands()`.
     enum Op : int {
@@ -52,16 +52,6 @@ public:
     float ScaleWidth() const override { return width_; }
     float ScaleHeight() const override { return height_; }
 
-    void setDrawWidth(int pixels) override;
-    void setForeColor(runtime::Rgb colour) override;
-    void setFontSize(float points) override { points_ = points; }
-    void setFontBold(bool bold) override { bold_ = bold; }
-
-    void setCurrentX(float x) override { currentX_ = x; }
-    void setCurrentY(float y) override { currentY_ = y; }
-    float CurrentX() const override { return currentX_; }
-    float CurrentY() const override { return currentY_; }
-
     void Line(float x1, float y1, float x2, float y2) override;
     void PSet(float x, float y) override;
     void Print(std::string_view text) override;
@@ -71,19 +61,14 @@ public:
 
 private:
     double device(float twips) const { return static_cast<double>(twips) / runtime::kTwipsPerPixel * ratio_; }
+    void penChanged() override { penDirty_ = true; }
     void emitPen();
     void emitRect(int x1, int y1, int x2, int y2);
 
     float width_;
     float height_;
     double ratio_;
-    float currentX_ = 0;
-    float currentY_ = 0;
-    int drawWidth_ = 1;
-    runtime::Rgb colour_{};
     bool penDirty_ = true;
-    float points_ = 9.75f;
-    bool bold_ = false;
     std::vector<float> commands_;
     std::string texts_;
 };

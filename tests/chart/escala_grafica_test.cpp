@@ -77,7 +77,6 @@ TEST(EscalaGrafica, ExtentsCoverAllSamplesAndMapOntoTheEdges)
 {
     model::FormState state;
     model::sampleCurve(10, state);
-    state.NumPuntos = 3;  // the scan ignores it
     state.Tiempo[1000] = 21;
     state.IndiceUV[999] = -0.5;
     state.IndiceUV[998] = 11;

@@ -389,7 +389,7 @@ model::FormState hourlySamples(double index)
         state.Tiempo[i] = i;
         state.IndiceUV[i] = index;
     }
-    state.NumPuntos = model::kSampleCount;
+    state.NumPuntos = model::SampleCount::all();
     return state;
 }
 
@@ -423,7 +423,6 @@ struct WindowRow {
     std::string name;
     float start;
     float duration;
-    int numPuntos;
     int lines;
 };
 
@@ -441,7 +440,6 @@ TEST_P(ShadingWindow, DrawsOneLineFewerThanItsSamples)
     state.IndiceUV[500] = 8;
     state.HoraExposicion = row.start;
     state.Duracion = row.duration;
-    state.NumPuntos = row.numPuntos;
     RecordingSurface surface;
     GraficaIndice(state, surface, kDesignedWindowHeight, '.');
     EXPECT_EQ(partsOf(surface).shading.size(), static_cast<std::size_t>(row.lines));
@@ -449,13 +447,10 @@ TEST_P(ShadingWindow, DrawsOneLineFewerThanItsSamples)
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, ShadingWindow,
-    testing::Values(WindowRow{"AfterTheLastSample", 1000.5f, 3, 1000, 0},
-                    WindowRow{"BeforeTheFirstSample", -5, 4, 1000, 0}, WindowRow{"OneSample", 40, 0.5f, 1000, 0},
-                    WindowRow{"FiveSamples", 40, 4, 1000, 4},
+    testing::Values(WindowRow{"AfterTheLastSample", 1000.5f, 3, 0}, WindowRow{"BeforeTheFirstSample", -5, 4, 0},
+                    WindowRow{"OneSample", 40, 0.5f, 0}, WindowRow{"FiveSamples", 40, 4, 4},
                     // The walk starts at sample 2, so sample 1 never opens the window.
-                    WindowRow{"StartsAtTheFirstSample", 1, 3, 1000, 2},
-                    // Samples past NumPuntos are not walked, though they set the extents.
-                    WindowRow{"CutByNumPuntos", 40, 100, 60, 20}, WindowRow{"NumPuntosOne", 0, 2000, 1, 0}),
+                    WindowRow{"StartsAtTheFirstSample", 1, 3, 2}),
     [](const auto& info) { return info.param.name; });
 
 struct IndexLabelRow {
@@ -478,7 +473,7 @@ TEST_P(IndexLabels, SplitTheAxisInSixths)
     model::FormState state;
     model::sampleCurve(row.maximum, state);
     state.IndiceUV[1] = 0;  // Vmin exactly 0
-    state.NumPuntos = model::kSampleCount;
+    state.NumPuntos = model::SampleCount::all();
     RecordingSurface surface;
     GraficaIndice(state, surface, kDesignedWindowHeight, row.separator);
     EXPECT_EQ(texts(partsOf(surface).indexLabels), row.labels);
@@ -534,7 +529,7 @@ void PrintTo(const ExtremeRow& row, std::ostream* os)
     *os << row.name;
 }
 
-model::FormState curve(double maximum, std::optional<int> numPuntos = model::kSampleCount)
+model::FormState curve(double maximum, model::SampleCount numPuntos = model::SampleCount::all())
 {
     model::FormState state;
     model::sampleCurve(maximum, state);
@@ -598,22 +593,20 @@ INSTANTIATE_TEST_SUITE_P(
                                    return s;
                                },
                                true},
-                    ExtremeRow{"NumPuntosPastTheArrays", [] { return curve(10, 5000); }, true},
-                    ExtremeRow{"NumPuntosUnset", [] { return curve(10, std::nullopt); }, true},
-                    ExtremeRow{"NumPuntosNegative", [] { return curve(10, -3); }, true}),
+                    ExtremeRow{"NumPuntosUnset", [] { return curve(10, {}); }, true}),
     [](const auto& info) { return info.param.name; });
 
 TEST(GraficaIndice, UnsetNumPuntosDrawsNoShadingNorCurve)
 {
-    model::FormState state = curve(10, std::nullopt);
+    model::FormState state = curve(10, {});
     RecordingSurface surface;
     GraficaIndice(state, surface, kDesignedWindowHeight, '.');
     EXPECT_EQ(surface.opsOf(OpKind::Line).size(), 4u + 16 + 14);
 
-    state.NumPuntos = 5000;  // as many as the arrays hold
-    RecordingSurface clamped;
-    GraficaIndice(state, clamped, kDesignedWindowHeight, '.');
-    EXPECT_EQ(clamped.opsOf(OpKind::Line).size(), 4u + 998 + 999 + 16 + 14);
+    state.NumPuntos = model::SampleCount::all();
+    RecordingSurface sampled;
+    GraficaIndice(state, sampled, kDesignedWindowHeight, '.');
+    EXPECT_EQ(sampled.opsOf(OpKind::Line).size(), 4u + 998 + 999 + 16 + 14);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ FormState dayAtTen(float start, float duration, float skinType)
 {
     FormState state;
     sampleCurve(10, state);
-    state.NumPuntos = kSampleCount;
+    state.NumPuntos = SampleCount::all();
     state.HoraExposicion = start;
     state.Duracion = duration;
     state.TipoPiel = skinType;

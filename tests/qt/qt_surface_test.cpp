@@ -140,7 +140,7 @@ model::FormState riseWithoutShading()
         state.Tiempo[i] = 6 + 14.0 * i / model::kSampleCount;
         state.IndiceUV[i] = 4.5 * i / model::kSampleCount;
     }
-    state.NumPuntos = model::kSampleCount;
+    state.NumPuntos = model::SampleCount::all();
     state.HoraExposicion = 30;
     state.Duracion = 1;
     return state;
@@ -317,7 +317,7 @@ TEST(QtSurface, ExtremeCurvesDrawWithoutHarm)
     nearlyFlat.IndiceUV[700] = 100.000001;  // the shading reaches millions of heights down
     model::FormState huge;
     model::sampleCurve(1e30, huge);
-    huge.NumPuntos = model::kSampleCount;
+    huge.NumPuntos = model::SampleCount::all();
     huge.HoraExposicion = 6;
     huge.Duracion = 14;
     model::FormState infinite = huge;

@@ -261,6 +261,9 @@ struct SaveCase {
     Saver saver;
     Effect effect;
     const char* reason;  // empty when saved
+    // An error the creation of the temporary file answers instead of the
+    // folder's own, as an immutable folder does; 0 for none.
+    int temporaryRefused = 0;
 };
 
 void PrintTo(const SaveCase& row, std::ostream* out)
@@ -286,10 +289,10 @@ gid_t ordinaryGroup()
 
 // Saves in a child that runs as the ordinary user, and hands back what it
 // said; the superuser saves here.
-SaveOutcome saveAs(Saver saver, const TextFileWriter& writer)
+SaveOutcome saveAs(Saver saver, const TextFileWriter& writer, FileCalls& calls)
 {
     if (saver == Saver::Superuser)
-        return writer.save();
+        return writer.save(calls);
     int channel[2];
     if (::pipe(channel) != 0)
         return {false, "no pipe"};
@@ -299,7 +302,7 @@ SaveOutcome saveAs(Saver saver, const TextFileWriter& writer)
         ::alarm(10);  // a save that waits, as for a FIFO's reader, fails the row instead of hanging it
         std::string report = "could not become an ordinary user";
         if (::geteuid() != 0 || (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0)) {
-            const SaveOutcome outcome = writer.save();
+            const SaveOutcome outcome = writer.save(calls);
             report = (outcome.saved ? "1" : "0") + outcome.reason;
         }
         const bool told = ::write(channel[1], report.data(), report.size()) == static_cast<ssize_t>(report.size());
@@ -414,7 +417,9 @@ TEST_P(SaveAsUser, DoesWhatOpeningTheFileForWritingAllows)
         ASSERT_EQ(before.info.st_mode & 07777, static_cast<mode_t>(row.fileMode));
     }
 
-    const SaveOutcome outcome = saveAs(row.saver, twoLines(target));
+    FileCalls systemCalls;
+    FailingCalls refusing(FailingCalls::Step::OpenTemporary, row.temporaryRefused);
+    const SaveOutcome outcome = saveAs(row.saver, twoLines(target), row.temporaryRefused ? refusing : systemCalls);
     const Snapshot after = snapshot(target);
     fs::permissions(folder, fs::perms::owner_all);
 
@@ -494,6 +499,8 @@ INSTANTIATE_TEST_SUITE_P(
                  Effect::Untouched, kDenied},
         SaveCase{"WritableFileInAReadOnlyFolder", Existing::File, kUsual, Owner::OrdinaryUser, false,
                  Saver::OrdinaryUser, Effect::WrittenInPlace, kSaved},
+        SaveCase{"WritableFileInAFolderAnsweringEperm", Existing::File, kUsual, Owner::OrdinaryUser, true,
+                 Saver::OrdinaryUser, Effect::WrittenInPlace, kSaved, EPERM},
         SaveCase{"ReadOnlyFileInAReadOnlyFolder", Existing::File, kReadOnly, Owner::OrdinaryUser, false,
                  Saver::OrdinaryUser, Effect::Untouched, kDenied},
         SaveCase{"HardLinkedFile", Existing::HardLinkedFile, kUsual, Owner::OrdinaryUser, true, Saver::OrdinaryUser,

@@ -217,6 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
         TypedRow{"MaximumOutOfRangeUpKey", "VScroll4", "Text1", '.', "25", Move::UpKey, 11},
         TypedRow{"MaximumNotANumberDownArrow", "VScroll4", "Text1", '.', "abc", Move::DownArrow, 9},
         TypedRow{"MaximumOtherSeparatorUpKey", "VScroll4", "Text1", ',', "7.5", Move::UpKey, 11},
+        TypedRow{"MaximumTopEndUpKey", "VScroll4", "Text1", '.', "18", Move::UpKey, 18},
         TypedRow{"SkinTypeFiveDownKey", "VScroll1", "Text4", '.', "5", Move::DownKey, 4},
         TypedRow{"SkinTypeNineUpArrow", "VScroll1", "Text4", '.', "9", Move::UpArrow, 4},
         TypedRow{"SkinTypeTopEndUpArrow", "VScroll1", "Text4", '.', "6", Move::UpArrow, 6},
