@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "sky/day_shape.h"
+#include "sky/sun_curve.h"
 
 #include <algorithm>
 #include <iterator>
@@ -46,9 +47,8 @@ DayShape shapeOf(const SunDay& day)
 model::FormState sunCurve(const SunDay& day, double maximum)
 {
     model::FormState state;
-    model::sampleCurve(maximum, state);
-    sampleDayShape(shapeOf(day), maximum, std::span(state.Tiempo).subspan(1), std::span(state.IndiceUV).subspan(1));
-    state.NumPuntos = model::kSampleCount;
+    sunSampler(shapeOf(day))(maximum, state);
+    state.NumPuntos = model::SampleCount::all();
     return state;
 }
 
