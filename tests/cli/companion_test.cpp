@@ -4,7 +4,10 @@
 
 #include "cli/companion.h"
 
+#include <cmath>
 #include <cstdlib>
+#include <limits>
+#include <optional>
 #include <filesystem>
 #include <fstream>
 
@@ -359,6 +362,68 @@ TEST_F(CompanionTest, EstimateRefusalsNameTheOption)
     EXPECT_TRUE(fs::is_empty(directory_));
 }
 
+// The day by the sun, and sunscreen, against values worked out apart from
+// this program: the exposure's caption, the zone's offset and the protected dose.
+struct BeyondTheBellRow {
+    const char* name;
+    std::vector<std::string_view> arguments;
+    const char* exposure;        // exposicionTexto
+    double utcOffset;            // desfaseUTCHoras; NaN for the bell
+    double effectiveFps;         // fpsEfectivo; NaN without --fps
+    std::optional<int> protectedMinutes;
+};
+
+class BeyondTheBell : public CompanionTest, public testing::WithParamInterface<BeyondTheBellRow> {};
+
+TEST_P(BeyondTheBell, GivesTheReferenceValues)
+{
+    const BeyondTheBellRow& row = GetParam();
+    std::vector<std::string_view> arguments = row.arguments;
+    arguments.push_back("--json");
+    const RunResult result = run(fromArguments(arguments), '.');
+    ASSERT_EQ(result.exitStatus, kExitOk) << result.err;
+    const QJsonObject json = jsonOf(result);
+    EXPECT_EQ(json["exposicionTexto"].toString().toStdString(), row.exposure);
+    EXPECT_EQ(json["curva"].toString(), std::isnan(row.utcOffset) ? "campana" : "sol");
+    if (!std::isnan(row.utcOffset)) {
+        EXPECT_EQ(json["desfaseUTCHoras"].toDouble(), row.utcOffset);
+    }
+    if (!std::isnan(row.effectiveFps)) {
+        EXPECT_NEAR(json["fpsEfectivo"].toDouble(), row.effectiveFps, 1e-9);
+        const QJsonValue minutes = json["minutosHastaUnDEMProtegido"];
+        EXPECT_EQ(minutes.isNull(), !row.protectedMinutes);
+        if (row.protectedMinutes) {
+            EXPECT_EQ(minutes.toInt(), *row.protectedMinutes);
+        }
+    }
+}
+
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Reference, BeyondTheBell,
+    testing::Values(
+        BeyondTheBellRow{"MadridAfternoon", {"--curva", "sol", "--latitud", "40.42", "--longitud", "-3.70", "--fecha",
+            "2026-06-21", "--zona", "Europe/Madrid", "--indice-maximo", "10", "--hora-exposicion", "15"},
+            "4.10", 2, kNone, {}},
+        BeyondTheBellRow{"MadridMorning", {"--curva", "sol", "--latitud", "40.42", "--longitud", "-3.70", "--fecha",
+            "2026-06-21", "--zona", "Europe/Madrid", "--indice-maximo", "10"}, "3.59", 2, kNone, {}},
+        BeyondTheBellRow{"MelbourneInSummerTime", {"--curva", "sol", "--latitud", "-37.73", "--longitud", "145.10",
+            "--fecha", "2026-01-15", "--zona", "Australia/Melbourne", "--indice-maximo", "12", "--hora-exposicion", "10",
+            "--duracion", "3", "--tipo-piel", "2"}, "8.35", 11, kNone, {}},
+        BeyondTheBellRow{"TromsoUnderTheMidnightSun", {"--curva", "sol", "--latitud", "69.65", "--longitud", "18.96",
+            "--fecha", "2026-06-21", "--zona", "Europe/Oslo", "--indice-maximo", "8", "--hora-exposicion", "9",
+            "--duracion", "4", "--tipo-piel", "1"}, "12.15", 2, kNone, {}},
+        BeyondTheBellRow{"PunoWithoutSummerTime", {"--curva", "sol", "--latitud", "-15.84", "--longitud", "-70.02",
+            "--fecha", "2026-01-22", "--zona", "America/Lima", "--indice-maximo", "15", "--hora-exposicion", "12",
+            "--duracion", "2", "--tipo-piel", "4"}, "5.06", -5, kNone, {}},
+        BeyondTheBellRow{"BellWithSunscreenAsMostApplyIt", {"--fps", "30", "--cantidad", "habitual"},
+            "4.45", kNone, 5.477225575051661, 146},
+        BeyondTheBellRow{"BellWithSunscreenAsLabelled", {"--fps", "30"}, "4.45", kNone, 30, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 TEST_F(CompanionTest, TheProgramExitsWithTwoAndWritesNothing)
 {
     const std::string program = INDICE_UV_CALC;
@@ -367,7 +432,11 @@ TEST_F(CompanionTest, TheProgramExitsWithTwoAndWritesNothing)
                                         "--indice-maximo diez --csv c.csv",
                                         "--estimar --latitud 95 --longitud 0 --datos",
                                         "--estimar --latitud 40 --longitud 0 --fecha 2026-02-30 --png g.png",
-                                        "--latitud 40 --longitud 0 --datos"}) {
+                                        "--latitud 40 --longitud 0 --datos",
+                                        "--curva sol --zona Marte/Olimpo --latitud 40 --longitud 0 --datos",
+                                        "--curva sol --latitud 69.65 --longitud 18.96 --fecha 2026-12-21 --datos",
+                                        "--curva recta --datos", "--fps 101 --datos",
+                                        "--fps 30 --cantidad mucha --csv c.csv", "--cantidad habitual --datos"}) {
         const std::string command = "cd '" + directory_.string() + "' && '" + program + "' " + arguments
             + " >/dev/null 2>&1";
         const int status = std::system(command.c_str());
