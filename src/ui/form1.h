@@ -114,6 +114,7 @@ private:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    void showExposure(const std::string& caption);
 
     Form1Options options_;
     Form1Controls c_;

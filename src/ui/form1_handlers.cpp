@@ -14,6 +14,8 @@
 #include "layout/layout.h"
 #include "model/calcular.h"
 #include "model/data_file.h"
+#include "model/time_to_dose.h"
+#include "model/time_to_dose_text.h"
 #include "qt/qt_surface.h"
 #include "qt/utf8.h"
 #include "runtime/number_format.h"
@@ -96,11 +98,23 @@ void Form1::Command1_Click()
     if (result.dose.showSkinTypeMessage())
         options_.messages->inform(windowTitle(), fromUtf8(model::kSkinTypeMessage));
     else
-        c_.Label4->setText(fromUtf8(*result.dose.label4Caption));
+        showExposure(*result.dose.label4Caption);
     if (!datos.saved) {
         options_.messages->warn(windowTitle(),
                                 QStringLiteral("No se pudo guardar datos.dat: %1.").arg(fromUtf8(datos.reason)));
     }
+}
+
+// The exposure, and the time until 1 DEM without protection where the pointer
+// and a screen reader find the exposure: no pixel of the window changes.
+void Form1::showExposure(const std::string& caption)
+{
+    c_.Label4->setText(fromUtf8(caption));
+    const QString untilOneDose =
+        fromUtf8(model::oneDoseDescription(model::minutesToOneDose(state_), state_.HoraExposicion));
+    c_.Label4->setToolTip(untilOneDose);
+    constexpr std::string_view kWhatItIs = layout::kControls[layout::rowOf("Label4")].accessibleDescription;
+    c_.Label4->setAccessibleDescription(fromUtf8(kWhatItIs) + QStringLiteral(". ") + untilOneDose);
 }
 
 void Form1::Command2_Click()

@@ -108,7 +108,8 @@ TEST_F(Accessibility, ChartAndExposureSayTheResultAfterCalcular)
     EXPECT_EQ(spoken(c().Indice, QAccessible::Description),
               "Curva del índice UV de 6:00 a 20:00, máximo 10.0 a las 13:00; exposición de 11:00 a 13:00 sombreada");
     EXPECT_EQ(spoken(c().Label4, QAccessible::Name), "4.45");
-    EXPECT_TRUE(spoken(c().Label4, QAccessible::Description).contains("DEM"));
+    EXPECT_TRUE(spoken(c().Label4, QAccessible::Description).endsWith(". 1 DEM a las 11:33, 33 minutos después de empezar"));
+    EXPECT_EQ(c().Label4->toolTip(), "1 DEM a las 11:33, 33 minutos después de empezar");
 
     // A refused input leaves the chart, and so its description, as they were.
     const QString shown = spoken(c().Indice, QAccessible::Description);
