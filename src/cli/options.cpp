@@ -81,7 +81,8 @@ constexpr auto kInputRows = std::to_array<OptionRow>({
      SetsFlag{&Options::estimate}},
 });
 
-constexpr auto kResultRows = std::to_array<OptionRow>({
+// The day's shape, sunscreen and the results, listed after the estimate's fields.
+constexpr auto kRowsAfterTheEstimate = std::to_array<OptionRow>({
     {kShape, "--curva", {}, "campana|sol",
      "la campana centrada a las 13:00, o el día según el sol en el lugar y la fecha (campana)",
      SetsText{&Options::curve}},
@@ -127,7 +128,7 @@ constexpr OptionRow rowAt(std::size_t i)
     i -= kInputRows.size();
     if (i < sky::kEstimateFields.size())
         return estimateRow(sky::kEstimateFields[i]);
-    return kResultRows[i - sky::kEstimateFields.size()];
+    return kRowsAfterTheEstimate[i - sky::kEstimateFields.size()];
 }
 
 template <std::size_t... I>
@@ -138,7 +139,7 @@ constexpr std::array<OptionRow, sizeof...(I)> allRows(std::index_sequence<I...>)
 
 // Every option, in the order --help lists them.
 constexpr auto kOptions =
-    allRows(std::make_index_sequence<kInputRows.size() + sky::kEstimateFields.size() + kResultRows.size()>());
+    allRows(std::make_index_sequence<kInputRows.size() + sky::kEstimateFields.size() + kRowsAfterTheEstimate.size()>());
 
 constexpr std::size_t kHelpColumn = 27;  // where the descriptions start in --help
 
