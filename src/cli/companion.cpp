@@ -182,8 +182,8 @@ RunResult run(const Options& options, char localeSeparator)
 
     const char separator = options.point ? '.' : localeSeparator;
     const auto refused = [](const std::string& message) { return RunResult{kExitBadInput, {}, message + "\n"}; };
-    if (options.curve && *options.curve != "campana" && *options.curve != "sol")
-        return refused("--curva: " + runtime::quoted(*options.curve) + "no es campana ni sol.");
+    if (const auto& curve = options.skyText(sky::SkyField::Forma); curve && !sky::shapeFromToken(*curve))
+        return refused("--curva: " + runtime::quoted(*curve) + "no es campana ni sol.");
     const auto sunscreen = chosenSunscreen(options);
     if (const auto* message = std::get_if<std::string>(&sunscreen))
         return refused(*message);

@@ -15,9 +15,10 @@
 namespace cli {
 std::variant<std::optional<sky::TimeZone>, std::string> chosenZone(const Options& options)
 {
-    if (!options.zone)
+    const auto& name = options.skyText(sky::SkyField::Zona);
+    if (!name)
         return sky::systemTimeZone();
-    auto found = sky::findZone(*options.zone);
+    auto found = sky::findZone(*name);
     if (const auto* refused = std::get_if<sky::NotAZone>(&found))
         return "--zona: " + runtime::quoted(refused->text) + "no es una zona horaria (p. ej. Europe/Madrid).";
     return std::optional<sky::TimeZone>(std::move(std::get<sky::TimeZone>(found)));

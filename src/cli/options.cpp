@@ -81,14 +81,8 @@ constexpr auto kInputRows = std::to_array<OptionRow>({
      SetsFlag{&Options::estimate}},
 });
 
-// The day's shape, sunscreen and the results, listed after the estimate's fields.
+// Sunscreen and the results, listed after the estimate's fields.
 constexpr auto kRowsAfterTheEstimate = std::to_array<OptionRow>({
-    {kShape, "--curva", {}, "campana|sol",
-     "la campana centrada a las 13:00, o el día según el sol en el lugar y la fecha (campana)",
-     SetsText{&Options::curve}},
-    {kShape, "--zona", {}, "ZONA", "zona horaria de las horas, p. ej. Europe/Madrid (la del sistema)",
-     SetsText{&Options::zone}},
-
     {kSunscreen, "--fps", {}, "N", "factor de protección solar", SetsWholeNumber{&Options::fps, 2, 100, "un FPS válido"}},
     {kSunscreen, "--cantidad", {}, "CANTIDAD",
      "etiqueta (2 mg/cm², como se ensaya) o habitual (1 mg/cm²) (etiqueta)", SetsText{&Options::amount}, {},
@@ -114,9 +108,12 @@ constexpr auto kRowsAfterTheEstimate = std::to_array<OptionRow>({
 });
 // clang-format on
 
-// The estimate's fields, after --estimar, as the estimate's table gives them.
+// The estimate's fields, after --estimar, and the day's shape, as the
+// estimate's table gives them.
 constexpr OptionRow estimateRow(const sky::EstimateField& field)
 {
+    if (field.group == sky::FieldGroup::DayShape)
+        return {kShape, field.option, {}, field.optionArgument, field.optionHelp, SetsSkyField{field.field}};
     return {kEstimate,         field.option, {}, field.optionArgument, field.optionHelp,
             SetsSkyField{field.field}, {}, field.placesTheSun ? kNeedsEstimateOrSun : kNeedsEstimate};
 }

@@ -41,11 +41,6 @@ struct Options {
     bool estimate = false;
     std::array<std::optional<std::string>, sky::kEstimateFields.size()> skyTexts;  // by sky::SkyField
 
-    // The shape of the day's curve, "campana" or "sol", and the time zone of
-    // its hours; checked when the curve is made.
-    std::optional<std::string> curve;
-    std::optional<std::string> zone;
-    bool sunShape() const { return curve == "sol"; }
 
     // Sunscreen: its factor, 2 to 100, and the amount applied ("etiqueta" or
     // "habitual"), checked when the dose is computed.
@@ -57,6 +52,13 @@ struct Options {
     const std::optional<std::string>& skyText(sky::SkyField field) const
     {
         return skyTexts[static_cast<std::size_t>(field)];
+    }
+
+    // The day's shape (--curva, checked when the curve is made) is the sun's.
+    bool sunShape() const
+    {
+        const auto& curve = skyText(sky::SkyField::Forma);
+        return curve && sky::shapeFromToken(*curve) == sky::DayShapeKind::Sun;
     }
 };
 

@@ -17,11 +17,6 @@ namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 
-std::string coordinateText(double degrees, char positive, char negative, char decimalSeparator)
-{
-    return degreesText(std::abs(degrees), decimalSeparator) + "° " + (degrees < 0 ? negative : positive);
-}
-
 DayShape::Sun sunAtUt(const DayShape& shape, double ut)
 {
     const SunPosition sun = sunAt(julianDate(shape.date, ut));
@@ -107,9 +102,7 @@ void sampleDayShape(const DayShape& shape, double maximum, std::span<const doubl
 std::string describe(const NoSunrise& refusal, char decimalSeparator, DateStyle style)
 {
     return "El sol no sale el " + dateText(refusal.date, style) + " en "
-           + coordinateText(refusal.place.latitude, 'N', 'S', decimalSeparator) + ", "
-           + coordinateText(refusal.place.longitude, 'E', 'O', decimalSeparator)
-           + ": no hay forma del día según el sol.";
+           + placeText(refusal.place, decimalSeparator) + ": no hay forma del día según el sol.";
 }
 
 }  // namespace sky

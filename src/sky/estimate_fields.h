@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,14 +18,32 @@
 namespace sky {
 
 // The fields in reading order, which is also Tab's and the rows' order.
-enum class SkyField { Latitud, Longitud, Fecha, Altitud, Ozono, Nieve, Cielo };
+enum class SkyField { Latitud, Longitud, Fecha, Altitud, Ozono, Nieve, Cielo, Zona, Forma };
 
 enum class FieldKind {
     Number,  // a decimal number between the row's limits
     Date,    // a day from kFirstDate to kLastDate
     Check,   // yes or no
     Cover,   // one of the sky's covers (kSkyCovers), by its word
+    Zone,    // an IANA time zone, "Europe/Madrid"
+    Shape,   // the day's shape (kDayShapes), by its word
 };
+
+// What the field is for: the estimate of the maximum, or the day's shape,
+// which the curve uses whether or not the maximum is estimated.
+enum class FieldGroup { Estimate, DayShape };
+
+// The day's two shapes: the bell, always the default, and the sun's.
+enum class DayShapeKind { Bell, Sun };
+struct DayShapeRow {
+    DayShapeKind shape;
+    std::string_view token;    // the companion's word for it
+    std::string_view caption;  // the forms' choice
+};
+inline constexpr std::array<DayShapeRow, 2> kDayShapes = {{
+    {DayShapeKind::Bell, "campana", "Campana centrada a las 13:00"},
+    {DayShapeKind::Sun, "sol", "Según el sol en este lugar y fecha"},
+}};
 
 // The range a numeric field accepts, both ends included.
 struct FieldLimits {
@@ -32,6 +51,15 @@ struct FieldLimits {
     double highest = 0;
     std::string_view unit;  // the word messages give it: "grados", "metros", "DU"
 };
+
+constexpr std::optional<DayShapeKind> shapeFromToken(std::string_view token)
+{
+    for (const DayShapeRow& row : kDayShapes) {
+        if (row.token == token)
+            return row.shape;
+    }
+    return std::nullopt;
+}
 
 struct EstimateField {
     SkyField field;
@@ -47,10 +75,11 @@ struct EstimateField {
     std::string_view optionArgument;  // how --help names its value; empty for a check
     std::string_view optionHelp;      // --help's line, its default in brackets
     bool placesTheSun = false;        // the day's shape by the sun reads it too
+    FieldGroup group = FieldGroup::Estimate;
 };
 
 // clang-format off
-inline constexpr std::array<EstimateField, 7> kEstimateFields = {{
+inline constexpr std::array<EstimateField, 9> kEstimateFields = {{
     {SkyField::Latitud, FieldKind::Number, "Latitud", "Latitud (°, + norte, − sur)", {-90, 90, "grados"},
      "Grados de latitud", ": positivos al norte, negativos al sur",
      "latitud", "--latitud", "G", "latitud en grados; + norte, - sur (la de la zona horaria)", true},
@@ -72,6 +101,15 @@ inline constexpr std::array<EstimateField, 7> kEstimateFields = {{
     {SkyField::Cielo, FieldKind::Cover, "Cielo", "Cielo", {},
      "La parte del cielo cubierta por nubes; el índice despejado se multiplica por lo que dejan pasar", "",
      "cielo", "--cielo", "CIELO", "despejado|poco-nuboso|nuboso|cubierto (despejado)"},
+    {SkyField::Zona, FieldKind::Zone, "Zona horaria", "Zona horaria", {},
+     "La zona horaria de las horas del día, como Europe/Madrid", "",
+     "zona", "--zona", "ZONA", "zona horaria de las horas, p. ej. Europe/Madrid (la del sistema)", false,
+     FieldGroup::DayShape},
+    {SkyField::Forma, FieldKind::Shape, "Forma del día", "Forma del día", {},
+     "La curva del índice: la campana de siempre, o la que dibuja el sol en este lugar y fecha", "",
+     "forma", "--curva", "campana|sol",
+     "la campana centrada a las 13:00, o el día según el sol en el lugar y la fecha (campana)", false,
+     FieldGroup::DayShape},
 }};
 // clang-format on
 

@@ -40,6 +40,27 @@ std::string sunAndOzoneText(const SkyEstimate& estimate, std::optional<int> loca
            + "° del cénit.";
 }
 
+namespace {
+
+std::string coordinateText(double degrees, char positive, char negative, char decimalSeparator)
+{
+    return degreesText(std::abs(degrees), decimalSeparator) + "° " + (degrees < 0 ? negative : positive);
+}
+
+}  // namespace
+
+std::string placeText(const Place& place, char decimalSeparator)
+{
+    return coordinateText(place.latitude, 'N', 'S', decimalSeparator) + ", "
+           + coordinateText(place.longitude, 'E', 'O', decimalSeparator);
+}
+
+std::string sunDayText(const Place& place, const CivilDate& date, char decimalSeparator)
+{
+    return "el día según el sol: " + placeText(place, decimalSeparator) + ", "
+           + dateText(date, DateStyle::DayMonthYear);
+}
+
 std::string_view caveatFor(SkyCover cover)
 {
     return cover == SkyCover::Clear ? kClearSkyCaveat : kCloudyCaveat;

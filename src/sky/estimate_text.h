@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "sky/clear_sky.h"
+#include "sky/zone_places.h"
 
 namespace sky {
 
@@ -20,6 +21,13 @@ std::string shownIndexText(const SkyEstimate& estimate, char decimalSeparator);
 // reports a place: to the hundredth ("-3,68"), near enough for the sun, and
 // tzdata's places are whole minutes of arc anyway.
 std::string degreesText(double degrees, char decimalSeparator);
+
+// A place as people read it: "40,42° N, 3,70° O".
+std::string placeText(const Place& place, char decimalSeparator);
+
+// What the window's title adds while the sun's shape is in force:
+// "el día según el sol: 40,42° N, 3,70° O, 21/06/2026".
+std::string sunDayText(const Place& place, const CivilDate& date, char decimalSeparator);
 
 // Minutes after midnight as "h:mm" ("14:16", "9:05").
 std::string clockText(int minutes);

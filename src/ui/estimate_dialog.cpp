@@ -20,10 +20,12 @@
 #include <variant>
 
 #include "qt/utf8.h"
+#include "runtime/refusal.h"
 #include "runtime/number_format.h"
 #include "sky/estimate_fields.h"
 #include "sky/estimate_text.h"
 #include "sky/local_clock.h"
+#include "sky/nearest_zone.h"
 #include "sky/sky_inputs.h"
 #include "sky/system_zone.h"
 #include "ui/command_button.h"
@@ -97,6 +99,32 @@ void rememberPlace(const sky::SkyInputs& inputs)
     settings.setValue("altitud", inputs.altitude);
 }
 
+QString rememberedZoneName()
+{
+    QSettings settings = programSettings();
+    settings.beginGroup(QLatin1String(kGroup));
+    return settings.value("zona").toString();
+}
+
+void rememberZoneName(const QString& zone)
+{
+    QSettings settings = programSettings();
+    settings.beginGroup(QLatin1String(kGroup));
+    settings.setValue("zona", zone);
+}
+
+// A zone is a suggestion, never a silent change: when the place lies far from
+// the chosen zone's own, the nearest zone is named for the user to choose.
+std::string nearerZoneText(const sky::Place& place, const std::string& zone)
+{
+    constexpr double kFarKilometres = 800;
+    const sky::ZonePlace& nearest = sky::nearestZone(place);
+    const auto own = sky::placeOfZone(zone);
+    if (nearest.zone == zone || (own && sky::distanceKilometres(place, *own) <= kFarKilometres))
+        return {};
+    return "La zona horaria más cercana a este lugar es " + std::string(nearest.zone) + ".";
+}
+
 // One field of the estimate's table as a widget, named and described by its row.
 QWidget* makeField(const sky::EstimateField& row, QWidget* parent)
 {
@@ -120,6 +148,25 @@ QWidget* makeField(const sky::EstimateField& row, QWidget* parent)
         // A check box says its own caption; it has no label beside it.
         field = new QCheckBox(fromUtf8(row.caption), parent);
         break;
+    case sky::FieldKind::Zone: {
+        auto* zones = new QComboBox(parent);
+        zones->setEditable(true);
+        zones->setInsertPolicy(QComboBox::NoInsert);
+        QStringList names;
+        for (const sky::ZonePlace& zone : sky::zonePlaces())
+            names << fromUtf8(zone.zone);
+        names.sort();
+        zones->addItems(names);
+        field = zones;
+        break;
+    }
+    case sky::FieldKind::Shape: {
+        auto* shapes = new QComboBox(parent);
+        for (const sky::DayShapeRow& shape : sky::kDayShapes)
+            shapes->addItem(fromUtf8(shape.caption));
+        field = shapes;
+        break;
+    }
     case sky::FieldKind::Cover: {
         auto* covers = new QComboBox(parent);
         for (const sky::SkyCoverRow& cover : sky::kSkyCovers) {
@@ -165,6 +212,10 @@ void EstimateDialog::build()
             f_.placeOrigin = new QLabel(this);
             f_.placeOrigin->setWordWrap(true);
         }
+        if (row.field == sky::SkyField::Zona) {
+            f_.zoneHint = new QLabel(this);
+            f_.zoneHint->setWordWrap(true);
+        }
     }
     const auto madeAs = [&]<typename Widget>(sky::SkyField field, Widget*& into) {
         into = static_cast<Widget*>(made[static_cast<std::size_t>(field)]);
@@ -176,6 +227,8 @@ void EstimateDialog::build()
     madeAs(sky::SkyField::Ozono, f_.ozone);
     madeAs(sky::SkyField::Nieve, f_.snow);
     madeAs(sky::SkyField::Cielo, f_.cover);
+    madeAs(sky::SkyField::Zona, f_.zone);
+    madeAs(sky::SkyField::Forma, f_.shape);
     f_.date->setDate(qDate(sky::localToday()));
 
     f_.warning = new QLabel(this);
@@ -205,6 +258,8 @@ void EstimateDialog::build()
             row(fromUtf8(field.caption) + QLatin1Char(':'), widget);
         if (field.field == sky::SkyField::Longitud)
             form->addRow(f_.placeOrigin);
+        if (field.field == sky::SkyField::Zona)
+            form->addRow(f_.zoneHint);
     }
 
     auto* result = new QHBoxLayout;
@@ -238,9 +293,13 @@ void EstimateDialog::build()
     connect(static_cast<DateField*>(f_.date)->editor(), &QLineEdit::textChanged, this, &EstimateDialog::refresh);
     connect(f_.snow, &QCheckBox::toggled, this, &EstimateDialog::refresh);
     connect(f_.cover, &QComboBox::currentIndexChanged, this, &EstimateDialog::refresh);
+    connect(f_.zone, &QComboBox::currentTextChanged, this, &EstimateDialog::refresh);
+    connect(f_.shape, &QComboBox::currentIndexChanged, this, &EstimateDialog::refresh);
 }
 
 // The last place used, else the one of the time zone, else nothing: the user types it.
+// The last place used, else the one of the time zone, else nothing: the user
+// types it. The zone is the last one used, else the system's.
 void EstimateDialog::recall()
 {
     const std::optional<std::string> zone = sky::systemZone();
@@ -255,6 +314,20 @@ void EstimateDialog::recall()
         f_.longitude->setText(fromUtf8(sky::degreesText(place->longitude, decimalSeparator_)));
     }
     f_.placeOrigin->setText(origin);
+    const QString rememberedZone = rememberedZoneName();
+    f_.zone->setCurrentText(!rememberedZone.isEmpty() ? rememberedZone : fromUtf8(zone.value_or("UTC")));
+}
+
+// A field's refusal in the result, with the warning sign; "Usar" waits for a mend.
+void EstimateDialog::refuse(const QString& message)
+{
+    inputs_.reset();
+    sunShape_.reset();
+    shownIndex_.clear();
+    f_.result->setText(message);
+    f_.warning->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this)
+                              .pixmap(f_.warning->size(), devicePixelRatioF()));
+    f_.use->setEnabled(false);
 }
 
 void EstimateDialog::refresh()
@@ -269,21 +342,39 @@ void EstimateDialog::refresh()
                               std::string(sky::kSkyCovers[static_cast<std::size_t>(f_.cover->currentIndex())].token)};
     const auto read = sky::readSkyInputs(texts, decimalSeparator_);
     if (const auto* failure = std::get_if<sky::SkyFailure>(&read)) {
-        inputs_.reset();
-        shownIndex_.clear();
-        f_.result->setText(fromUtf8(sky::describe(*failure)));
-        f_.warning->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this)
-                                  .pixmap(f_.warning->size(), devicePixelRatioF()));
         f_.ozone->setPlaceholderText(QStringLiteral("climatología"));
-        f_.use->setEnabled(false);
+        refuse(fromUtf8(sky::describe(*failure)));
         return;
     }
-    const sky::SkyInputs& inputs = inputs_.emplace(std::get<sky::SkyInputs>(read));
+    const std::string zoneName = f_.zone->currentText().trimmed().toStdString();
+    auto found = sky::findZone(zoneName);
+    if (const auto* notAZone = std::get_if<sky::NotAZone>(&found)) {
+        const runtime::Named field{runtime::Holder::Box, sky::fieldOf(sky::SkyField::Zona).name};
+        refuse(fromUtf8(runtime::refusal(field, zoneName.empty(),
+                                         zoneName.empty() ? "está vacía"
+                                                          : runtime::quoted(notAZone->text) + "no es una zona horaria")));
+        return;
+    }
+    const sky::TimeZone& zone = std::get<sky::TimeZone>(found);
+    const sky::SkyInputs& inputs = std::get<sky::SkyInputs>(read);
+    const sky::Place place{inputs.latitude, inputs.longitude};
+    if (sky::kDayShapes[static_cast<std::size_t>(f_.shape->currentIndex())].shape == sky::DayShapeKind::Sun) {
+        auto shape = sky::dayShape(place, inputs.date, sky::utcOffsetAtNoon(zone, inputs.date));
+        if (const auto* none = std::get_if<sky::NoSunrise>(&shape)) {
+            refuse(fromUtf8(sky::describe(*none, decimalSeparator_, sky::DateStyle::DayMonthYear)));
+            return;
+        }
+        sunShape_ = std::get<sky::DayShape>(std::move(shape));
+    } else {
+        sunShape_.reset();
+    }
+    inputs_ = inputs;
     const sky::SkyEstimate estimate = sky::estimateClearSky(inputs);
     shownIndex_ = fromUtf8(sky::shownIndexText(estimate, decimalSeparator_));
-    const std::optional<int> noon = sky::localClockMinutes(inputs.date, estimate.solarNoonUt);
+    const std::optional<int> noon = sky::localClockMinutes(inputs.date, estimate.solarNoonUt, zone);
     f_.result->setText(fromUtf8(sky::estimateText(estimate, noon, decimalSeparator_)));
     f_.warning->clear();
+    f_.zoneHint->setText(fromUtf8(nearerZoneText(place, zone.name())));
     if (!inputs.ozone) {
         f_.ozone->setPlaceholderText(
             QStringLiteral("%1 (climatología)").arg(fromUtf8(runtime::integerToText(std::llround(estimate.ozone)))));
@@ -297,6 +388,7 @@ void EstimateDialog::accept()
     if (!inputs_)
         return;
     rememberPlace(*inputs_);
+    rememberZoneName(f_.zone->currentText().trimmed());
     QDialog::accept();
 }
 

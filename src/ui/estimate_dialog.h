@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "sky/clear_sky.h"
+#include "sky/day_shape.h"
 
 class QCheckBox;
 class QComboBox;
@@ -40,6 +41,9 @@ public:
         QLineEdit* ozone = nullptr;
         QCheckBox* snow = nullptr;
         QComboBox* cover = nullptr;  // the sky's cover, in kSkyCovers' order
+        QComboBox* zone = nullptr;   // editable: any zone name may be typed
+        QLabel* zoneHint = nullptr;  // the nearest zone, when the place is far from the chosen one's
+        QComboBox* shape = nullptr;  // the day's shape, in kDayShapes' order
         QLabel* warning = nullptr;  // the warning sign beside a bad field's message
         QLabel* result = nullptr;
         QPushButton* use = nullptr;
@@ -50,17 +54,22 @@ public:
     // The estimate as "Indice Máximo" takes it ("10,1"); empty while a field is bad.
     const QString& shownIndex() const { return shownIndex_; }
 
+    // The sun's shape of the day for "Calcular" when it is chosen; none for the bell.
+    const std::optional<sky::DayShape>& sunShape() const { return sunShape_; }
+
     void accept() override;
 
 private:
     void build();
     void recall();
     void refresh();
+    void refuse(const QString& message);
 
     char decimalSeparator_;
     Fields f_;
     std::optional<sky::SkyInputs> inputs_;  // what the result shows; none while a field is bad
     QString shownIndex_;
+    std::optional<sky::DayShape> sunShape_;
 };
 
 }  // namespace ui

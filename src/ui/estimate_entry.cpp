@@ -67,7 +67,11 @@ void EstimateEntry::openDialog()
     }
     auto* dialog = new EstimateDialog(decimalSeparator_, box_->window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { use(dialog->shownIndex()); });
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        use(dialog->shownIndex());
+        if (shapeChosen_)
+            shapeChosen_(dialog->sunShape());
+    });
     // Closed is gone, even before Qt deletes it.
     connect(dialog, &QDialog::finished, this, [this] { dialog_ = nullptr; });
     dialog_ = dialog;

@@ -7,6 +7,10 @@
 #include <QObject>
 #include <QKeySequence>
 #include <QPointer>
+#include <functional>
+#include <optional>
+
+#include "sky/day_shape.h"
 
 class QAction;
 class QLineEdit;
@@ -37,6 +41,11 @@ public:
     // The dialog while it is open, else null.
     EstimateDialog* dialog() const;
     void openDialog();
+    // Told, at each "Usar", the day's shape the dialog chose: the sun's, or none for the bell.
+    void onShapeChosen(std::function<void(const std::optional<sky::DayShape>&)> handler)
+    {
+        shapeChosen_ = std::move(handler);
+    }
 
 private:
     void popUpMenu(const QPoint& position);
@@ -46,6 +55,7 @@ private:
     char decimalSeparator_;
     QAction* action_;
     QPointer<EstimateDialog> dialog_;
+    std::function<void(const std::optional<sky::DayShape>&)> shapeChosen_;
 };
 
 }  // namespace ui

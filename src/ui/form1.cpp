@@ -242,6 +242,7 @@ void Form1::build()
     chartActions_ = new ChartActions({c_.Indice, &state_, surface_.get(), options_.decimalSeparator,
                                       options_.messages.get(), options_.fileCalls});
     estimateEntry_ = new EstimateEntry(c_.Text1, options_.decimalSeparator);
+    estimateEntry_->onShapeChosen([this](const std::optional<sky::DayShape>& shape) { useDayShape(shape); });
 
     connect(c_.VScroll1, &SpinBar::Change, this, &Form1::VScroll1_Change);
     connect(c_.VScroll2, &SpinBar::Change, this, &Form1::VScroll2_Change);

@@ -9,11 +9,15 @@
 #include <QString>
 #include <QWidget>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "model/calcular.h"
+#include "model/curve.h"
 #include "model/form_state.h"
+#include "sky/day_shape.h"
 #include "ui/message_sink.h"
 
 class QLabel;
@@ -115,6 +119,7 @@ private:
     void Command2_Click();
     void Command3_Click();
     void showExposure(const std::string& caption);
+    void useDayShape(const std::optional<sky::DayShape>& shape);
 
     Form1Options options_;
     Form1Controls c_;
@@ -125,6 +130,8 @@ private:
     ChartReadout* readout_ = nullptr;       // children of the chart surface
     ChartActions* chartActions_ = nullptr;
     EstimateEntry* estimateEntry_ = nullptr;  // Text1's child
+    // The bell, as the window always starts, or the sun's shape once chosen.
+    model::DaySampler daySampler_ = model::sampleCurve;
     bool followsScreen_ = false;
 };
 

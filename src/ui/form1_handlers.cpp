@@ -18,6 +18,8 @@
 #include "model/time_to_dose_text.h"
 #include "qt/qt_surface.h"
 #include "qt/utf8.h"
+#include "sky/estimate_text.h"
+#include "sky/sun_curve.h"
 #include "runtime/number_format.h"
 #include "ui/form1.h"
 #include "ui/picture_box.h"
@@ -74,7 +76,7 @@ void Form1::Command1_Click()
         texts[i] = boxes[i]->text().toStdString();
 
     const char separator = options_.decimalSeparator;
-    const model::CalcularOutcome outcome = model::Calcular(texts, separator, state_);
+    const model::CalcularOutcome outcome = model::Calcular(texts, separator, state_, daySampler_);
 
     // A text that is not a number changes nothing; the user corrects it in place.
     if (const auto* failure = std::get_if<model::InputFailure>(&outcome)) {
@@ -115,6 +117,20 @@ void Form1::showExposure(const std::string& caption)
     c_.Label4->setToolTip(untilOneDose);
     constexpr std::string_view kWhatItIs = layout::kControls[layout::rowOf("Label4")].accessibleDescription;
     c_.Label4->setAccessibleDescription(fromUtf8(kWhatItIs) + QStringLiteral(". ") + untilOneDose);
+}
+
+// "Calcular" follows the shape chosen in the estimate's dialog, and the title
+// says so while it is the sun's.
+void Form1::useDayShape(const std::optional<sky::DayShape>& shape)
+{
+    std::string title(layout::kCaption);
+    if (shape) {
+        daySampler_ = sky::sunSampler(*shape);
+        title += " — " + sky::sunDayText(shape->place, shape->date, options_.decimalSeparator);
+    } else {
+        daySampler_ = model::sampleCurve;
+    }
+    setWindowTitle(fromUtf8(title));
 }
 
 void Form1::Command2_Click()

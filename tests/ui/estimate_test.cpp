@@ -192,6 +192,12 @@ TEST_F(Estimate, ShowsTheResultAsTheUserTypes)
     const QString withoutSnow = dialog->shownIndex();
     f.snow->click();
     EXPECT_NE(dialog->shownIndex(), withoutSnow);
+
+    // A cloudy sky names itself and lowers the number by its factor, 0.89 here.
+    type(f.ozone, "");
+    f.snow->click();
+    f.cover->setCurrentIndex(1);
+    EXPECT_TRUE(f.result->text().startsWith("Índice UV máximo con cielo poco nuboso: 9,0\n")) << f.result->text().toStdString();
     dialog->reject();
 }
 
@@ -240,8 +246,42 @@ INSTANTIATE_TEST_SUITE_P(
         BadField{"AltitudeAboveEverest", [](const auto& f) { uitest::WindowTest::type(f.altitude, "9000.5"); },
                  "«Altitud»: «9000.5» no está entre -500 y 9000 metros."},
         BadField{"OzoneWithTheOtherSeparator", [](const auto& f) { uitest::WindowTest::type(f.ozone, "300,5"); },
-                 "«Ozono»: «300,5» no es un número válido; use el punto decimal (300.5)."}),
+                 "«Ozono»: «300,5» no es un número válido; use el punto decimal (300.5)."},
+        BadField{"ZoneThatIsNoZone", [](const auto& f) { f.zone->setCurrentText("Marte/Olimpo"); },
+                 "«Zona horaria»: «Marte/Olimpo» no es una zona horaria."},
+        BadField{"SunsShapeInThePolarNight",
+                 [](const auto& f) {
+                     uitest::WindowTest::type(f.latitude, "69.65");
+                     uitest::WindowTest::type(f.longitude, "18.96");
+                     f.date->setDate(QDate(2026, 12, 21));
+                     f.shape->setCurrentIndex(1);
+                 },
+                 "El sol no sale el 21/12/2026 en 69.65° N, 18.96° E: no hay forma del día según el sol."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// With the sun's shape chosen, "Calcular" follows it and the title says so;
+// the bell chosen again gives the window's own computation back.
+TEST_F(Estimate, TheSunsShapeRulesCalcularUntilTheBellIsChosenAgain)
+{
+    open(',');
+    const auto choose = [&](int shape) {
+        EstimateDialog* dialog = openDialog();
+        ASSERT_NE(dialog, nullptr);
+        fill(*dialog, "40,42", "-3,70", QDate(2026, 6, 21), "");
+        dialog->fields().zone->setCurrentText("Europe/Madrid");
+        dialog->fields().shape->setCurrentIndex(shape);
+        QTest::mouseClick(dialog->fields().use, Qt::LeftButton);
+        type(c().Text1, "10");
+        type(c().Text2, "15");
+        calcular();
+    };
+    choose(1);
+    EXPECT_EQ(c().Label4->text(), "4,10");
+    EXPECT_EQ(window->windowTitle(), "Indice UV — el día según el sol: 40,42° N, 3,70° O, 21/06/2026");
+    choose(0);
+    EXPECT_EQ(c().Label4->text(), "1,97");
+    EXPECT_EQ(window->windowTitle(), "Indice UV");
+}
 
 // "Usar" writes the number as shown into "Indice Máximo" and nothing else:
 // no "Calcular", no datos.dat, no message. Enter means "Usar" from any field.
@@ -324,24 +364,33 @@ TEST_F(Estimate, EveryFieldIsNamedAndShowsTheFocus)
     EstimateDialog* dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
     const EstimateDialog::Fields& f = dialog->fields();
-    const std::pair<QWidget*, const char*> stops[] = {
-        {f.latitude, "Latitud"}, {f.longitude, "Longitud"}, {f.date, "Fecha"},      {f.altitude, "Altitud"},
-        {f.ozone, "Ozono"},      {f.snow, "Nieve en el suelo"}, {f.cover, "despejado (menos del 20 %)"}, {f.use, "Usar"},
+    // A list says its choice, as Qt's do; its label names it.
+    const std::pair<QWidget*, QString> stops[] = {
+        {f.latitude, "Latitud"},
+        {f.longitude, "Longitud"},
+        {f.date, "Fecha"},
+        {f.altitude, "Altitud"},
+        {f.ozone, "Ozono"},
+        {f.snow, "Nieve en el suelo"},
+        {f.cover, "despejado (menos del 20 %)"},
+        {f.zone, f.zone->currentText()},
+        {f.shape, "Campana centrada a las 13:00"},
+        {f.use, "Usar"},
         {f.cancel, "Cancelar"},
     };
     ASSERT_TRUE(f.latitude->hasFocus());
     for (std::size_t i = 0; i < std::size(stops); ++i) {
         const auto [widget, name] = stops[i];
-        EXPECT_TRUE(widget->hasFocus()) << name;
+        EXPECT_TRUE(widget->hasFocus()) << name.toStdString();
         EXPECT_EQ(accessibleText(widget, QAccessible::Name), name);
-        EXPECT_FALSE(accessibleText(widget, QAccessible::Description).isEmpty()) << name;
+        EXPECT_FALSE(accessibleText(widget, QAccessible::Description).isEmpty()) << name.toStdString();
         const auto [next, nextName] = stops[(i + 1) % std::size(stops)];
         const QImage unfocused = next->grab().toImage();
         // The date editor steps through its day, month and year before it lets go, as Qt's do.
         for (int tab = 0; tab < 3 && widget->hasFocus(); ++tab)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        ASSERT_TRUE(next->hasFocus()) << nextName;
-        EXPECT_NE(next->grab().toImage(), unfocused) << nextName;
+        ASSERT_TRUE(next->hasFocus()) << nextName.toStdString();
+        EXPECT_NE(next->grab().toImage(), unfocused) << nextName.toStdString();
     }
     // The result is read out by its text, which changes with every keystroke.
     EXPECT_EQ(accessibleText(f.result, QAccessible::Name), f.result->text());
