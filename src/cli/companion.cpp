@@ -75,9 +75,11 @@ std::string offsetText(double hours)
 {
     const long long minutes = std::llround(hours * 60);
     const long long size = minutes < 0 ? -minutes : minutes;
-    std::string text = (minutes < 0 ? "-" : "+") + runtime::integerToText(size / 60);
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "x" + a string.
+    std::string text(minutes < 0 ? "-" : "+");
+    text.append(runtime::integerToText(size / 60));
     if (size % 60 != 0)
-        text += (size % 60 < 10 ? ":0" : ":") + runtime::integerToText(size % 60);
+        text.append(size % 60 < 10 ? ":0" : ":").append(runtime::integerToText(size % 60));
     return text;
 }
 
