@@ -380,9 +380,13 @@
   // form: the window's dialog on the page, through the same C++. The browser
   // gives what the window asks the system for: the time zone, today and the
   // clock time of solar noon. "Usar" writes the shown value into Text1.
-  const estimateFields = ['latitud', 'longitud', 'fecha', 'altitud', 'ozono'].map(byId);  // as sky::SkyField
-  const [latitude, longitude, date, altitude, ozone] = estimateFields;
-  const snow = byId('nieve');
+  // The fields in the calculator's order (sky::SkyField), which the page
+  // generator writes on each as data-sky-field; a check box is given as 1 or 0.
+  const estimateFields = [];
+  for (const field of document.querySelectorAll('[data-sky-field]')) estimateFields[Number(field.dataset.skyField)] = field;
+  const isCheck = (field) => field.type === 'checkbox';
+  const fieldValue = (field) => (isCheck(field) ? Number(field.checked) : field.value);
+  const [latitude, longitude, date, altitude, ozone] = ['latitud', 'longitud', 'fecha', 'altitud', 'ozono'].map(byId);
   const estimation = byId('estimacion');
   const useEstimate = byId('usar-estimacion');
   const twoDigits = (n) => String(n).padStart(2, '0');
@@ -400,8 +404,7 @@
   function refreshEstimate() {
     if (!api) return;
     for (const field of estimateFields) field.removeAttribute('aria-invalid');
-    const ok = api.estimate(latitude.value, longitude.value, date.value, altitude.value, ozone.value,
-                            snow.checked ? 1 : 0, separatorCode());
+    const ok = api.estimate(...estimateFields.map(fieldValue), separatorCode());
     estimation.classList.toggle('aviso', !ok);
     useEstimate.setAttribute('aria-disabled', String(!ok));
     if (!ok) {
@@ -477,7 +480,7 @@
     refreshEstimate();
   }
 
-  for (const field of [...estimateFields, snow]) {
+  for (const field of estimateFields) {
     const typed = () => {
       estimateTouched = true;
       refreshEstimate();
@@ -526,7 +529,7 @@
       zoneLongitude: call('iuv_zone_longitude', 'string', []),
       zoneLine: call('iuv_zone_line', 'string', []),
       degreesText: call('iuv_degrees_text', 'string', ['number', 'number']),
-      estimate: call('iuv_estimate', 'number', ['string', 'string', 'string', 'string', 'string', 'number', 'number']),
+      estimate: call('iuv_estimate', 'number', [...estimateFields.map((field) => (isCheck(field) ? 'number' : 'string')), 'number']),
       estimateMessage: call('iuv_estimate_message', 'string', []),
       estimateField: call('iuv_estimate_field', 'number', []),
       estimateShown: call('iuv_estimate_shown', 'string', []),

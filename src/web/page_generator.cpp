@@ -6,10 +6,11 @@
 // control as an element with the control's name for id, in the page's reading
 // order, with its text and accessible name; its font and colours, and on a
 // wide screen its place and size (15 twips to a CSS pixel) and layer, as
-// style rules; and the numbers the page's script shares with the calculator,
-// from the calculator's own enums. Usage: page_generator TEMPLATE OUTPUT; the
-// template's lines holding only "@STYLE@", "@CONTROLS@" and "@CODES@" are
-// replaced by the style, the controls and the numbers.
+// style rules; the estimate's fields from their own table; and the numbers
+// the page's script shares with the calculator, from the calculator's own
+// enums. Usage: page_generator TEMPLATE OUTPUT; the template's lines holding
+// only "@STYLE@", "@CONTROLS@", "@ESTIMATE_FIELDS@" and "@CODES@" are replaced
+// by the style, the controls, the estimate's fields and the numbers.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -23,6 +24,8 @@
 
 #include "layout/layout.h"
 #include "runtime/markup_text.h"
+#include "sky/civil_date.h"
+#include "sky/estimate_fields.h"
 #include "web/canvas_surface.h"
 #include "web/page_colours.h"
 #include "web/press_outcome.h"
@@ -301,6 +304,59 @@ std::string controls()
     return html + descriptions;
 }
 
+// The line that says where the offered place comes from; it describes both
+// coordinates, which it speaks of.
+constexpr std::string_view kPlaceLine = "lugar-por-defecto";
+// The note on the ozone field, whose empty text stands for the climatology's.
+constexpr std::string_view kOzoneNote = "ozono-nota";
+
+// One field of the estimate's table, its caption a <label for> it and its
+// number in the table (sky::SkyField) for the script, which hands the fields
+// to the calculator in that order. The place's line and the device's place
+// follow the longitude, as the window's dialog has its place line there.
+std::string estimateField(const sky::EstimateField& row)
+{
+    const std::string caption = runtime::escapedForMarkup(row.caption);
+    const std::string field = attribute("id", row.elementId) + " data-sky-field=\""
+        + std::to_string(static_cast<int>(row.field)) + '"';
+    const std::string label = "<label" + attribute("for", row.elementId) + '>' + caption + "</label>\n";
+    switch (row.kind) {
+    case sky::FieldKind::Check:
+        return "<label class=\"ancho casilla\"" + attribute("for", row.elementId) + "><input" + field
+            + " type=\"checkbox\"> " + caption + "</label>\n";
+    case sky::FieldKind::Date:
+        return label + "<input" + field + " class=\"campo\" type=\"date\"" + attribute("min", sky::dateText(sky::kFirstDate))
+            + attribute("max", sky::dateText(sky::kLastDate)) + ">\n";
+    case sky::FieldKind::Number:
+        break;
+    }
+    const bool place = row.field == sky::SkyField::Latitud || row.field == sky::SkyField::Longitud;
+    const bool ozone = row.field == sky::SkyField::Ozono;
+    std::string html = label + "<input" + field
+        + " class=\"campo\" inputmode=\"decimal\" autocomplete=\"off\" spellcheck=\"false\"";
+    if (place)
+        html += attribute("aria-describedby", kPlaceLine);
+    if (ozone)
+        html += attribute("placeholder", "climatología") + attribute("aria-describedby", kOzoneNote);
+    html += ">\n";
+    if (ozone)
+        html += "<span" + attribute("id", kOzoneNote) + " hidden>" + runtime::escapedForMarkup(sky::descriptionOf(row)) + "</span>\n";
+    if (row.field == sky::SkyField::Longitud) {
+        html += "<p" + attribute("id", kPlaceLine) + " class=\"ancho\"></p>\n"
+                "<p class=\"ancho ubicacion\"><button type=\"button\" id=\"ubicacion\">Usar mi ubicación</button>\n"
+                "<span id=\"ubicacion-estado\" role=\"status\"></span></p>\n";
+    }
+    return html;
+}
+
+std::string estimateFields()
+{
+    std::string html;
+    for (const sky::EstimateField& row : sky::kEstimateFields)
+        html += estimateField(row);
+    return html;
+}
+
 // Names and numbers as a JSON object: {"a":1,"b":2}.
 using Members = std::vector<std::pair<std::string, int>>;
 std::string object(const Members& members)
@@ -354,7 +410,8 @@ int main(int argc, char** argv)
         std::string text;
         int placed = 0;
     };
-    std::map<std::string, Generated> placeholders = {{"@STYLE@", {style()}}, {"@CONTROLS@", {controls()}}, {"@CODES@", {codes()}}};
+    std::map<std::string, Generated> placeholders = {{"@STYLE@", {style()}}, {"@CONTROLS@", {controls()}},
+                                                      {"@ESTIMATE_FIELDS@", {estimateFields()}}, {"@CODES@", {codes()}}};
     std::ostringstream page;
     std::string line;
     while (std::getline(in, line)) {
