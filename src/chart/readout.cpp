@@ -5,9 +5,11 @@
 #include "chart/readout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include "chart/uv_categories.h"
+#include "runtime/device_pixels.h"
 #include "runtime/number_format.h"
 
 namespace chart {
@@ -71,6 +73,12 @@ std::optional<double> hourAt(const EscalaGrafica& scale, double x, double y)
     if (scale.emptyRange() || x < scale.x0 || x > scale.x0 + scale.W || y < scale.y0 || y > scale.y0 + scale.H)
         return std::nullopt;
     return scale.Tmin + (scale.Tmax - scale.Tmin) * (x - scale.x0) / scale.W;
+}
+
+std::optional<double> hourAtPixel(const EscalaGrafica& scale, double x, double y)
+{
+    constexpr double kTwips = runtime::kTwipsPerPixel;
+    return hourAt(scale, (std::floor(x) + 0.5) * kTwips, (std::floor(y) + 0.5) * kTwips);
 }
 
 int nearestSample(const model::FormState& state, double hours)

@@ -54,6 +54,11 @@ Area readoutBoxAt(const Area& plot, double guideX, double anchorY, double width,
 // mapping; none outside the plot rectangle or on a chart with no axes.
 std::optional<double> hourAt(const EscalaGrafica& scale, double x, double y);
 
+// The hour under the pixel at (x, y), counted in the chart's own pixels from
+// its inner top-left corner: read at the pixel's centre, so that the hour
+// under a pointer is the one the chart drew in that pixel.
+std::optional<double> hourAtPixel(const EscalaGrafica& scale, double x, double y);
+
 // The sample of 1..NumPuntos whose time is nearest `hours` (the earlier on a
 // tie). The samples run forward in time. NumPuntos must be set.
 int nearestSample(const model::FormState& state, double hours);

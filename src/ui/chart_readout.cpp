@@ -104,13 +104,9 @@ bool ChartReadout::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-// The pointer's pixel is read at its centre, in the chart's own twips, so the
-// hour under it is the one the chart drew there.
 void ChartReadout::followPointer(QPointF position)
 {
-    const double x = (std::floor(position.x()) + 0.5) * kTwips;
-    const double y = (std::floor(position.y()) + 0.5) * kTwips;
-    const std::optional<double> hour = chart::hourAt(*scale_, x, y);
+    const std::optional<double> hour = chart::hourAtPixel(*scale_, position.x(), position.y());
     if (!hour) {
         hideReadout();
         return;

@@ -100,8 +100,7 @@ void CanvasSurface::Print(std::string_view text)
     if (!px || !py)
         return;
     emitPen();
-    // A point is 4/3 of a pixel at 96 dpi.
-    const double size = points_ * 96.0 / 72.0 * ratio_;
+    const double size = runtime::pixelsOfPoints(points_) * ratio_;
     commands_.insert(commands_.end(),
                      {static_cast<float>(kText), static_cast<float>(*px), static_cast<float>(*py),
                       static_cast<float>(size), bold_ ? 1.0f : 0.0f, static_cast<float>(texts_.size()),

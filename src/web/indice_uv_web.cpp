@@ -125,8 +125,7 @@ EMSCRIPTEN_KEEPALIVE int iuv_set_pixel_ratio(double ratio)
 
 // The readout for a pointer or a finger at (x, y), in the chart's own pixels
 // (541 by 381 however large the chart shows), as the window's pointer reads
-// it: the pixel's centre, the hour under it by the chart's mapping, the
-// nearest sample. 1 when there is one to show, 0 off the plot or before
+// it: the hour under the pixel by the chart's mapping, the nearest sample. 1 when there is one to show, 0 off the plot or before
 // "Calcular".
 EMSCRIPTEN_KEEPALIVE int iuv_readout_at(double x, double y)
 {
@@ -136,8 +135,7 @@ EMSCRIPTEN_KEEPALIVE int iuv_readout_at(double x, double y)
     if (!p.state.NumPuntos)
         return 0;
     const chart::EscalaGrafica& scale = p.scale;
-    const std::optional<double> hour =
-        chart::hourAt(scale, (std::floor(x) + 0.5) * kTwips, (std::floor(y) + 0.5) * kTwips);
+    const std::optional<double> hour = chart::hourAtPixel(scale, x, y);
     if (!hour)
         return 0;
     const int sample = chart::nearestSample(p.state, *hour);
