@@ -14,6 +14,7 @@
 #include "layout/layout.h"
 #include "model/calcular.h"
 #include "model/data_file.h"
+#include "model/reiniciar.h"
 #include "qt/qt_surface.h"
 #include "qt/utf8.h"
 #include "runtime/number_format.h"
@@ -110,9 +111,14 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    c_.Text5->setText(fromUtf8(runtime::integerToText(0)));
-    c_.Text6->setText(fromUtf8(runtime::integerToText(0)));
-    c_.Text7->clear();
+    const model::ReiniciarTexts texts = model::Reiniciar();
+    c_.Text5->setText(fromUtf8(texts.text5));
+    c_.Text6->setText(fromUtf8(texts.text6));
+    // An emptied box is cleared, as the user would clear it: its undo stays.
+    if (texts.text7.empty())
+        c_.Text7->clear();
+    else
+        c_.Text7->setText(fromUtf8(texts.text7));
 }
 
 }  // namespace ui
