@@ -50,22 +50,34 @@ Readout readoutAt(const model::FormState& state, int sample, char decimalSeparat
 
 namespace {
 
-// The near side first, the far side where the near one has no room; then
-// kept between `low` and `high` (the box's far edge included).
+// Kept between `low` and `high`, the box's far edge included.
+double kept(double start, double size, double low, double high)
+{
+    return std::max(low, std::min(start, high - size));
+}
+
+// The near side first, the far side where the near one has no room.
 double sideOf(double at, double size, double gap, double low, double high)
 {
     double start = at + gap;
     if (start + size > high)
         start = at - gap - size;
-    return std::max(low, std::min(start, high - size));
+    return kept(start, size, low, high);
 }
+
+// A box under the finger would be under the hand too: above it always.
+constexpr double kFingerGaps = 4;
 
 }  // namespace
 
-Area readoutBoxAt(const Area& plot, double guideX, double anchorY, double width, double height, double gap)
+Area readoutBoxAt(const Area& plot, double guideX, double anchorY, double width, double height, double gap,
+                  Anchor anchor)
 {
-    return {sideOf(guideX, width, gap, plot.left, plot.left + plot.width),
-            sideOf(anchorY, height, gap, plot.top, plot.top + plot.height), width, height};
+    const double low = plot.top;
+    const double high = plot.top + plot.height;
+    const double top = anchor == Anchor::Finger ? kept(anchorY - kFingerGaps * gap - height, height, low, high)
+                                                : sideOf(anchorY, height, gap, low, high);
+    return {sideOf(guideX, width, gap, plot.left, plot.left + plot.width), top, width, height};
 }
 
 std::optional<double> hourAt(const EscalaGrafica& scale, double x, double y)
