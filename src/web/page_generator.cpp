@@ -20,15 +20,15 @@
 #include <sstream>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "layout/layout.h"
 #include "runtime/markup_text.h"
 #include "sky/civil_date.h"
 #include "sky/estimate_fields.h"
 #include "web/canvas_surface.h"
+#include "web/json_object.h"
+#include "web/ozone_placeholder.h"
 #include "web/page_colours.h"
-#include "web/press_outcome.h"
 #include "web/reading_order.h"
 
 namespace {
@@ -333,7 +333,7 @@ std::string estimateField(const sky::EstimateField& row)
     if (place)
         html += attribute("aria-describedby", kPlaceLine);
     if (ozone)
-        html += attribute("placeholder", "climatología") + attribute("aria-describedby", kOzoneNote);
+        html += attribute("placeholder", web::ozonePlaceholder(std::nullopt)) + attribute("aria-describedby", kOzoneNote);
     html += ">\n";
     if (ozone)
         html += "<span" + attribute("id", kOzoneNote) + " hidden>" + runtime::escapedForMarkup(sky::descriptionOf(row)) + "</span>\n";
@@ -353,39 +353,22 @@ std::string estimateFields()
     return html;
 }
 
-// Names and numbers as a JSON object: {"a":1,"b":2}.
-using Members = std::vector<std::pair<std::string, int>>;
-std::string object(const Members& members)
-{
-    std::string json;
-    for (const auto& [name, value] : members)
-        json += (json.empty() ? "{\"" : ",\"") + name + "\":" + std::to_string(value);
-    return json + '}';
-}
-
 // The calculator's numbers under the names the page's script reads them by:
-// the chart's operations, how many numbers follow each, and what a press of
-// "Calcular" came to. Data the script parses, never run.
+// the chart's operations and how many numbers follow each, and the width of
+// the window's layout. Data the script parses, never run.
 std::string codes()
 {
     using web::CanvasSurface;
-    using web::PressOutcome;
-    Members op;
-    Members operands;  // by operation number
+    web::JsonObject op;
+    web::JsonObject operands;  // by operation number
     for (const auto& [name, code] : {std::pair{"clear", CanvasSurface::kClear}, std::pair{"pen", CanvasSurface::kPen},
                                      std::pair{"line", CanvasSurface::kLine}, std::pair{"rect", CanvasSurface::kRect},
                                      std::pair{"text", CanvasSurface::kText}}) {
-        op.emplace_back(name, code);
-        operands.emplace_back(std::to_string(code), CanvasSurface::operandCount(code));
+        op.number(name, code);
+        operands.number(std::to_string(code), CanvasSurface::operandCount(code));
     }
-    const Members outcome = {
-        {"done", static_cast<int>(PressOutcome::kDone)},
-        {"refused", static_cast<int>(PressOutcome::kRefused)},
-        {"skinTypeMessage", static_cast<int>(PressOutcome::kSkinTypeMessage)},
-    };
-    return "<script type=\"application/json\" id=\"codigos\">{\"op\":" + object(op) + ",\"operands\":"
-        + object(operands) + ",\"outcome\":" + object(outcome) + ",\"wideScreen\":\"" + wideScreen()
-        + "\"}</script>\n";
+    const web::JsonObject codes = web::JsonObject().object("op", op).object("operands", operands).text("wideScreen", wideScreen());
+    return "<script type=\"application/json\" id=\"codigos\">" + codes.json() + "</script>\n";
 }
 
 // What replaces each placeholder, and how often the templates have it: once.
