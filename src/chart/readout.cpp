@@ -5,9 +5,11 @@
 #include "chart/readout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include "chart/uv_categories.h"
+#include "runtime/device_pixels.h"
 #include "runtime/number_format.h"
 
 namespace chart {
@@ -48,22 +50,34 @@ Readout readoutAt(const model::FormState& state, int sample, char decimalSeparat
 
 namespace {
 
-// The near side first, the far side where the near one has no room; then
-// kept between `low` and `high` (the box's far edge included).
+// Kept between `low` and `high`, the box's far edge included.
+double kept(double start, double size, double low, double high)
+{
+    return std::max(low, std::min(start, high - size));
+}
+
+// The near side first, the far side where the near one has no room.
 double sideOf(double at, double size, double gap, double low, double high)
 {
     double start = at + gap;
     if (start + size > high)
         start = at - gap - size;
-    return std::max(low, std::min(start, high - size));
+    return kept(start, size, low, high);
 }
+
+// A box under the finger would be under the hand too: above it always.
+constexpr double kFingerGaps = 4;
 
 }  // namespace
 
-Area readoutBoxAt(const Area& plot, double guideX, double anchorY, double width, double height, double gap)
+Area readoutBoxAt(const Area& plot, double guideX, double anchorY, double width, double height, double gap,
+                  Anchor anchor)
 {
-    return {sideOf(guideX, width, gap, plot.left, plot.left + plot.width),
-            sideOf(anchorY, height, gap, plot.top, plot.top + plot.height), width, height};
+    const double low = plot.top;
+    const double high = plot.top + plot.height;
+    const double top = anchor == Anchor::Finger ? kept(anchorY - kFingerGaps * gap - height, height, low, high)
+                                                : sideOf(anchorY, height, gap, low, high);
+    return {sideOf(guideX, width, gap, plot.left, plot.left + plot.width), top, width, height};
 }
 
 std::optional<double> hourAt(const EscalaGrafica& scale, double x, double y)
@@ -71,6 +85,12 @@ std::optional<double> hourAt(const EscalaGrafica& scale, double x, double y)
     if (scale.emptyRange() || x < scale.x0 || x > scale.x0 + scale.W || y < scale.y0 || y > scale.y0 + scale.H)
         return std::nullopt;
     return scale.Tmin + (scale.Tmax - scale.Tmin) * (x - scale.x0) / scale.W;
+}
+
+std::optional<double> hourAtPixel(const EscalaGrafica& scale, double x, double y)
+{
+    constexpr double kTwips = runtime::kTwipsPerPixel;
+    return hourAt(scale, (std::floor(x) + 0.5) * kTwips, (std::floor(y) + 0.5) * kTwips);
 }
 
 int nearestSample(const model::FormState& state, double hours)

@@ -42,17 +42,31 @@ struct Area {
     double height = 0;
 };
 
+// The pixels between the readout's box and the guide, or the point it stands by.
+inline constexpr double kReadoutGap = 8;
+
+// What the box stands by: a pointer, or the curve's point the keys go to,
+// which it leaves uncovered below; or a finger, which would hide it there.
+enum class Anchor { Pointer, Finger };
+
 // Where the readout's box of `width` x `height` stands: `gap` beside the guide
 // at `guideX`, on its right or, where the right has no room, on its left; `gap`
-// below the point at `anchorY` or, where below has no room, above it; and
-// always inside the plot rectangle `plot`, so that it never covers the axes'
-// labels and the title around it. Only a plot smaller than the box puts the
-// box at the plot's top-left corner.
-Area readoutBoxAt(const Area& plot, double guideX, double anchorY, double width, double height, double gap);
+// below the pointer or point at `anchorY` or, where below has no room, above
+// it; four gaps above a finger, clear of the fingertip, or as near that as the
+// rectangle allows; and always inside the rectangle `plot` (the window's plot,
+// so that the box never covers the axes' labels and the title around it).
+// Only a plot smaller than the box puts the box at the plot's top-left corner.
+Area readoutBoxAt(const Area& plot, double guideX, double anchorY, double width, double height, double gap,
+                  Anchor anchor = Anchor::Pointer);
 
 // The hour under surface position (x, y), in twips, by the chart's own
 // mapping; none outside the plot rectangle or on a chart with no axes.
 std::optional<double> hourAt(const EscalaGrafica& scale, double x, double y);
+
+// The hour under the pixel at (x, y), counted in the chart's own pixels from
+// its inner top-left corner: read at the pixel's centre, so that the hour
+// under a pointer is the one the chart drew in that pixel.
+std::optional<double> hourAtPixel(const EscalaGrafica& scale, double x, double y);
 
 // The sample of 1..NumPuntos whose time is nearest `hours` (the earlier on a
 // tie). The samples run forward in time. NumPuntos must be set.

@@ -76,6 +76,18 @@ struct Ends {
     int y2 = 0;
 };
 
+// A line's strip in whole pixels: its width across, covering both end points,
+// a wider pen centred on the line (an even pen's extra pixel before it, left
+// or above), as the desktop draws it, so that the corners of a frame close.
+constexpr Rect lineStrip(const Ends& ends, int width)
+{
+    const int before = width / 2;
+    const int left = pixels(std::min(ends.x1, ends.x2)) - before;
+    const int top = pixels(std::min(ends.y1, ends.y2)) - before;
+    return {left, top, pixels(std::max(ends.x1, ends.x2)) - before + width - left,
+            pixels(std::max(ends.y1, ends.y2)) - before + width - top};
+}
+
 inline constexpr int kNoTabIndex = -1;
 
 // A scroll bar used as a small integer spinner for one text box: the box it
@@ -248,6 +260,15 @@ inline constexpr std::array<std::string_view, 21> kDecorStacking = {
     "Label13", "Label12", "Label11", "Label10", "Line8", "Line7", "Line6", "Line5", "Label8", "Label9", "Label7",
     "Label6", "Line4", "Line3", "Line2", "Line1", "Label4", "Label5", "Label3", "Label2", "Label1",
 };
+
+// Where the control lies in the window, in whole pixels: its rectangle, or
+// the strip of a line.
+constexpr Rect pixelBox(const Control& row)
+{
+    if (row.kind == Kind::Line)
+        return lineStrip(row.ends, row.lineWidth);
+    return {pixels(row.rect.left), pixels(row.rect.top), pixels(row.rect.width), pixels(row.rect.height)};
+}
 
 constexpr bool isWindowed(Kind kind)
 {

@@ -13,6 +13,14 @@ namespace runtime {
 // round in integers.
 inline constexpr int kTwipsPerPixel = 15;
 
+// A font's size in logical pixels: a point is 1/72 inch and a pixel 1/96, so
+// the window's text keeps its size in pixels, as its layout does, whatever
+// the display's reported resolution.
+constexpr double pixelsOfPoints(double points)
+{
+    return points * 96.0 / 72.0;
+}
+
 // Where the chart's twips land on a raster of device pixels. Every surface
 // that rasterises the chart (the window's image, the web page's canvas) puts
 // lines, points and text through these same few rules, so that a point drawn

@@ -16,7 +16,7 @@ std::string refusal(Named who, bool empty, std::string_view whatIsWrong)
 
 std::string quoted(std::string_view text)
 {
-    return "«" + shortened(text) + "» ";
+    return text.empty() ? std::string() : "«" + shortened(text) + "» ";
 }
 
 std::string conversionClause(std::string_view text, ConversionError error, char decimalSeparator)

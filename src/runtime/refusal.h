@@ -33,7 +33,9 @@ std::string refusal(Named who, bool empty, std::string_view whatIsWrong);
 // válido; use la coma decimal (2,5)".
 std::string conversionClause(std::string_view text, ConversionError error, char decimalSeparator);
 
-// "«text» ", shortened, as a clause quotes what was typed.
+// "«text» ", shortened, as a clause quotes what was typed; nothing for an
+// empty text, which has nothing to show (a date input keeps back a day it
+// cannot read, and gives nothing).
 std::string quoted(std::string_view text);
 
 // A pasted page of text would make an unreadable message; the start is enough

@@ -22,7 +22,6 @@ namespace {
 
 constexpr double kTwips = layout::kTwipsPerPixel;
 constexpr int kPadding = 4;
-constexpr int kGap = 8;  // between the guide and the box
 
 using qt::fromUtf8;
 
@@ -104,13 +103,9 @@ bool ChartReadout::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-// The pointer's pixel is read at its centre, in the chart's own twips, so the
-// hour under it is the one the chart drew there.
 void ChartReadout::followPointer(QPointF position)
 {
-    const double x = (std::floor(position.x()) + 0.5) * kTwips;
-    const double y = (std::floor(position.y()) + 0.5) * kTwips;
-    const std::optional<double> hour = chart::hourAt(*scale_, x, y);
+    const std::optional<double> hour = chart::hourAtPixel(*scale_, position.x(), position.y());
     if (!hour) {
         hideReadout();
         return;
@@ -167,7 +162,7 @@ void ChartReadout::showSample(int sample, double anchorY)
         textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
     const QSize size(textWidth + 2 * kPadding, static_cast<int>(lines.size()) * metrics.height() + 2 * kPadding);
     const chart::Area place = chart::readoutBoxAt(plotArea(), std::floor(columnOf(sample)), std::floor(anchorY),
-                                                  size.width(), size.height(), kGap);
+                                                  size.width(), size.height(), chart::kReadoutGap);
     box_ = QRect(QPoint(static_cast<int>(place.left), static_cast<int>(place.top)), size);
 
     update(oldGuide);

@@ -47,17 +47,6 @@ using layout::Kind;
 using layout::pixels;
 using qt::fromUtf8;
 
-// A line becomes a strip of its width that covers both end points; a wider pen
-// is centred on the line, as the desktop draws it, so the corners close.
-QRect lineStrip(const layout::Ends& ends, int width)
-{
-    const int before = width / 2;
-    const int after = width - 1 - before;
-    const QPoint a(pixels(std::min(ends.x1, ends.x2)), pixels(std::min(ends.y1, ends.y2)));
-    const QPoint b(pixels(std::max(ends.x1, ends.x2)), pixels(std::max(ends.y1, ends.y2)));
-    return QRect(a - QPoint(before, before), b + QPoint(after, after));
-}
-
 // The design's faces are not on a free desktop; these metric-compatible or
 // close faces come with the fonts packages the program installs.
 QString familyOf(layout::Face face)
@@ -98,9 +87,8 @@ constexpr int kSansStretch = 92;
 QFont fontOf(const layout::Font& font)
 {
     QFont qfont(familyOf(font.face));
-    // The layout is fixed in pixels (15 twips each), so the text is too: a
-    // point is 96/72 of a pixel whatever the display's reported resolution.
-    qfont.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
+    // The layout is fixed in pixels (15 twips each), so the text is too.
+    qfont.setPixelSize(static_cast<int>(std::lround(runtime::pixelsOfPoints(font.points))));
     qfont.setWeight(static_cast<QFont::Weight>(font.weight));
     qfont.setItalic(font.italic);
     // The design's sans face is narrower than its stand-in; without this the
@@ -132,9 +120,8 @@ QString decodedPicture(std::string_view jpeg)
 
 QRect pixelRect(const layout::Control& row)
 {
-    if (row.kind == Kind::Line)
-        return lineStrip(row.ends, row.lineWidth);
-    return QRect(pixels(row.rect.left), pixels(row.rect.top), pixels(row.rect.width), pixels(row.rect.height));
+    const layout::Rect box = layout::pixelBox(row);
+    return QRect(box.left, box.top, box.width, box.height);
 }
 
 }  // namespace

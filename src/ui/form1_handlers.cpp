@@ -14,13 +14,14 @@
 #include "layout/layout.h"
 #include "model/calcular.h"
 #include "model/data_file.h"
+#include "model/reiniciar.h"
 #include "model/time_to_dose.h"
 #include "model/time_to_dose_text.h"
 #include "qt/qt_surface.h"
 #include "qt/utf8.h"
+#include "runtime/number_format.h"
 #include "sky/estimate_text.h"
 #include "sky/sun_curve.h"
-#include "runtime/number_format.h"
 #include "ui/form1.h"
 #include "ui/picture_box.h"
 #include "ui/spin_bar.h"
@@ -140,9 +141,14 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    c_.Text5->setText(fromUtf8(runtime::integerToText(0)));
-    c_.Text6->setText(fromUtf8(runtime::integerToText(0)));
-    c_.Text7->clear();
+    const model::ReiniciarTexts texts = model::Reiniciar();
+    c_.Text5->setText(fromUtf8(texts.text5));
+    c_.Text6->setText(fromUtf8(texts.text6));
+    // An emptied box is cleared, as the user would clear it: its undo stays.
+    if (texts.text7.empty())
+        c_.Text7->clear();
+    else
+        c_.Text7->setText(fromUtf8(texts.text7));
 }
 
 }  // namespace ui

@@ -86,8 +86,7 @@ void CanvasSurface::Print(std::string_view text)
     if (!px || !py)
         return;
     emitPen();
-    // A point is 4/3 of a pixel at 96 dpi.
-    const double size = state().fontSize * 96.0 / 72.0 * ratio_;
+    const double size = runtime::pixelsOfPoints(state().fontSize) * ratio_;
     commands_.insert(commands_.end(),
                      {static_cast<float>(kText), static_cast<float>(*px), static_cast<float>(*py),
                       static_cast<float>(size), state().bold ? 1.0f : 0.0f, static_cast<float>(texts_.size()),

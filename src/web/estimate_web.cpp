@@ -4,122 +4,94 @@
 
 // The page's way into the clear-sky estimate: the same reading of the fields,
 // the same computation and the same texts as the window's dialog and the
-// companion. The browser gives what the native programs ask the system for:
-// the time zone's name, today's date and the clock time of solar noon.
+// companion, each call answering with one JSON object (web/reply.h). The
+// browser gives what the native programs ask the system for: the time zone's
+// name, today's date and the clock time of solar noon.
 #include <emscripten/emscripten.h>
 
-#include <cmath>
+#include <optional>
 #include <string>
 #include <variant>
 
-#include "runtime/number_format.h"
 #include "sky/clear_sky.h"
 #include "sky/estimate_text.h"
 #include "sky/sky_inputs.h"
 #include "sky/zone_places.h"
+#include "web/json_object.h"
+#include "web/ozone_placeholder.h"
+#include "web/reply.h"
 
 namespace {
 
-struct ZoneDefault {
-    std::string latitude;
-    std::string longitude;
-    std::string line;
-};
+using web::JsonObject;
 
-ZoneDefault& zoneDefault()
+// The minutes after local midnight, on the browser's clock, of `hours` after
+// 0:00 UT of the date, the seconds dropped as the window's clock drops them.
+EM_JS(int, browserClockMinutes, (int year, int month, int day, double hours), {
+    const at = new Date(Date.UTC(year, month - 1, day) + Math.floor(hours * 3600) * 1000);
+    return at.getHours() * 60 + at.getMinutes();
+});
+
+JsonObject& degrees(JsonObject& object, std::string_view name, std::optional<double> value, char separator)
 {
-    static ZoneDefault instance;
-    return instance;
-}
-
-struct Estimate {
-    bool ok = false;
-    sky::SkyEstimate estimate;
-    char separator = '.';
-    std::string message;  // the first bad field, named
-    int field = -1;       // sky::SkyField of it
-    std::string shown;    // "10,1", what "Usar" writes
-    std::string ozone;    // the ozone used, whole Dobson units
-    std::string text;
-};
-
-Estimate& last()
-{
-    static Estimate instance;
-    return instance;
+    return value ? object.text(name, sky::degreesText(*value, separator)) : object.null(name);
 }
 
 }  // namespace
 
 extern "C" {
 
-// The browser's time zone ("Europe/Madrid"): 1 when tzdata places it, and
-// then its latitude and longitude as the fields show them, to the hundredth
-// as the window offers them; the line under the place either way.
-EMSCRIPTEN_KEEPALIVE int iuv_zone_place(const char* zone, int separator)
+// The browser's time zone ("Europe/Madrid"): {"latitude", "longitude" of its
+// place, as the fields offer a place, or null where tzdata places it not;
+// "line", what is said under the place either way}.
+EMSCRIPTEN_KEEPALIVE char* iuv_zone_default(const char* zone, int separator)
 {
-    ZoneDefault& z = zoneDefault();
     const std::string name = zone;
-    z.line = sky::defaultPlaceText(name.empty() ? std::nullopt : std::optional<std::string_view>(name));
     const auto place = name.empty() ? std::nullopt : sky::placeOfZone(name);
     const char decimal = static_cast<char>(separator);
-    z.latitude = place ? sky::degreesText(place->latitude, decimal) : "";
-    z.longitude = place ? sky::degreesText(place->longitude, decimal) : "";
-    return place ? 1 : 0;
-}
-EMSCRIPTEN_KEEPALIVE const char* iuv_zone_latitude() { return zoneDefault().latitude.c_str(); }
-EMSCRIPTEN_KEEPALIVE const char* iuv_zone_longitude() { return zoneDefault().longitude.c_str(); }
-EMSCRIPTEN_KEEPALIVE const char* iuv_zone_line() { return zoneDefault().line.c_str(); }
-
-// Degrees as the fields offer a place (the device's position too).
-EMSCRIPTEN_KEEPALIVE const char* iuv_degrees_text(double degrees, int separator)
-{
-    static std::string text;
-    text = sky::degreesText(degrees, static_cast<char>(separator));
-    return text.c_str();
+    JsonObject answer;
+    degrees(answer, "latitude", place ? std::optional(place->latitude) : std::nullopt, decimal);
+    degrees(answer, "longitude", place ? std::optional(place->longitude) : std::nullopt, decimal);
+    answer.text("line", sky::defaultPlaceText(name.empty() ? std::nullopt : std::optional<std::string_view>(name)));
+    return web::reply(answer);
 }
 
-// The fields as typed, the date as the date input gives it (AAAA-MM-DD):
-// 1 when they all read, and then the estimate waits for the page; 0 and the
-// message naming the first bad field otherwise.
-EMSCRIPTEN_KEEPALIVE int iuv_estimate(const char* latitude, const char* longitude, const char* date,
-                                      const char* altitude, const char* ozone, int snow, int separator)
+// The device's position as the fields offer a place: {"latitude", "longitude"}.
+EMSCRIPTEN_KEEPALIVE char* iuv_place_texts(double latitude, double longitude, int separator)
 {
-    Estimate& e = last();
-    e.separator = static_cast<char>(separator);
+    JsonObject answer;
+    degrees(answer, "latitude", latitude, static_cast<char>(separator));
+    degrees(answer, "longitude", longitude, static_cast<char>(separator));
+    return web::reply(answer);
+}
+
+// The fields as typed, the date as the date input gives it (AAAA-MM-DD), and
+// whether that input holds a day it cannot give (30 February), which leaves
+// its text empty. {"shown" (what "Usar" writes), "text" (the three lines),
+// "ozonePlaceholder"} when they all read; {"field" (the first bad one, as
+// sky::SkyField), "message", "ozonePlaceholder"} otherwise.
+EMSCRIPTEN_KEEPALIVE char* iuv_estimate(const char* latitude, const char* longitude, const char* date,
+                                        const char* altitude, const char* ozone, int snow, int dateUnreadable,
+                                        int separator)
+{
+    const char decimal = static_cast<char>(separator);
     const sky::SkyTexts texts{latitude, longitude, date, altitude, ozone, snow != 0, sky::DateStyle::Iso};
-    const auto read = sky::readSkyInputs(texts, e.separator);
-    if (const auto* failure = std::get_if<sky::SkyFailure>(&read)) {
-        e.ok = false;
-        e.message = sky::describe(*failure);
-        e.field = static_cast<int>(failure->field);
-        return 0;
+    auto read = sky::readSkyInputs(texts, decimal);
+    if (auto* failure = std::get_if<sky::SkyFailure>(&read)) {
+        if (dateUnreadable && failure->field == sky::SkyField::Fecha && failure->problem == sky::SkyProblem::Empty)
+            failure->problem = sky::SkyProblem::NoSuchDay;
+        return web::reply(JsonObject()
+                              .number("field", static_cast<int>(failure->field))
+                              .text("message", sky::describe(*failure))
+                              .text("ozonePlaceholder", web::ozonePlaceholder(std::nullopt)));
     }
-    e.ok = true;
-    e.field = -1;
-    e.message.clear();
-    e.estimate = sky::estimateClearSky(std::get<sky::SkyInputs>(read));
-    e.shown = sky::shownIndexText(e.estimate, e.separator);
-    e.ozone = runtime::integerToText(std::llround(e.estimate.ozone));
-    return 1;
-}
-EMSCRIPTEN_KEEPALIVE const char* iuv_estimate_message() { return last().message.c_str(); }
-EMSCRIPTEN_KEEPALIVE int iuv_estimate_field() { return last().field; }
-EMSCRIPTEN_KEEPALIVE const char* iuv_estimate_shown() { return last().ok ? last().shown.c_str() : ""; }
-EMSCRIPTEN_KEEPALIVE const char* iuv_estimate_ozone() { return last().ok ? last().ozone.c_str() : ""; }
-// Hours after 0:00 UT of the date, for the browser to put on the user's clock.
-EMSCRIPTEN_KEEPALIVE double iuv_estimate_noon_ut() { return last().estimate.solarNoonUt; }
-
-// The three lines, solar noon at `localNoonMinutes` after midnight on the
-// user's clock (negative: unknown, given in UT).
-EMSCRIPTEN_KEEPALIVE const char* iuv_estimate_text(int localNoonMinutes)
-{
-    Estimate& e = last();
-    if (!e.ok)
-        return "";
-    const std::optional<int> noon = localNoonMinutes >= 0 ? std::optional<int>(localNoonMinutes) : std::nullopt;
-    e.text = sky::estimateText(e.estimate, noon, e.separator);
-    return e.text.c_str();
+    const sky::SkyInputs& inputs = std::get<sky::SkyInputs>(read);
+    const sky::SkyEstimate estimate = sky::estimateClearSky(inputs);
+    const int noon = browserClockMinutes(inputs.date.year, inputs.date.month, inputs.date.day, estimate.solarNoonUt);
+    return web::reply(JsonObject()
+                          .text("shown", sky::shownIndexText(estimate, decimal))
+                          .text("text", sky::estimateText(estimate, noon, decimal))
+                          .text("ozonePlaceholder", web::ozonePlaceholder(estimate.ozone)));
 }
 
 }  // extern "C"

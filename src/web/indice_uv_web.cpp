@@ -3,11 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page's way into the calculator: plain C functions the page's script
-// calls. Each "Calcular" runs the same model and chart as the window; the
-// results wait here until the page reads them.
+// calls, each answering with one JSON object (web/reply.h). Each "Calcular"
+// runs the same model and chart as the window.
 #include <emscripten/emscripten.h>
 
-#include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <variant>
@@ -21,171 +21,149 @@
 #include "model/bar_step.h"
 #include "model/calcular.h"
 #include "model/inputs.h"
+#include "model/reiniciar.h"
 #include "web/canvas_surface.h"
-#include "web/press_outcome.h"
+#include "web/json_object.h"
+#include "web/reply.h"
 
 namespace {
 
-web::CanvasSurface& surface()
-{
-    static web::CanvasSurface instance(chart::kChartWidthTwips, chart::kChartHeightTwips, 1);
-    return instance;
-}
+using web::JsonObject;
 
-struct Press {
+// The page's one model object, which outlives a call as the window's state
+// does: the curve of the last "Calcular" and the separator it was read with,
+// and the chart drawn from it, whose operations a new pixel ratio records
+// again and whose mapping the readout reads.
+struct Model {
     model::FormState state;
-    std::string label4;
-    std::string text7;
-    bool hasText7 = false;
-    std::string message;  // the bad-number warning or the skin-type message
-    int badBox = -1;      // 0 for Text1 ... 5 for Text6 when a text was refused
-    std::string datos;
-    std::string chartDescription;
     char separator = '.';
-    chart::EscalaGrafica scale{};  // the mapping of the last drawing, which the readout reads
+    web::CanvasSurface surface{chart::kChartWidthTwips, chart::kChartHeightTwips, 1};
+    chart::EscalaGrafica scale{};
 };
 
-Press& press()
+Model& current()
 {
-    static Press instance;
-    return instance;
-}
-
-// What the chart's readout shows, while it shows: the sample, its texts, and
-// where the guide and the curve's point are, in the chart's own pixels.
-struct ShownReadout {
-    chart::Readout readout;
-    std::string text;      // the three lines, one under the other
-    std::string sentence;  // the same for a screen reader
-    double column = 0;
-    double pointY = 0;
-};
-
-std::optional<ShownReadout>& shownReadout()
-{
-    static std::optional<ShownReadout> instance;
+    static Model instance;
     return instance;
 }
 
 constexpr double kTwips = layout::kTwipsPerPixel;
 
-bool barStepFromBox = false;
-
-void draw()
+// Draws the curve and says where the recorded chart lies in the calculator's
+// memory until the next drawing: the operations as floats, the texts they print.
+JsonObject draw(Model& m)
 {
-    Press& p = press();
-    p.scale = chart::GraficaIndice(p.state, surface(), chart::kFormScaleHeight, p.separator);
+    m.scale = chart::GraficaIndice(m.state, m.surface, chart::kFormScaleHeight, m.separator);
+    const auto address = [](const void* data) { return static_cast<double>(reinterpret_cast<std::uintptr_t>(data)); };
+    return JsonObject()
+        .number("commands", address(m.surface.commands().data()))
+        .number("count", static_cast<double>(m.surface.commands().size()))
+        .number("texts", address(m.surface.texts().data()));
 }
 
 }  // namespace
 
 extern "C" {
 
-// A press of "Calcular": its web::PressOutcome; the results wait for the page.
-EMSCRIPTEN_KEEPALIVE int iuv_calcular(const char* text1, const char* text2, const char* text3, const char* text4,
-                                      const char* text5, const char* text6, int separator)
+// A press of "Calcular". A text that is not a number changes nothing:
+// {"refused": {"message", "box": 0 for Text1 ... 5 for Text6}}. Otherwise
+// {"text7" (null: Text7 keeps its text), "datos", "description" (the chart's),
+// "chart" (see draw), and "label4", or the skin type's "message" instead}.
+EMSCRIPTEN_KEEPALIVE char* iuv_calcular(const char* text1, const char* text2, const char* text3, const char* text4,
+                                        const char* text5, const char* text6, int separator)
 {
-    Press& p = press();
-    shownReadout().reset();
-    p.separator = static_cast<char>(separator);
+    Model& m = current();
+    const char decimal = static_cast<char>(separator);
     const model::InputTexts texts = {text1, text2, text3, text4, text5, text6};
-    auto outcome = model::Calcular(texts, p.separator, p.state);
+    auto outcome = model::Calcular(texts, decimal, m.state);
     if (const auto* failure = std::get_if<model::InputFailure>(&outcome)) {
-        p.message = model::describe(*failure);
-        p.badBox = static_cast<int>(failure->box);
-        return static_cast<int>(web::PressOutcome::kRefused);
+        const JsonObject refused =
+            JsonObject().text("message", model::describe(*failure)).number("box", static_cast<int>(failure->box));
+        return web::reply(JsonObject().object("refused", refused));
     }
-    auto& result = std::get<model::CalcularResult>(outcome);
-    p.badBox = -1;
-    p.hasText7 = result.text7.has_value();
-    p.text7 = result.text7.value_or("");
-    p.datos = std::move(result.datos);
-    draw();
-    p.chartDescription = chart::describeChart(p.state, p.separator);
-    if (result.dose.showSkinTypeMessage()) {
-        p.message = std::string(model::kSkinTypeMessage);
-        return static_cast<int>(web::PressOutcome::kSkinTypeMessage);
-    }
-    p.label4 = *result.dose.label4Caption;
-    p.message.clear();
-    return static_cast<int>(web::PressOutcome::kDone);
+    const auto& result = std::get<model::CalcularResult>(outcome);
+    m.separator = decimal;
+    JsonObject press;
+    if (result.text7)
+        press.text("text7", *result.text7);
+    else
+        press.null("text7");
+    press.text("datos", result.datos).object("chart", draw(m)).text("description", chart::describeChart(m.state, decimal));
+    if (result.dose.showSkinTypeMessage())
+        press.text("message", model::kSkinTypeMessage);
+    else
+        press.text("label4", *result.dose.label4Caption);
+    return web::reply(press);
+}
+
+// What the chart says of itself, before any "Calcular" too: {"description"}.
+EMSCRIPTEN_KEEPALIVE char* iuv_chart_description()
+{
+    const Model& m = current();
+    return web::reply(JsonObject().text("description", chart::describeChart(m.state, m.separator)));
 }
 
 // A new ratio of the canvas's pixels to the chart's own (the screen's pixel
 // ratio times the chart's shown size over its size in the window): the chart
-// is drawn again for it, if there is one.
-EMSCRIPTEN_KEEPALIVE int iuv_set_pixel_ratio(double ratio)
+// drawn again for it, {"chart"}, if there is one; {} if not.
+EMSCRIPTEN_KEEPALIVE char* iuv_set_pixel_ratio(double ratio)
 {
-    surface().setDevicePixelRatio(ratio);
-    if (!press().state.NumPuntos)
-        return 0;
-    draw();
-    return 1;
+    Model& m = current();
+    m.surface.setDevicePixelRatio(ratio);
+    if (!m.state.NumPuntos)
+        return web::reply(JsonObject());
+    return web::reply(JsonObject().object("chart", draw(m)));
 }
 
 // The readout for a pointer or a finger at (x, y), in the chart's own pixels
 // (541 by 381 however large the chart shows), as the window's pointer reads
-// it: the pixel's centre, the hour under it by the chart's mapping, the
-// nearest sample. 1 when there is one to show, 0 off the plot or before
-// "Calcular".
-EMSCRIPTEN_KEEPALIVE int iuv_readout_at(double x, double y)
+// it: the hour under the pixel by the chart's mapping, the nearest sample.
+// {"text" (three lines), "sentence" (the same for a screen reader), "column"
+// and "pointY" (the guide's and the curve's point's, in the chart's pixels)};
+// {} off the plot or before "Calcular".
+EMSCRIPTEN_KEEPALIVE char* iuv_readout(double x, double y)
 {
-    Press& p = press();
-    auto& shown = shownReadout();
-    shown.reset();
-    if (!p.state.NumPuntos)
-        return 0;
-    const chart::EscalaGrafica& scale = p.scale;
-    const std::optional<double> hour =
-        chart::hourAt(scale, (std::floor(x) + 0.5) * kTwips, (std::floor(y) + 0.5) * kTwips);
+    const Model& m = current();
+    const std::optional<double> hour = m.state.NumPuntos ? chart::hourAtPixel(m.scale, x, y) : std::nullopt;
     if (!hour)
-        return 0;
-    const int sample = chart::nearestSample(p.state, *hour);
-    const chart::Readout readout = chart::readoutAt(p.state, sample, p.separator);
+        return web::reply(JsonObject());
+    const int sample = chart::nearestSample(m.state, *hour);
+    const chart::Readout readout = chart::readoutAt(m.state, sample, m.separator);
     const auto at = static_cast<std::size_t>(sample);
-    shown = ShownReadout{readout, readout.line1() + '\n' + readout.line2() + '\n' + readout.line3(),
-                         readout.sentence(), scale.x(p.state.Tiempo[at]) / kTwips,
-                         scale.y(p.state.IndiceUV[at]) / kTwips};
-    return 1;
+    return web::reply(JsonObject()
+                          .text("text", readout.line1() + '\n' + readout.line2() + '\n' + readout.line3())
+                          .text("sentence", readout.sentence())
+                          .number("column", m.scale.x(m.state.Tiempo[at]) / kTwips)
+                          .number("pointY", m.scale.y(m.state.IndiceUV[at]) / kTwips));
 }
-EMSCRIPTEN_KEEPALIVE const char* iuv_readout_text() { return shownReadout() ? shownReadout()->text.c_str() : ""; }
-EMSCRIPTEN_KEEPALIVE const char* iuv_readout_sentence()
-{
-    return shownReadout() ? shownReadout()->sentence.c_str() : "";
-}
-EMSCRIPTEN_KEEPALIVE double iuv_readout_column() { return shownReadout() ? shownReadout()->column : 0; }
-EMSCRIPTEN_KEEPALIVE double iuv_readout_point_y() { return shownReadout() ? shownReadout()->pointY : 0; }
 
-// A bar's arrow, page step or key, by the window's own rule: the value the
-// bar takes. The box's number counted when iuv_bar_step_from_box says so.
-EMSCRIPTEN_KEEPALIVE int iuv_bar_step(const char* box, int separator, int min, int max, int value, int towardTop)
+// Where the readout's box, `width` x `height`, stands in the chart as shown
+// (`chartWidth` x `chartHeight`, the page's pixels): beside the guide at
+// `guideX`, by the pointer or the finger (`finger` 1) at `anchorY`, by the
+// window's rule. {"left", "top"}.
+EMSCRIPTEN_KEEPALIVE char* iuv_readout_box(double chartWidth, double chartHeight, double guideX, double anchorY,
+                                           double width, double height, int finger)
+{
+    const chart::Area box = chart::readoutBoxAt({0, 0, chartWidth, chartHeight}, guideX, anchorY, width, height,
+                                                chart::kReadoutGap, finger ? chart::Anchor::Finger : chart::Anchor::Pointer);
+    return web::reply(JsonObject().number("left", box.left).number("top", box.top));
+}
+
+// A bar's arrow, page step or key, by the window's own rule: {"value" the bar
+// takes, "fromBox" (whether the box's number counted)}.
+EMSCRIPTEN_KEEPALIVE char* iuv_bar_step(const char* box, int separator, int min, int max, int value, int towardTop)
 {
     const model::BarStepResult result =
         model::stepBar(box, static_cast<char>(separator), {min, max, value},
                        towardTop ? model::BarStep::TowardTop : model::BarStep::TowardBottom);
-    barStepFromBox = result.fromBox;
-    return result.value;
+    return web::reply(JsonObject().number("value", result.value).flag("fromBox", result.fromBox));
 }
-EMSCRIPTEN_KEEPALIVE int iuv_bar_step_from_box() { return barStepFromBox ? 1 : 0; }
 
-EMSCRIPTEN_KEEPALIVE const char* iuv_label4() { return press().label4.c_str(); }
-EMSCRIPTEN_KEEPALIVE int iuv_has_text7() { return press().hasText7 ? 1 : 0; }
-EMSCRIPTEN_KEEPALIVE const char* iuv_text7() { return press().text7.c_str(); }
-EMSCRIPTEN_KEEPALIVE const char* iuv_message() { return press().message.c_str(); }
-EMSCRIPTEN_KEEPALIVE int iuv_bad_box() { return press().badBox; }
-EMSCRIPTEN_KEEPALIVE const char* iuv_datos() { return press().datos.data(); }
-EMSCRIPTEN_KEEPALIVE int iuv_datos_size() { return static_cast<int>(press().datos.size()); }
-EMSCRIPTEN_KEEPALIVE const char* iuv_chart_description()
+// "Reiniciar": the boxes' new texts by the boxes' names.
+EMSCRIPTEN_KEEPALIVE char* iuv_reiniciar()
 {
-    Press& p = press();
-    if (p.chartDescription.empty())
-        p.chartDescription = chart::describeChart(p.state, p.separator);
-    return p.chartDescription.c_str();
+    const model::ReiniciarTexts texts = model::Reiniciar();
+    return web::reply(JsonObject().text("Text5", texts.text5).text("Text6", texts.text6).text("Text7", texts.text7));
 }
-
-// The recorded chart: operations as floats, and the texts they print.
-EMSCRIPTEN_KEEPALIVE const float* iuv_commands() { return surface().commands().data(); }
-EMSCRIPTEN_KEEPALIVE int iuv_command_count() { return static_cast<int>(surface().commands().size()); }
-EMSCRIPTEN_KEEPALIVE const char* iuv_texts() { return surface().texts().data(); }
 
 }  // extern "C"

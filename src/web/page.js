@@ -33,9 +33,9 @@
     return separator.charCodeAt(0);
   }
 
-  // The calculator's numbers (chart operations, outcomes of a press), which
-  // the page generator writes from the calculator's own definitions.
-  const { op, operands, outcome, wideScreen } = JSON.parse(byId('codigos').textContent);
+  // The calculator's numbers (chart operations, the width of the window's
+  // layout), which the page generator writes from the calculator's own definitions.
+  const { op, operands, wideScreen } = JSON.parse(byId('codigos').textContent);
 
   // Each bar names the box it steps; its ends and start come from the layout
   // table, Min (data-min) at its top end and Max (data-max) at its bottom end.
@@ -54,8 +54,8 @@
   // A change writes the value into the box, as does a step from the box's number.
   function move(bar, steps) {
     if (!api) return;
-    const value = api.barStep(bar.box.value, separatorCode(), bar.min, bar.max, bar.value, steps > 0 ? 1 : 0);
-    setBarValue(bar, value, api.barStepFromBox() === 1);
+    const step = api.barStep(bar.box.value, separatorCode(), bar.min, bar.max, bar.value, steps > 0 ? 1 : 0);
+    setBarValue(bar, step.value, step.fromBox);
   }
   function setBarValue(bar, value, fromBox = false) {
     const low = Math.min(bar.min, bar.max);
@@ -139,10 +139,10 @@
   let heap = null;  // the calculator's memory, bytes
   let decodeText = null;
 
-  function replayChart() {
-    const count = api.commandCount();
-    const ops = new Float32Array(heap().buffer, api.commands(), count);
-    const texts = api.texts();
+  // `chart` says where the calculator recorded it (its "chart" in a reply).
+  function replayChart(chart) {
+    const { count, texts } = chart;
+    const ops = new Float32Array(heap().buffer, chart.commands, count);
     let path = false;
     const finishPath = () => {
       if (path) context.stroke();
@@ -190,10 +190,9 @@
 
   // datos.dat of the latest "Calcular", offered as a download.
   const link = byId('datos');
-  function offerDatos() {
-    const bytes = heap().slice(api.datos(), api.datos() + api.datosSize());
+  function offerDatos(datos) {
     if (link.href) URL.revokeObjectURL(link.href);
-    link.href = URL.createObjectURL(new Blob([bytes], { type: 'text/plain' }));
+    link.href = URL.createObjectURL(new Blob([datos], { type: 'text/plain' }));
     link.hidden = false;
   }
 
@@ -202,28 +201,28 @@
   function Command1_Click() {
     if (!api) return;
     const returnTo = document.activeElement;
-    const result = api.calcular(...boxes.map((box) => box.value), separatorCode());
-    if (result === outcome.refused) {
+    const press = api.calcular(...boxes.map((box) => box.value), separatorCode());
+    if (press.refused) {
       // A text that is not a number changes nothing; the user corrects it in place.
-      const box = boxes[api.badBox()];
-      showMessage(api.message(), () => {
+      const box = boxes[press.refused.box];
+      showMessage(press.refused.message, () => {
         box.focus();
         box.select();
       });
       return;
     }
-    if (api.hasText7()) byId('Text7').value = api.text7();
+    if (press.text7 !== null) byId('Text7').value = press.text7;
     hideReadout();
-    replayChart();
-    chartDescription = api.chartDescription();
+    replayChart(press.chart);
+    chartDescription = press.description;
     description.textContent = chartDescription;
-    offerDatos();
-    if (result === outcome.skinTypeMessage) {
-      showMessage(api.message(), () => returnTo && returnTo.focus());
+    offerDatos(press.datos);
+    if (press.message) {
+      showMessage(press.message, () => returnTo && returnTo.focus());
       return;
     }
     const label4 = byId('Label4');
-    label4.textContent = api.label4();
+    label4.textContent = press.label4;
     // The result where it can be read, wherever the press was.
     label4.scrollIntoView({ block: 'nearest' });
   }
@@ -241,9 +240,8 @@
   }
 
   function Command3_Click() {
-    byId('Text5').value = '0';
-    byId('Text6').value = '0';
-    byId('Text7').value = '';
+    if (!api) return;
+    for (const [name, text] of Object.entries(api.reiniciar())) byId(name).value = text;
   }
 
   byId('Command1').addEventListener('click', Command1_Click);
@@ -281,8 +279,9 @@
     if (!api || !(ratio > 0) || ratio === canvasRatio) return;
     canvasRatio = ratio;
     hideReadout();
-    if (api.setPixelRatio(ratio)) {
-      replayChart();
+    const redrawn = api.setPixelRatio(ratio);
+    if (redrawn.chart) {
+      replayChart(redrawn.chart);
       return;
     }
     canvas.width = Math.round(chartSize.width * ratio);
@@ -319,31 +318,28 @@
   }
   function showReadout(event) {
     const chart = shownChart();
-    const x = (event.clientX - canvas.getBoundingClientRect().left - canvas.clientLeft) / chart.scale;
-    const y = (event.clientY - canvas.getBoundingClientRect().top - canvas.clientTop) / chart.scale;
-    if (!api || !api.readoutAt(x, y)) {
+    // Where the event is in the chart as shown, inside its border.
+    const box = canvas.getBoundingClientRect();
+    const x = event.clientX - box.left - canvas.clientLeft;
+    const y = event.clientY - box.top - canvas.clientTop;
+    const shown = api ? api.readout(x / chart.scale, y / chart.scale) : {};
+    if (!shown.text) {
       hideReadout();
       return;
     }
     readout.hidden = false;
     Object.assign(readout.style, { left: `${chart.left}px`, top: `${chart.top}px`, width: `${chart.width}px`, height: `${chart.height}px` });
-    readoutBox.textContent = api.readoutText();
-    description.textContent = api.readoutSentence();
-    const column = api.readoutColumn() * chart.scale;
-    const curve = api.readoutPointY() * chart.scale;
+    readoutBox.textContent = shown.text;
+    description.textContent = shown.sentence;
+    const column = shown.column * chart.scale;
+    const curve = shown.pointY * chart.scale;
     Object.assign(guide.style, { left: `${column}px`, top: '0', height: `${chart.height}px` });
     Object.assign(point.style, { left: `${column}px`, top: `${curve}px` });
-    // Beside the guide, on its left where the right has no room; below the
-    // pointer, or above a finger, which would cover it; inside the chart.
-    const gap = 8;
-    const width = readoutBox.offsetWidth;
-    const height = readoutBox.offsetHeight;
-    const at = event.clientY - canvas.getBoundingClientRect().top - canvas.clientTop;
-    let left = column + gap;
-    if (left + width > chart.width) left = column - gap - width;
-    let top = event.pointerType === 'touch' ? at - 4 * gap - height : at + gap;
-    top = Math.min(Math.max(top, 0), Math.max(0, chart.height - height));
-    Object.assign(readoutBox.style, { left: `${Math.max(0, left)}px`, top: `${top}px` });
+    // The box by the window's rule, inside the chart as shown; above a
+    // finger, which would cover it.
+    const place = api.readoutBox(chart.width, chart.height, column, y, readoutBox.offsetWidth, readoutBox.offsetHeight,
+                                 event.pointerType === 'touch' ? 1 : 0);
+    Object.assign(readoutBox.style, { left: `${place.left}px`, top: `${place.top}px` });
   }
   canvas.addEventListener('pointerdown', showReadout);
   canvas.addEventListener('pointermove', showReadout);
@@ -378,35 +374,33 @@
 
   // The clear-sky estimate of the day's maximum, in the section before the
   // form: the window's dialog on the page, through the same C++. The browser
-  // gives what the window asks the system for: the time zone, today and the
-  // clock time of solar noon. "Usar" writes the shown value into Text1.
-  const estimateFields = ['latitud', 'longitud', 'fecha', 'altitud', 'ozono'].map(byId);  // as sky::SkyField
-  const [latitude, longitude, date, altitude, ozone] = estimateFields;
-  const snow = byId('nieve');
+  // gives what the window asks the system for: the time zone, today and,
+  // asked by the C++ itself, the clock time of solar noon. "Usar" writes the
+  // shown value into Text1.
+  // The fields in the calculator's order (sky::SkyField), which the page
+  // generator writes on each as data-sky-field; a check box is given as 1 or 0.
+  const estimateFields = [];
+  for (const field of document.querySelectorAll('[data-sky-field]')) estimateFields[Number(field.dataset.skyField)] = field;
+  const isCheck = (field) => field.type === 'checkbox';
+  const fieldValue = (field) => (isCheck(field) ? Number(field.checked) : field.value);
+  const [latitude, longitude, date, altitude, ozone] = ['latitud', 'longitud', 'fecha', 'altitud', 'ozono'].map(byId);
   const estimation = byId('estimacion');
   const useEstimate = byId('usar-estimacion');
   const twoDigits = (n) => String(n).padStart(2, '0');
   let estimateShown = '';
   let estimateTouched = false;  // a field typed in, or the device's place taken
 
-  // The minutes after local midnight of `hours` after 0:00 UT of the date
-  // "AAAA-MM-DD", the seconds dropped, as the window's clock does.
-  function localMinutes(day, hours) {
-    const [year, month, dayOfMonth] = day.split('-').map(Number);
-    const at = new Date(Date.UTC(year, month - 1, dayOfMonth) + Math.floor(hours * 3600) * 1000);
-    return at.getHours() * 60 + at.getMinutes();
-  }
-
   function refreshEstimate() {
     if (!api) return;
     for (const field of estimateFields) field.removeAttribute('aria-invalid');
-    const ok = api.estimate(latitude.value, longitude.value, date.value, altitude.value, ozone.value,
-                            snow.checked ? 1 : 0, separatorCode());
+    // A day the date input cannot read (30 February) leaves it empty, but is not nothing.
+    const estimate = api.estimate(...estimateFields.map(fieldValue), date.validity.badInput ? 1 : 0, separatorCode());
+    const ok = !('field' in estimate);
     estimation.classList.toggle('aviso', !ok);
     useEstimate.setAttribute('aria-disabled', String(!ok));
     if (!ok) {
       estimateShown = '';
-      const bad = estimateFields[api.estimateField()];
+      const bad = estimateFields[estimate.field];
       // An empty place the user has not come to yet (no zone's place) is a
       // question, not a mistake: nothing said until a field is typed in.
       if (!estimateTouched && !bad.value && !bad.validity.badInput) {
@@ -414,16 +408,14 @@
         estimation.classList.remove('aviso');
         return;
       }
-      // A day the date input cannot read (30 February) leaves it empty, but is not nothing.
-      estimation.textContent = bad === date && date.validity.badInput ? '«Fecha»: no es un día del calendario.'
-                                                                       : api.estimateMessage();
+      estimation.textContent = estimate.message;
       bad.setAttribute('aria-invalid', 'true');
-      ozone.placeholder = 'climatología';
+      ozone.placeholder = estimate.ozonePlaceholder;
       return;
     }
-    estimateShown = api.estimateShown();
-    estimation.textContent = api.estimateText(localMinutes(date.value, api.estimateNoonUt()));
-    ozone.placeholder = `${api.estimateOzone()} (climatología)`;
+    estimateShown = estimate.shown;
+    estimation.textContent = estimate.text;
+    ozone.placeholder = estimate.ozonePlaceholder;
   }
 
   function useTheEstimate() {
@@ -443,9 +435,9 @@
     }
     status.textContent = 'Buscando la ubicación…';
     navigator.geolocation.getCurrentPosition((position) => {
-      const degrees = (value) => api.degreesText(value, separatorCode());
-      latitude.value = degrees(position.coords.latitude);
-      longitude.value = degrees(position.coords.longitude);
+      const place = api.placeTexts(position.coords.latitude, position.coords.longitude, separatorCode());
+      latitude.value = place.latitude;
+      longitude.value = place.longitude;
       if (typeof position.coords.altitude === 'number') altitude.value = String(Math.round(position.coords.altitude));
       status.textContent = 'Lugar tomado de la ubicación del dispositivo.';
       estimateTouched = true;
@@ -465,11 +457,12 @@
     } catch (error) {
       // No zone: no default place, the user types it.
     }
-    if (api.zonePlace(zone, separatorCode())) {
-      if (!latitude.value) latitude.value = api.zoneLatitude();
-      if (!longitude.value) longitude.value = api.zoneLongitude();
+    const place = api.zoneDefault(zone, separatorCode());
+    if (place.latitude !== null) {
+      if (!latitude.value) latitude.value = place.latitude;
+      if (!longitude.value) longitude.value = place.longitude;
     }
-    byId('lugar-por-defecto').textContent = api.zoneLine();
+    byId('lugar-por-defecto').textContent = place.line;
     if (!date.value && !date.validity.badInput) {
       const today = new Date();
       date.value = `${today.getFullYear()}-${twoDigits(today.getMonth() + 1)}-${twoDigits(today.getDate())}`;
@@ -477,7 +470,7 @@
     refreshEstimate();
   }
 
-  for (const field of [...estimateFields, snow]) {
+  for (const field of estimateFields) {
     const typed = () => {
       estimateTouched = true;
       refreshEstimate();
@@ -499,44 +492,30 @@
     const decoder = new TextDecoder();
     heap = () => module.HEAPU8;
     decodeText = (pointer, length) => decoder.decode(module.HEAPU8.subarray(pointer, pointer + length));
-    const call = (name, result, args) => (...values) => module.ccall(name, result, args, values);
+    // Every call answers with one JSON object, in memory the page gives back
+    // once it has read it.
+    const ask = (name, args) => (...values) => {
+      const reply = module.ccall(name, 'number', args, values);
+      const answer = JSON.parse(module.UTF8ToString(reply));
+      module.ccall('iuv_release', null, ['number'], [reply]);
+      return answer;
+    };
+    const fieldTypes = estimateFields.map((field) => (isCheck(field) ? 'number' : 'string'));
     api = {
-      calcular: call('iuv_calcular', 'number', ['string', 'string', 'string', 'string', 'string', 'string', 'number']),
-      setPixelRatio: call('iuv_set_pixel_ratio', 'number', ['number']),
-      barStep: call('iuv_bar_step', 'number', ['string', 'number', 'number', 'number', 'number', 'number']),
-      barStepFromBox: call('iuv_bar_step_from_box', 'number', []),
-      label4: call('iuv_label4', 'string', []),
-      hasText7: call('iuv_has_text7', 'number', []),
-      text7: call('iuv_text7', 'string', []),
-      message: call('iuv_message', 'string', []),
-      badBox: call('iuv_bad_box', 'number', []),
-      datos: call('iuv_datos', 'number', []),
-      datosSize: call('iuv_datos_size', 'number', []),
-      chartDescription: call('iuv_chart_description', 'string', []),
-      readoutAt: call('iuv_readout_at', 'number', ['number', 'number']),
-      readoutText: call('iuv_readout_text', 'string', []),
-      readoutSentence: call('iuv_readout_sentence', 'string', []),
-      readoutColumn: call('iuv_readout_column', 'number', []),
-      readoutPointY: call('iuv_readout_point_y', 'number', []),
-      commands: call('iuv_commands', 'number', []),
-      commandCount: call('iuv_command_count', 'number', []),
-      texts: call('iuv_texts', 'number', []),
-      zonePlace: call('iuv_zone_place', 'number', ['string', 'number']),
-      zoneLatitude: call('iuv_zone_latitude', 'string', []),
-      zoneLongitude: call('iuv_zone_longitude', 'string', []),
-      zoneLine: call('iuv_zone_line', 'string', []),
-      degreesText: call('iuv_degrees_text', 'string', ['number', 'number']),
-      estimate: call('iuv_estimate', 'number', ['string', 'string', 'string', 'string', 'string', 'number', 'number']),
-      estimateMessage: call('iuv_estimate_message', 'string', []),
-      estimateField: call('iuv_estimate_field', 'number', []),
-      estimateShown: call('iuv_estimate_shown', 'string', []),
-      estimateOzone: call('iuv_estimate_ozone', 'string', []),
-      estimateNoonUt: call('iuv_estimate_noon_ut', 'number', []),
-      estimateText: call('iuv_estimate_text', 'string', ['number']),
+      calcular: ask('iuv_calcular', ['string', 'string', 'string', 'string', 'string', 'string', 'number']),
+      chartDescription: ask('iuv_chart_description', []),
+      setPixelRatio: ask('iuv_set_pixel_ratio', ['number']),
+      readout: ask('iuv_readout', ['number', 'number']),
+      readoutBox: ask('iuv_readout_box', ['number', 'number', 'number', 'number', 'number', 'number', 'number']),
+      barStep: ask('iuv_bar_step', ['string', 'number', 'number', 'number', 'number', 'number']),
+      reiniciar: ask('iuv_reiniciar', []),
+      zoneDefault: ask('iuv_zone_default', ['string', 'number']),
+      placeTexts: ask('iuv_place_texts', ['number', 'number', 'number']),
+      estimate: ask('iuv_estimate', [...fieldTypes, 'number', 'number']),
     };
     followPixelRatio();
     new ResizeObserver(fitChart).observe(canvas);
-    chartDescription = api.chartDescription();
+    chartDescription = api.chartDescription().description;
     description.textContent = chartDescription;
     // Typing goes to "Indice Máximo", as in the window, but the page opens at
     // its top: on a phone the estimate and the banner come before the box.

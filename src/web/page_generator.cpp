@@ -6,10 +6,11 @@
 // control as an element with the control's name for id, in the page's reading
 // order, with its text and accessible name; its font and colours, and on a
 // wide screen its place and size (15 twips to a CSS pixel) and layer, as
-// style rules; and the numbers the page's script shares with the calculator,
-// from the calculator's own enums. Usage: page_generator TEMPLATE OUTPUT; the
-// template's lines holding only "@STYLE@", "@CONTROLS@" and "@CODES@" are
-// replaced by the style, the controls and the numbers.
+// style rules; the estimate's fields from their own table; and the numbers
+// the page's script shares with the calculator, from the calculator's own
+// enums. Usage: page_generator TEMPLATE OUTPUT; the template's lines holding
+// only "@STYLE@", "@CONTROLS@", "@ESTIMATE_FIELDS@" and "@CODES@" are replaced
+// by the style, the controls, the estimate's fields and the numbers.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -19,13 +20,15 @@
 #include <sstream>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "layout/layout.h"
 #include "runtime/markup_text.h"
+#include "sky/civil_date.h"
+#include "sky/estimate_fields.h"
 #include "web/canvas_surface.h"
+#include "web/json_object.h"
+#include "web/ozone_placeholder.h"
 #include "web/page_colours.h"
-#include "web/press_outcome.h"
 #include "web/reading_order.h"
 
 namespace {
@@ -52,12 +55,23 @@ std::string denserPictures(std::string_view image)
     return stem + "@2x" + suffix + " 2x, " + stem + "@3x" + suffix + " 3x";
 }
 
-// The width from which the page keeps the window's layout; page.css switches
-// its own rules at the same width, and the script reads this one.
-constexpr std::string_view kWideScreen = "(min-width: 760px)";
-// Where the captions' own colours are darkened to read well: the phone's
-// layout, and any screen whose user asks for more contrast.
-constexpr std::string_view kDarkerCaptions = "(max-width: 759.98px), (prefers-contrast: more)";
+// The width, in CSS pixels, from which the page keeps the window's layout (the
+// window's 751 and a margin). Every media rule of the page switches here: the
+// generated ones, the style sheet's, which the generator fills in, and the
+// script's, which reads the wide one.
+constexpr int kWideScreenFrom = 760;
+
+std::string wideScreen()
+{
+    return "(min-width: " + std::to_string(kWideScreenFrom) + "px)";
+}
+
+// Up to the last hundredth of a pixel below it, so that a zoomed width in
+// between falls in one layout or the other.
+std::string narrowScreen()
+{
+    return "(max-width: " + std::to_string(kWideScreenFrom - 1) + ".98px)";
+}
 
 // Scheme colours are the page's own custom properties, from the scheme table.
 std::string colourOf(Colour colour, Colour::System kindDefault)
@@ -88,9 +102,9 @@ std::string familyOf(layout::Face face)
 std::string fontOf(const layout::Font& font)
 {
     std::ostringstream css;
-    // Pixel sizes as the window sets them: a point is 4/3 of a pixel.
+    // Pixel sizes as the window sets them.
     css << "font:" << (font.italic ? "italic " : "") << font.weight << ' '
-        << std::lround(font.points * 96.0 / 72.0) << "px " << familyOf(font.face) << ';';
+        << std::lround(runtime::pixelsOfPoints(font.points)) << "px " << familyOf(font.face) << ';';
     return css.str();
 }
 
@@ -107,32 +121,14 @@ int layerOf(std::string_view name)
     return 0;
 }
 
-std::string box(int left, int top, int width, int height, std::string_view name)
-{
-    std::ostringstream css;
-    css << "left:" << left << "px;top:" << top << "px;width:" << width << "px;height:" << height
-        << "px;z-index:" << layerOf(name) << ';';
-    return css.str();
-}
-
-// A line is a strip of its width covering both ends, a wider pen centred on
-// the line, as the window draws it.
-std::string lineBox(const Control& row)
-{
-    const int before = row.lineWidth / 2;
-    const int left = pixels(std::min(row.ends.x1, row.ends.x2)) - before;
-    const int top = pixels(std::min(row.ends.y1, row.ends.y2)) - before;
-    const int right = pixels(std::max(row.ends.x1, row.ends.x2)) - before + row.lineWidth;
-    const int bottom = pixels(std::max(row.ends.y1, row.ends.y2)) - before + row.lineWidth;
-    return box(left, top, right - left, bottom - top, row.name);
-}
-
 // The control's place and layer in the window's layout.
 std::string placeOf(const Control& row)
 {
-    if (row.kind == Kind::Line)
-        return lineBox(row);
-    return box(pixels(row.rect.left), pixels(row.rect.top), pixels(row.rect.width), pixels(row.rect.height), row.name);
+    const layout::Rect box = layout::pixelBox(row);
+    std::ostringstream css;
+    css << "left:" << box.left << "px;top:" << box.top << "px;width:" << box.width << "px;height:" << box.height
+        << "px;z-index:" << layerOf(row.name) << ';';
+    return css.str();
 }
 
 // Its look on every screen: font, colours, alignment.
@@ -186,8 +182,10 @@ std::string style()
         darker += rule(row, darkerLookOf(row));
         places += rule(row, placeOf(row));
     }
-    return "<style>\n" + css + "@media " + std::string(kDarkerCaptions) + " {\n" + darker + "}\n@media "
-        + std::string(kWideScreen) + " {\n" + places + "}\n</style>\n";
+    // The captions' own colours are darkened to read well on the phone's
+    // layout, and on any screen whose user asks for more contrast.
+    return "<style>\n" + css + "@media " + narrowScreen() + ", (prefers-contrast: more) {\n" + darker + "}\n@media "
+        + wideScreen() + " {\n" + places + "}\n</style>\n";
 }
 
 // The description lives in a hidden element the control points to.
@@ -279,10 +277,11 @@ std::string element(const Control& row, std::string& descriptions)
                  << attribute("srcset", denserPictures(row.image)) << attribute("alt", row.accessibleName)
                  << " tabindex=\"0\"" << description << '>';
         } else {
-            // Its pixels at first: its inner size in the window, inside the 2-pixel border.
+            // Its pixels at first: its inner size in the window, inside the border.
+            constexpr int kBorders = 2 * layout::kPictureBoxBorder;
             html << "<canvas" << id << " class=\"picture\" role=\"img\" tabindex=\"0\" width=\""
-                 << pixels(row.rect.width) - 4 << "\" height=\"" << pixels(row.rect.height) - 4 << '"' << a11y
-                 << "></canvas>";
+                 << pixels(row.rect.width) - kBorders << "\" height=\"" << pixels(row.rect.height) - kBorders << '"'
+                 << a11y << "></canvas>";
         }
         break;
     case Kind::Line:
@@ -301,78 +300,155 @@ std::string controls()
     return html + descriptions;
 }
 
-// Names and numbers as a JSON object: {"a":1,"b":2}.
-using Members = std::vector<std::pair<std::string, int>>;
-std::string object(const Members& members)
+// The line that says where the offered place comes from; it describes both
+// coordinates, which it speaks of.
+constexpr std::string_view kPlaceLine = "lugar-por-defecto";
+// The note on the ozone field, whose empty text stands for the climatology's.
+constexpr std::string_view kOzoneNote = "ozono-nota";
+
+// One field of the estimate's table, its caption a <label for> it and its
+// number in the table (sky::SkyField) for the script, which hands the fields
+// to the calculator in that order. The place's line and the device's place
+// follow the longitude, as the window's dialog has its place line there.
+std::string estimateField(const sky::EstimateField& row)
 {
-    std::string json;
-    for (const auto& [name, value] : members)
-        json += (json.empty() ? "{\"" : ",\"") + name + "\":" + std::to_string(value);
-    return json + '}';
+    const std::string caption = runtime::escapedForMarkup(row.caption);
+    const std::string field = attribute("id", row.elementId) + " data-sky-field=\""
+        + std::to_string(static_cast<int>(row.field)) + '"';
+    const std::string label = "<label" + attribute("for", row.elementId) + '>' + caption + "</label>\n";
+    switch (row.kind) {
+    case sky::FieldKind::Check:
+        return "<label class=\"ancho casilla\"" + attribute("for", row.elementId) + "><input" + field
+            + " type=\"checkbox\"> " + caption + "</label>\n";
+    case sky::FieldKind::Date:
+        return label + "<input" + field + " class=\"campo\" type=\"date\"" + attribute("min", sky::dateText(sky::kFirstDate))
+            + attribute("max", sky::dateText(sky::kLastDate)) + ">\n";
+    case sky::FieldKind::Number:
+        break;
+    case sky::FieldKind::Cover:
+    case sky::FieldKind::Zone:
+    case sky::FieldKind::Shape:
+        return {};  // not on the page: see onThePage
+    }
+    const bool place = row.field == sky::SkyField::Latitud || row.field == sky::SkyField::Longitud;
+    const bool ozone = row.field == sky::SkyField::Ozono;
+    std::string html = label + "<input" + field
+        + " class=\"campo\" inputmode=\"decimal\" autocomplete=\"off\" spellcheck=\"false\"";
+    if (place)
+        html += attribute("aria-describedby", kPlaceLine);
+    if (ozone)
+        html += attribute("placeholder", web::ozonePlaceholder(std::nullopt)) + attribute("aria-describedby", kOzoneNote);
+    html += ">\n";
+    if (ozone)
+        html += "<span" + attribute("id", kOzoneNote) + " hidden>" + runtime::escapedForMarkup(sky::descriptionOf(row)) + "</span>\n";
+    if (row.field == sky::SkyField::Longitud) {
+        html += "<p" + attribute("id", kPlaceLine) + " class=\"ancho\"></p>\n"
+                "<p class=\"ancho ubicacion\"><button type=\"button\" id=\"ubicacion\">Usar mi ubicación</button>\n"
+                "<span id=\"ubicacion-estado\" role=\"status\"></span></p>\n";
+    }
+    return html;
+}
+
+// The sky's cover and the day's shape are the window's and the companion's
+// for now, and the page takes its time zone from the browser: the page's
+// estimate reads the fields before them, in their order.
+constexpr bool onThePage(const sky::EstimateField& row)
+{
+    return row.kind == sky::FieldKind::Number || row.kind == sky::FieldKind::Date || row.kind == sky::FieldKind::Check;
+}
+
+std::string estimateFields()
+{
+    std::string html;
+    for (const sky::EstimateField& row : sky::kEstimateFields) {
+        if (onThePage(row))
+            html += estimateField(row);
+    }
+    return html;
 }
 
 // The calculator's numbers under the names the page's script reads them by:
-// the chart's operations, how many numbers follow each, and what a press of
-// "Calcular" came to. Data the script parses, never run.
+// the chart's operations and how many numbers follow each, and the width of
+// the window's layout. Data the script parses, never run.
 std::string codes()
 {
     using web::CanvasSurface;
-    using web::PressOutcome;
-    Members op;
-    Members operands;  // by operation number
+    web::JsonObject op;
+    web::JsonObject operands;  // by operation number
     for (const auto& [name, code] : {std::pair{"clear", CanvasSurface::kClear}, std::pair{"pen", CanvasSurface::kPen},
                                      std::pair{"line", CanvasSurface::kLine}, std::pair{"rect", CanvasSurface::kRect},
                                      std::pair{"text", CanvasSurface::kText}}) {
-        op.emplace_back(name, code);
-        operands.emplace_back(std::to_string(code), CanvasSurface::operandCount(code));
+        op.number(name, code);
+        operands.number(std::to_string(code), CanvasSurface::operandCount(code));
     }
-    const Members outcome = {
-        {"done", static_cast<int>(PressOutcome::kDone)},
-        {"refused", static_cast<int>(PressOutcome::kRefused)},
-        {"skinTypeMessage", static_cast<int>(PressOutcome::kSkinTypeMessage)},
-    };
-    return "<script type=\"application/json\" id=\"codigos\">{\"op\":" + object(op) + ",\"operands\":"
-        + object(operands) + ",\"outcome\":" + object(outcome) + ",\"wideScreen\":\"" + std::string(kWideScreen)
-        + "\"}</script>\n";
+    const web::JsonObject codes = web::JsonObject().object("op", op).object("operands", operands).text("wideScreen", wideScreen());
+    return "<script type=\"application/json\" id=\"codigos\">" + codes.json() + "</script>\n";
+}
+
+// What replaces each placeholder, and how often the templates have it: once.
+struct Generated {
+    std::string text;
+    int placed = 0;
+};
+using Placeholders = std::map<std::string, Generated, std::less<>>;
+
+// The template with its placeholders filled in: a line holding only one
+// (indented or not) gives way to its text, which brings its own line ends;
+// one inside a line is replaced where it stands.
+std::string filled(std::istream& in, Placeholders& placeholders)
+{
+    std::string out;
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto start = line.find_first_not_of(' ');
+        const auto whole = placeholders.find(start == std::string::npos ? line : line.substr(start));
+        if (whole != placeholders.end()) {
+            out += whole->second.text;
+            ++whole->second.placed;
+            continue;
+        }
+        for (auto& [name, generated] : placeholders) {
+            for (auto at = line.find(name); at != std::string::npos; at = line.find(name, at + generated.text.size())) {
+                line.replace(at, name.size(), generated.text);
+                ++generated.placed;
+            }
+        }
+        out += line + '\n';
+    }
+    return out;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::cerr << "uso: page_generator PLANTILLA SALIDA\n";
+    if (argc != 5) {
+        std::cerr << "uso: page_generator PLANTILLA_PAGINA PAGINA PLANTILLA_ESTILO ESTILO\n";
         return 2;
     }
-    std::ifstream in(argv[1]);
-    if (!in) {
-        std::cerr << "no se puede leer " << argv[1] << '\n';
-        return 1;
-    }
-    // What replaces each placeholder line, and how often the template has it: once.
-    struct Generated {
-        std::string text;
-        int placed = 0;
-    };
-    std::map<std::string, Generated> placeholders = {{"@STYLE@", {style()}}, {"@CONTROLS@", {controls()}}, {"@CODES@", {codes()}}};
-    std::ostringstream page;
-    std::string line;
-    while (std::getline(in, line)) {
-        const auto start = line.find_first_not_of(' ');
-        const auto placeholder = placeholders.find(start == std::string::npos ? line : line.substr(start));
-        if (placeholder == placeholders.end()) {
-            page << line << '\n';
-            continue;
+    Placeholders placeholders = {{"@STYLE@", {style()}},
+                                 {"@CONTROLS@", {controls()}},
+                                 {"@ESTIMATE_FIELDS@", {estimateFields()}},
+                                 {"@CODES@", {codes()}},
+                                 {"@WIDE_SCREEN@", {wideScreen()}},
+                                 {"@NARROW_SCREEN@", {narrowScreen()}}};
+    for (int file = 1; file + 1 < argc; file += 2) {
+        std::ifstream in(argv[file]);
+        if (!in) {
+            std::cerr << "no se puede leer " << argv[file] << '\n';
+            return 1;
         }
-        page << placeholder->second.text;
-        ++placeholder->second.placed;
+        std::ofstream out(argv[file + 1], std::ios::binary);
+        out << filled(in, placeholders);
+        if (!out) {
+            std::cerr << "no se pudo escribir " << argv[file + 1] << '\n';
+            return 1;
+        }
     }
-    std::ofstream out(argv[2], std::ios::binary);
-    out << page.str();
     const bool placed = std::all_of(placeholders.begin(), placeholders.end(),
                                     [](const auto& entry) { return entry.second.placed == 1; });
-    if (!placed || !out) {
-        std::cerr << "no se pudo escribir la página\n";
+    if (!placed) {
+        std::cerr << "la plantilla no tiene cada marca una vez\n";
         return 1;
     }
     return 0;
