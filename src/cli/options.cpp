@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "model/data_file.h"
+#include "runtime/help_line.h"
 #include "runtime/number_format.h"
 
 namespace cli {
@@ -342,9 +343,7 @@ std::string helpText()
             // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "\n" + a string.
             text.append("\n").append(section).append("\n");
         }
-        std::string line = std::string("  ").append(listedNames(row));
-        line.append(line.size() < kHelpColumn ? kHelpColumn - line.size() : 1, ' ');
-        text += line + std::string(row.help) + helpAddition(row.target) + "\n";
+        text += runtime::helpLine(listedNames(row), std::string(row.help) + helpAddition(row.target), kHelpColumn);
     }
     text += "\n"
             "Estado de salida: 0 si todo fue bien, 1 si no se pudo escribir un archivo,\n"
