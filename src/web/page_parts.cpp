@@ -1,0 +1,416 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "web/page_parts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <utility>
+
+#include "layout/layout.h"
+#include "runtime/markup_text.h"
+#include "sky/civil_date.h"
+#include "sky/estimate_fields.h"
+#include "web/canvas_surface.h"
+#include "web/json_object.h"
+#include "web/ozone_placeholder.h"
+#include "web/page_colours.h"
+#include "web/reading_order.h"
+
+namespace web {
+namespace {
+
+using layout::Colour;
+using layout::Control;
+using layout::Kind;
+using layout::pixels;
+
+std::string hex(std::uint32_t rgb)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(rgb & 0xFFFFFF));
+    return text;
+}
+
+// The picture drawn again for screens of pixel ratio 2 and 3 (banner@2x.jpg),
+// for the browser to choose from.
+std::string denserPictures(std::string_view image)
+{
+    const std::size_t dot = image.rfind('.');
+    const std::string stem(image.substr(0, dot));
+    const std::string suffix(image.substr(dot));
+    return stem + "@2x" + suffix + " 2x, " + stem + "@3x" + suffix + " 3x";
+}
+
+// The width, in CSS pixels, from which the page keeps the window's layout (the
+// window's 751 and a margin). Every media rule of the page switches here: the
+// generated ones, the style sheet's, which the generator fills in, and the
+// script's, which reads the wide one.
+constexpr int kWideScreenFrom = 760;
+
+// Scheme colours are the page's own custom properties, from the scheme table.
+std::string colourOf(Colour colour, Colour::System kindDefault)
+{
+    const Colour::System system = colour.system == Colour::System::KindDefault ? kindDefault : colour.system;
+    if (system == Colour::System::Rgb)
+        return hex(colour.rgb);
+    for (const SchemeColour& scheme : kSchemeColours) {
+        if (scheme.system == system)
+            return "var(" + std::string(scheme.property) + ')';
+    }
+    return hex(rgbOf(colour, kindDefault));
+}
+
+// The faces the page carries, subset from the fonts the window uses; the
+// small sans face narrowed as the window narrows it.
+std::string familyOf(layout::Face face)
+{
+    switch (face) {
+    case layout::Face::MsSansSerif: return "var(--sans-condensed)";
+    case layout::Face::Arial: return "var(--sans)";
+    case layout::Face::ArialNarrow: return "var(--sans-narrow)";
+    case layout::Face::BookmanOldStyle: return "var(--bookman)";
+    }
+    return "var(--sans)";
+}
+
+std::string fontOf(const layout::Font& font)
+{
+    std::ostringstream css;
+    // Pixel sizes as the window sets them.
+    css << "font:" << (font.italic ? "italic " : "") << font.weight << ' '
+        << std::lround(runtime::pixelsOfPoints(font.points)) << "px " << familyOf(font.face) << ';';
+    return css.str();
+}
+
+// Layers: the later an element's z-index, the higher it lies. Windowed
+// controls all lie above labels and lines.
+int layerOf(std::string_view name)
+{
+    const auto& windowed = layout::kWindowedStacking;
+    const auto& decor = layout::kDecorStacking;
+    if (auto at = std::find(windowed.begin(), windowed.end(), name); at != windowed.end())
+        return static_cast<int>(decor.size() + windowed.size() - (at - windowed.begin()));
+    if (auto at = std::find(decor.begin(), decor.end(), name); at != decor.end())
+        return static_cast<int>(decor.size() - (at - decor.begin()));
+    return 0;
+}
+
+// The control's place and layer in the window's layout.
+std::string placeOf(const Control& row)
+{
+    const layout::Rect box = layout::pixelBox(row);
+    std::ostringstream css;
+    css << "left:" << box.left << "px;top:" << box.top << "px;width:" << box.width << "px;height:" << box.height
+        << "px;z-index:" << layerOf(row.name) << ';';
+    return css.str();
+}
+
+// Its look on every screen: font, colours, alignment.
+std::string lookOf(const Control& row)
+{
+    switch (row.kind) {
+    case Kind::Label:
+        return fontOf(row.font) + "color:" + colourOf(row.foreground, Colour::System::WindowText)
+            + ";background:" + colourOf(row.background, Colour::System::ButtonFace)
+            + (row.alignment == layout::Alignment::Centre ? ";text-align:center;" : ";");
+    case Kind::TextBox:
+    case Kind::CommandButton:
+        return fontOf(row.font);
+    case Kind::PictureBox:
+        return "background:" + colourOf(row.background, Colour::System::ButtonFace) + ';';
+    case Kind::Line:
+        return "background:" + colourOf(row.foreground, Colour::System::WindowText) + ';';
+    case Kind::VScrollBar:
+        break;
+    }
+    return {};
+}
+
+// A caption whose own colour reads below WCAG's AA level against its
+// background, darkened to it with its hue; empty for one that reads well.
+std::string darkerLookOf(const Control& row)
+{
+    if (row.kind != Kind::Label)
+        return {};
+    const std::uint32_t text = rgbOf(row.foreground, Colour::System::WindowText);
+    const std::uint32_t background = rgbOf(row.background, Colour::System::ButtonFace);
+    const std::uint32_t darker = darkenedForContrast(text, background, kTextContrast);
+    return darker == text ? std::string() : "color:" + hex(darker) + ';';
+}
+
+std::string rule(const Control& row, const std::string& declarations)
+{
+    return declarations.empty() ? std::string() : '#' + std::string(row.name) + '{' + declarations + "}\n";
+}
+
+// The description lives in a hidden element the control points to.
+std::string describedBy(const Control& row, std::string& descriptions)
+{
+    if (row.accessibleDescription.empty())
+        return {};
+    const std::string id = std::string(row.name) + "-descripcion";
+    descriptions += "<span id=\"" + id + "\" hidden>" + runtime::escapedForMarkup(row.accessibleDescription) + "</span>\n";
+    return " aria-describedby=\"" + id + '"';
+}
+
+std::string attribute(std::string_view name, std::string_view value)
+{
+    return ' ' + std::string(name) + "=\"" + runtime::escapedForMarkup(value) + '"';
+}
+
+// A box's name is its caption, a <label for> it; the other controls carry
+// their own name, where the table gives one.
+std::string nameOf(const Control& row)
+{
+    if (row.accessibleName.empty() || captionOf(row))
+        return {};
+    return attribute("aria-label", row.accessibleName);
+}
+
+const Control* boxCaptioned(const Control& label)
+{
+    for (const Control& row : layout::kControls) {
+        if (captionOf(row) == &label)
+            return &row;
+    }
+    return nullptr;
+}
+
+// A bar is a spin button: the window's two arrows, which a phone shows as
+// "−" and "+" side by side, "−" first, each stepping as the bar's arrow at
+// its place does (data-step 1 toward the top end); "+" is the one toward the
+// higher end.
+std::string steppers(const Control& bar)
+{
+    const layout::Control* box = layout::find(bar.spinner.box);
+    const std::string caption(box && captionOf(*box) ? captionOf(*box)->text : bar.spinner.box);
+    const bool topIsHigher = bar.spinner.min > bar.spinner.max;
+    const auto arrow = [&](bool raises) {
+        const bool towardTop = raises == topIsHigher;
+        return "<button type=\"button\" class=\"" + std::string(towardTop ? "up" : "down") + (raises ? " raise" : " lower")
+            + "\" tabindex=\"-1\" data-step=\"" + (towardTop ? "1" : "-1") + '"'
+            + attribute("aria-label", (raises ? "Subir «" : "Bajar «") + caption + "»") + "></button>";
+    };
+    return arrow(false) + arrow(true);
+}
+
+std::string element(const Control& row, std::string& descriptions)
+{
+    const std::string id = attribute("id", row.name);
+    const std::string description = describedBy(row, descriptions);
+    const std::string a11y = nameOf(row) + description;
+    std::ostringstream html;
+    switch (row.kind) {
+    case Kind::Label:
+        if (const Control* box = boxCaptioned(row)) {
+            html << "<label" << id << " class=\"label\"" << attribute("for", box->name) << a11y << '>'
+                 << runtime::escapedForMarkup(row.text) << "</label>";
+            break;
+        }
+        html << "<div" << id << " class=\"label\"" << a11y << (row.name == "Label4" ? " aria-live=\"polite\"" : "")
+             << '>' << runtime::escapedForMarkup(row.text) << "</div>";
+        break;
+    case Kind::TextBox:
+        // The decimal keypad on a phone; the text is still read as the user's own.
+        html << "<input" << id << " class=\"text\" type=\"text\" inputmode=\"decimal\"" << attribute("value", row.text)
+             << " autocomplete=\"off\" spellcheck=\"false\"" << a11y << '>';
+        break;
+    case Kind::CommandButton:
+        html << "<button" << id << " type=\"button\" class=\"button" << (row.isDefault ? " default" : "") << "\"" << a11y
+             << '>' << runtime::escapedForMarkup(row.text) << "</button>";
+        break;
+    case Kind::VScrollBar:
+        // The box it steps, its ends and its start, for the script's Form_Load.
+        html << "<div" << id << " class=\"scroll\" role=\"spinbutton\" tabindex=\"0\""
+             << attribute("aria-controls", row.spinner.box) << " data-min=\"" << row.spinner.min << "\" data-max=\""
+             << row.spinner.max << "\" data-start=\"" << layout::startValue(row) << '"' << a11y << '>' << steppers(row)
+             << "</div>";
+        break;
+    case Kind::PictureBox:
+        if (!row.image.empty()) {
+            html << "<img" << id << " class=\"picture\"" << attribute("src", row.image)
+                 << attribute("srcset", denserPictures(row.image)) << attribute("alt", row.accessibleName)
+                 << " tabindex=\"0\"" << description << '>';
+        } else {
+            // Its pixels at first: its inner size in the window, inside the border.
+            constexpr int kBorders = 2 * layout::kPictureBoxBorder;
+            html << "<canvas" << id << " class=\"picture\" role=\"img\" tabindex=\"0\" width=\""
+                 << pixels(row.rect.width) - kBorders << "\" height=\"" << pixels(row.rect.height) - kBorders << '"'
+                 << a11y << "></canvas>";
+        }
+        break;
+    case Kind::Line:
+        html << "<div" << id << " class=\"line\" aria-hidden=\"true\"></div>";
+        break;
+    }
+    return html.str();
+}
+
+// The line that says where the offered place comes from; it describes both
+// coordinates, which it speaks of.
+constexpr std::string_view kPlaceLine = "lugar-por-defecto";
+// The note on the ozone field, whose empty text stands for the climatology's.
+constexpr std::string_view kOzoneNote = "ozono-nota";
+
+// One field of the estimate's table, its caption a <label for> it and its
+// number in the table (sky::SkyField) for the script, which hands the fields
+// to the calculator in that order. The place's line and the device's place
+// follow the longitude, as the window's dialog has its place line there.
+std::string estimateField(const sky::EstimateField& row)
+{
+    const std::string caption = runtime::escapedForMarkup(row.caption);
+    const std::string field = attribute("id", row.elementId) + " data-sky-field=\""
+        + std::to_string(static_cast<int>(row.field)) + '"';
+    const std::string label = "<label" + attribute("for", row.elementId) + '>' + caption + "</label>\n";
+    switch (row.kind) {
+    case sky::FieldKind::Check:
+        return "<label class=\"ancho casilla\"" + attribute("for", row.elementId) + "><input" + field
+            + " type=\"checkbox\"> " + caption + "</label>\n";
+    case sky::FieldKind::Date:
+        return label + "<input" + field + " class=\"campo\" type=\"date\"" + attribute("min", sky::dateText(sky::kFirstDate))
+            + attribute("max", sky::dateText(sky::kLastDate)) + ">\n";
+    case sky::FieldKind::Number:
+        break;
+    case sky::FieldKind::Cover:
+    case sky::FieldKind::Zone:
+    case sky::FieldKind::Shape:
+        return {};  // not on the page (onThePage)
+    }
+    const bool place = row.field == sky::SkyField::Latitud || row.field == sky::SkyField::Longitud;
+    const bool ozone = row.field == sky::SkyField::Ozono;
+    std::string html = label + "<input" + field
+        + " class=\"campo\" inputmode=\"decimal\" autocomplete=\"off\" spellcheck=\"false\"";
+    if (place)
+        html += attribute("aria-describedby", kPlaceLine);
+    if (ozone)
+        html += attribute("placeholder", ozonePlaceholder(std::nullopt)) + attribute("aria-describedby", kOzoneNote);
+    html += ">\n";
+    if (ozone)
+        html += "<span" + attribute("id", kOzoneNote) + " hidden>" + runtime::escapedForMarkup(sky::descriptionOf(row)) + "</span>\n";
+    if (row.field == sky::SkyField::Longitud) {
+        html += "<p" + attribute("id", kPlaceLine) + " class=\"ancho\"></p>\n"
+                "<p class=\"ancho ubicacion\"><button type=\"button\" id=\"ubicacion\">Usar mi ubicación</button>\n"
+                "<span id=\"ubicacion-estado\" role=\"status\"></span></p>\n";
+    }
+    return html;
+}
+
+}  // namespace
+
+std::string wideScreen()
+{
+    return "(min-width: " + std::to_string(kWideScreenFrom) + "px)";
+}
+
+// Up to the last hundredth of a pixel below it, so that a zoomed width in
+// between falls in one layout or the other.
+std::string narrowScreen()
+{
+    return "(max-width: " + std::to_string(kWideScreenFrom - 1) + ".98px)";
+}
+
+std::string pageStyle()
+{
+    std::string css = ":root{";
+    for (const SchemeColour& scheme : kSchemeColours)
+        css += std::string(scheme.property) + ':' + hex(scheme.rgb) + ';';
+    css += "}\n";
+    std::string darker;
+    std::string places;
+    for (const Control& row : layout::kControls) {
+        css += rule(row, lookOf(row));
+        darker += rule(row, darkerLookOf(row));
+        places += rule(row, placeOf(row));
+    }
+    // The captions' own colours are darkened to read well on the phone's
+    // layout, and on any screen whose user asks for more contrast.
+    return "<style>\n" + css + "@media " + narrowScreen() + ", (prefers-contrast: more) {\n" + darker + "}\n@media "
+        + wideScreen() + " {\n" + places + "}\n</style>\n";
+}
+
+std::string pageControls()
+{
+    std::string html;
+    std::string descriptions;
+    for (const std::string_view name : kReadingOrder)
+        html += element(*layout::find(name), descriptions) + '\n';
+    return html + descriptions;
+}
+
+bool onThePage(const sky::EstimateField& row)
+{
+    return row.kind == sky::FieldKind::Number || row.kind == sky::FieldKind::Date || row.kind == sky::FieldKind::Check;
+}
+
+std::string estimateFields()
+{
+    std::string html;
+    for (const sky::EstimateField& row : sky::kEstimateFields) {
+        if (onThePage(row))
+            html += estimateField(row);
+    }
+    return html;
+}
+
+// The calculator's numbers under the names the page's script reads them by:
+// the chart's operations and how many numbers follow each, and the width of
+// the window's layout. Data the script parses, never run.
+std::string pageCodes()
+{
+    JsonObject op;
+    JsonObject operands;  // by operation number
+    for (const auto& [name, code] : {std::pair{"clear", CanvasSurface::kClear}, std::pair{"pen", CanvasSurface::kPen},
+                                     std::pair{"line", CanvasSurface::kLine}, std::pair{"rect", CanvasSurface::kRect},
+                                     std::pair{"text", CanvasSurface::kText}}) {
+        op.number(name, code);
+        operands.number(std::to_string(code), CanvasSurface::operandCount(code));
+    }
+    const JsonObject codes = JsonObject().object("op", op).object("operands", operands).text("wideScreen", wideScreen());
+    return "<script type=\"application/json\" id=\"codigos\">" + codes.json() + "</script>\n";
+}
+
+Placeholders pagePlaceholders()
+{
+    return {{"@STYLE@", {pageStyle()}},
+            {"@CONTROLS@", {pageControls()}},
+            {"@ESTIMATE_FIELDS@", {estimateFields()}},
+            {"@CODES@", {pageCodes()}},
+            {"@WIDE_SCREEN@", {wideScreen()}},
+            {"@NARROW_SCREEN@", {narrowScreen()}}};
+}
+
+std::string filled(std::istream& in, Placeholders& placeholders)
+{
+    std::string out;
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto start = line.find_first_not_of(' ');
+        const auto whole = placeholders.find(start == std::string::npos ? line : line.substr(start));
+        if (whole != placeholders.end()) {
+            out += whole->second.text;
+            ++whole->second.placed;
+            continue;
+        }
+        for (auto& [name, generated] : placeholders) {
+            for (auto at = line.find(name); at != std::string::npos; at = line.find(name, at + generated.text.size())) {
+                line.replace(at, name.size(), generated.text);
+                ++generated.placed;
+            }
+        }
+        out += line + '\n';
+    }
+    return out;
+}
+
+bool eachPlacedOnce(const Placeholders& placeholders)
+{
+    return std::all_of(placeholders.begin(), placeholders.end(),
+                       [](const auto& entry) { return entry.second.placed == 1; });
+}
+
+}  // namespace web

@@ -1,0 +1,152 @@
+// SPDX-FileCopyrightText: Los autores de Indice UV
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page and its style sheet as the build makes them, from the real templates.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "layout/layout.h"
+#include "sky/estimate_fields.h"
+#include "web/page_parts.h"
+
+namespace web {
+namespace {
+
+std::string source(const std::string& name)
+{
+    std::ifstream in(std::string(INDICE_UV_WEB_SOURCES) + '/' + name);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct MadePage {
+    std::string html;
+    std::string css;
+    Placeholders placeholders = pagePlaceholders();
+};
+
+const MadePage& made()
+{
+    static const MadePage page = [] {
+        MadePage made;
+        std::istringstream html(source("index.html.in"));
+        std::istringstream css(source("page.css.in"));
+        made.html = filled(html, made.placeholders);
+        made.css = filled(css, made.placeholders);
+        return made;
+    }();
+    return page;
+}
+
+int count(const std::string& text, const std::string& part)
+{
+    int found = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+        ++found;
+    return found;
+}
+
+TEST(PageGenerator, FillsEveryPlaceholderOnce)
+{
+    EXPECT_TRUE(eachPlacedOnce(made().placeholders));
+    for (const auto& [name, generated] : made().placeholders) {
+        EXPECT_EQ(made().html.find(name), std::string::npos) << name;
+        EXPECT_EQ(made().css.find(name), std::string::npos) << name;
+    }
+}
+
+// The templates leave the width to the generator; both layouts' rules get it.
+TEST(PageGenerator, WritesTheWideScreensWidthIntoTheStyleSheet)
+{
+    for (const char* name : {"index.html.in", "page.css.in", "page.js"}) {
+        EXPECT_EQ(source(name).find("760"), std::string::npos) << name;
+        EXPECT_EQ(source(name).find("759"), std::string::npos) << name;
+    }
+    EXPECT_EQ(count(made().css, "@media (min-width: 760px) {"), 1);
+    EXPECT_EQ(count(made().css, "@media (max-width: 759.98px) {"), 1);
+    EXPECT_EQ(count(made().html, "@media (min-width: 760px) {"), 1);
+    EXPECT_EQ(count(made().html, "@media (max-width: 759.98px), (prefers-contrast: more) {"), 1);
+    EXPECT_EQ(count(made().html, "<script type=\"application/json\" id=\"codigos\">"
+                                 "{\"op\":{\"clear\":1,\"pen\":2,\"line\":3,\"rect\":4,\"text\":5},"
+                                 "\"operands\":{\"1\":2,\"2\":4,\"3\":4,\"4\":4,\"5\":6},"
+                                 "\"wideScreen\":\"(min-width: 760px)\"}</script>"),
+              1);
+}
+
+TEST(PageGenerator, WritesEveryControlOnceWithItsPlaceOnAWideScreen)
+{
+    const std::string wide = made().html.substr(made().html.find("@media (min-width: 760px) {"));
+    for (const layout::Control& row : layout::kControls) {
+        const std::string name(row.name);
+        EXPECT_EQ(count(made().html, " id=\"" + name + '"'), 1) << name;
+        EXPECT_EQ(count(made().html, '#' + name + "{left:"), 1) << name;
+        EXPECT_EQ(count(wide, '#' + name + "{left:"), 1) << name;
+    }
+}
+
+// Places worked out by hand from the rows' twips, 15 to a pixel; a line's
+// strip covers both ends, a 2-pixel pen's extra pixel before the line.
+struct PlaceRow {
+    const char* name;
+    const char* place;
+};
+
+std::ostream& operator<<(std::ostream& out, const PlaceRow& row)
+{
+    return out << row.name;
+}
+
+class ControlPlace : public ::testing::TestWithParam<PlaceRow> {};
+
+TEST_P(ControlPlace, IsTheWindowsPixelBox)
+{
+    EXPECT_EQ(count(made().html, '#' + std::string(GetParam().name) + "{left:" + GetParam().place + ";z-index:"), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ControlPlace,
+                         ::testing::Values(PlaceRow{"Text1", "56px;top:168px;width:49px;height:28px"},
+                                           PlaceRow{"Label5", "200px;top:16px;width:145px;height:73px"},
+                                           PlaceRow{"Indice", "176px;top:128px;width:545px;height:385px"},
+                                           PlaceRow{"Line1", "360px;top:24px;width:129px;height:1px"},
+                                           PlaceRow{"Line5", "70px;top:527px;width:651px;height:2px"},
+                                           PlaceRow{"Line6", "71px;top:527px;width:2px;height:98px"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PageGenerator, SizesTheChartsCanvasToItsBoxInsideTheBorder)
+{
+    const std::string& html = made().html;
+    const auto canvas = html.find("<canvas id=\"Indice\"");
+    ASSERT_NE(canvas, std::string::npos);
+    EXPECT_NE(html.substr(canvas, html.find('>', canvas) - canvas).find(" width=\"541\" height=\"381\""), std::string::npos);
+}
+
+// Each field once, numbered for the script as the calculator numbers it, and
+// named by its caption in its label.
+TEST(PageGenerator, WritesEveryEstimateFieldWithItsCaption)
+{
+    const std::string& html = made().html;
+    for (const sky::EstimateField& row : sky::kEstimateFields) {
+        const std::string id(row.elementId);
+        EXPECT_EQ(count(html, " id=\"" + id + "\" data-sky-field=\"" + std::to_string(static_cast<int>(row.field)) + '"'),
+                  onThePage(row) ? 1 : 0)
+            << id;
+        if (!onThePage(row))
+            continue;
+        const auto label = html.find(" for=\"" + id + "\">");
+        ASSERT_NE(label, std::string::npos) << id;
+        const std::string text = html.substr(label, html.find("</label>", label) - label);
+        EXPECT_NE(text.find(std::string(row.caption)), std::string::npos) << id;
+    }
+    EXPECT_EQ(count(html, "type=\"date\" min=\"1901-01-01\" max=\"2099-12-31\">"), 1);
+    // The place's line and the device's place come right after the longitude.
+    EXPECT_LT(html.find("id=\"longitud\""), html.find("id=\"lugar-por-defecto\""));
+    EXPECT_LT(html.find("id=\"ubicacion\""), html.find("for=\"fecha\""));
+}
+
+}  // namespace
+}  // namespace web
