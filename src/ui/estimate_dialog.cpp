@@ -215,6 +215,7 @@ void EstimateDialog::build()
         if (row.field == sky::SkyField::Zona) {
             f_.zoneHint = new QLabel(this);
             f_.zoneHint->setWordWrap(true);
+            f_.zoneHint->hide();  // until a place lies far from the zone
         }
     }
     const auto madeAs = [&]<typename Widget>(sky::SkyField field, Widget*& into) {
@@ -374,7 +375,9 @@ void EstimateDialog::refresh()
     const std::optional<int> noon = sky::localClockMinutes(inputs.date, estimate.solarNoonUt, zone);
     f_.result->setText(fromUtf8(sky::estimateText(estimate, noon, decimalSeparator_)));
     f_.warning->clear();
-    f_.zoneHint->setText(fromUtf8(nearerZoneText(place, zone.name())));
+    const QString hint = fromUtf8(nearerZoneText(place, zone.name()));
+    f_.zoneHint->setText(hint);
+    f_.zoneHint->setVisible(!hint.isEmpty());
     if (!inputs.ozone) {
         f_.ozone->setPlaceholderText(
             QStringLiteral("%1 (climatología)").arg(fromUtf8(runtime::integerToText(std::llround(estimate.ozone)))));

@@ -198,6 +198,13 @@ TEST_F(Estimate, ShowsTheResultAsTheUserTypes)
     f.snow->click();
     f.cover->setCurrentIndex(1);
     EXPECT_TRUE(f.result->text().startsWith("Índice UV máximo con cielo poco nuboso: 9,0\n")) << f.result->text().toStdString();
+
+    // A place far from the zone's own is offered the nearest zone, never given it.
+    EXPECT_TRUE(f.zoneHint->isHidden());
+    fill(*dialog, "-15,84", "-70,02", QDate(2026, 1, 22), "3830");
+    EXPECT_EQ(f.zoneHint->text(), "La zona horaria más cercana a este lugar es America/La_Paz.");
+    EXPECT_FALSE(f.zoneHint->isHidden());
+    EXPECT_EQ(f.zone->currentText(), "Europe/Madrid");
     dialog->reject();
 }
 
