@@ -61,6 +61,21 @@ std::string sunDayText(const Place& place, const CivilDate& date, char decimalSe
            + dateText(date, DateStyle::DayMonthYear);
 }
 
+std::string estimateLineText(const SkyEstimate& estimate, const SkyInputs& inputs, std::optional<CivilDate> today,
+                             std::string_view zone, char decimalSeparator)
+{
+    const auto sameDegrees = [&](double a, double b) {
+        return degreesText(a, decimalSeparator) == degreesText(b, decimalSeparator);
+    };
+    const Place place{inputs.latitude, inputs.longitude};
+    const std::optional<Place> zonePlace = zone.empty() ? std::nullopt : placeOfZone(zone);
+    const bool atTheZonesPlace = zonePlace && sameDegrees(place.latitude, zonePlace->latitude)
+                                 && sameDegrees(place.longitude, zonePlace->longitude);
+    const std::string day = today && inputs.date == *today ? "Hoy" : "El " + dateText(inputs.date, DateStyle::DayMonthYear);
+    const std::string where = atTheZonesPlace ? std::string(zone) : placeText(place, decimalSeparator);
+    return day + " en " + where + ", " + withSkyText(estimate.cover) + ": " + shownIndexText(estimate, decimalSeparator);
+}
+
 std::string_view caveatFor(SkyCover cover)
 {
     return cover == SkyCover::Clear ? kClearSkyCaveat : kCloudyCaveat;

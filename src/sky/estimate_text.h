@@ -29,6 +29,15 @@ std::string placeText(const Place& place, char decimalSeparator);
 // "el día según el sol: 40,42° N, 3,70° O, 21/06/2026".
 std::string sunDayText(const Place& place, const CivilDate& date, char decimalSeparator);
 
+// The estimate at a glance, for the page's line under "Indice Máximo": the
+// day, the place and the sky, then the value as "Usar" writes it. Today is
+// "Hoy" and the zone's own place (to the hundredth of a degree, as the fields
+// offer it) is the zone's name; a date unknown in the zone is never "Hoy":
+//   Hoy en Europe/Madrid, con cielo despejado: 8,4
+//   El 21/06/2026 en 43,26° N, 2,93° O, con cielo nuboso: 6,8
+std::string estimateLineText(const SkyEstimate& estimate, const SkyInputs& inputs, std::optional<CivilDate> today,
+                             std::string_view zone, char decimalSeparator);
+
 // Minutes after midnight as "h:mm" ("14:16", "9:05").
 std::string clockText(int minutes);
 

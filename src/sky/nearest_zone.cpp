@@ -36,4 +36,15 @@ const ZonePlace& nearestZone(const Place& place)
     });
 }
 
+std::string nearerZoneText(const Place& place, std::string_view zone)
+{
+    // Farther than this from the zone's place, the place may well keep another clock.
+    constexpr double kFarKilometres = 800;
+    const ZonePlace& nearest = nearestZone(place);
+    const auto own = placeOfZone(zone);
+    if (nearest.zone == zone || (own && distanceKilometres(place, *own) <= kFarKilometres))
+        return {};
+    return "La zona horaria más cercana a este lugar es " + std::string(nearest.zone) + ".";
+}
+
 }  // namespace sky

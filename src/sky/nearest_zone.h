@@ -4,6 +4,9 @@
 
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "sky/zone_places.h"
 #include "sky/zone_table.h"
 
@@ -18,5 +21,11 @@ double distanceKilometres(const Place& from, const Place& to);
 // place typed lies far from the zone's own. Nearest is not always right: a
 // place near a border may be nearer another country's capital than its own.
 const ZonePlace& nearestZone(const Place& place);
+
+// A zone is a suggestion, never a silent change: when the place lies far
+// from the chosen zone's own, the nearest zone named for the user to choose
+// ("La zona horaria más cercana a este lugar es Europe/Lisbon."); nothing
+// when the zone is near enough or already the nearest.
+std::string nearerZoneText(const Place& place, std::string_view zone);
 
 }  // namespace sky

@@ -47,4 +47,9 @@ std::string coverShareText(SkyCover cover)
     return "del " + percent(row.fromPercent) + " al " + percent(row.toPercent) + " %";
 }
 
+std::string coverChoiceText(SkyCover cover)
+{
+    return std::string(coverRow(cover).word) + " (" + coverShareText(cover) + ")";
+}
+
 }  // namespace sky

@@ -48,5 +48,7 @@ std::string withSkyText(SkyCover cover);
 // The share of the sky in words: "menos del 20 %", "del 20 al 70 %",
 // "más del 90 %".
 std::string coverShareText(SkyCover cover);
+// The forms' choice: "poco nuboso (del 20 al 70 %)".
+std::string coverChoiceText(SkyCover cover);
 
 }  // namespace sky

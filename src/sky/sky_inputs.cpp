@@ -75,6 +75,13 @@ std::string describe(const SkyFailure& failure, runtime::Named who)
     return runtime::refusal(who, failure.problem == SkyProblem::Empty, whatIsWrong(failure));
 }
 
+std::string describeNotAZone(std::string_view typed)
+{
+    const bool empty = typed.find_first_not_of(' ') == std::string_view::npos;
+    return runtime::refusal({runtime::Holder::Box, fieldOf(SkyField::Zona).name}, empty,
+                            empty ? "está vacía" : runtime::quoted(typed) + "no es una zona horaria");
+}
+
 std::string describe(const SkyFailure& failure)
 {
     return describe(failure, {runtime::Holder::Box, nameOf(failure.field)});

@@ -61,6 +61,10 @@ std::string whatIsWrong(const SkyFailure& failure);
 std::string describe(const SkyFailure& failure);
 std::string describe(const SkyFailure& failure, runtime::Named who);
 
+// The field "Zona horaria" refused: empty, or a name that is no zone of the
+// front end's own zones: "«Zona horaria»: «Marte/Olimpo» no es una zona horaria."
+std::string describeNotAZone(std::string_view typed);
+
 // One numeric field read with the user's decimal separator and checked
 // against its limits (an empty text is refused here, whatever the field).
 std::variant<double, SkyFailure> readNumber(SkyField field, std::string_view text, char decimalSeparator);

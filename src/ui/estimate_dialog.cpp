@@ -20,7 +20,6 @@
 #include <variant>
 
 #include "qt/utf8.h"
-#include "runtime/refusal.h"
 #include "runtime/number_format.h"
 #include "sky/estimate_fields.h"
 #include "sky/estimate_text.h"
@@ -113,18 +112,6 @@ void rememberZoneName(const QString& zone)
     settings.setValue("zona", zone);
 }
 
-// A zone is a suggestion, never a silent change: when the place lies far from
-// the chosen zone's own, the nearest zone is named for the user to choose.
-std::string nearerZoneText(const sky::Place& place, const std::string& zone)
-{
-    constexpr double kFarKilometres = 800;
-    const sky::ZonePlace& nearest = sky::nearestZone(place);
-    const auto own = sky::placeOfZone(zone);
-    if (nearest.zone == zone || (own && sky::distanceKilometres(place, *own) <= kFarKilometres))
-        return {};
-    return "La zona horaria más cercana a este lugar es " + std::string(nearest.zone) + ".";
-}
-
 // One field of the estimate's table as a widget, named and described by its row.
 QWidget* makeField(const sky::EstimateField& row, QWidget* parent)
 {
@@ -169,10 +156,8 @@ QWidget* makeField(const sky::EstimateField& row, QWidget* parent)
     }
     case sky::FieldKind::Cover: {
         auto* covers = new QComboBox(parent);
-        for (const sky::SkyCoverRow& cover : sky::kSkyCovers) {
-            covers->addItem(QStringLiteral("%1 (%2)").arg(fromUtf8(cover.word),
-                                                         fromUtf8(sky::coverShareText(cover.cover))));
-        }
+        for (const sky::SkyCoverRow& cover : sky::kSkyCovers)
+            covers->addItem(fromUtf8(sky::coverChoiceText(cover.cover)));
         covers->setCurrentIndex(static_cast<int>(sky::kDefaultSkyCover));
         field = covers;
         break;
@@ -350,10 +335,7 @@ void EstimateDialog::refresh()
     const std::string zoneName = f_.zone->currentText().trimmed().toStdString();
     auto found = sky::findZone(zoneName);
     if (const auto* notAZone = std::get_if<sky::NotAZone>(&found)) {
-        const runtime::Named field{runtime::Holder::Box, sky::fieldOf(sky::SkyField::Zona).name};
-        refuse(fromUtf8(runtime::refusal(field, zoneName.empty(),
-                                         zoneName.empty() ? "está vacía"
-                                                          : runtime::quoted(notAZone->text) + "no es una zona horaria")));
+        refuse(fromUtf8(sky::describeNotAZone(notAZone->text)));
         return;
     }
     const sky::TimeZone& zone = std::get<sky::TimeZone>(found);
@@ -375,7 +357,7 @@ void EstimateDialog::refresh()
     const std::optional<int> noon = sky::localClockMinutes(inputs.date, estimate.solarNoonUt, zone);
     f_.result->setText(fromUtf8(sky::estimateText(estimate, noon, decimalSeparator_)));
     f_.warning->clear();
-    const QString hint = fromUtf8(nearerZoneText(place, zone.name()));
+    const QString hint = fromUtf8(sky::nearerZoneText(place, zone.name()));
     f_.zoneHint->setText(hint);
     f_.zoneHint->setVisible(!hint.isEmpty());
     if (!inputs.ozone) {

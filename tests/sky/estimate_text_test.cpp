@@ -62,6 +62,45 @@ INSTANTIATE_TEST_SUITE_P(
               "0,0"}),
     [](const testing::TestParamInfo<Shown>& info) { return std::string(info.param.name); });
 
+// The line at a glance: "Hoy" for today, the zone's name at its own place (to
+// the hundredth, as the fields offer it), else the date and the degrees.
+struct Glance {
+    const char* name;
+    SkyInputs inputs;
+    std::optional<CivilDate> today;
+    const char* zone;
+    const char* lead;
+};
+
+class EstimateLine : public testing::TestWithParam<Glance> {};
+
+TEST_P(EstimateLine, SaysTheDayThePlaceAndTheSky)
+{
+    const Glance& row = GetParam();
+    const SkyEstimate estimate = estimateClearSky(row.inputs);
+    EXPECT_EQ(estimateLineText(estimate, row.inputs, row.today, row.zone, ','),
+              std::string(row.lead) + shownIndexText(estimate, ','));
+}
+
+// Madrid's place in tzdata is 40°24' N, 3°41' W.
+const SkyInputs kZonesMadrid{40.40, -(3 + 41 / 60.0), {2026, 6, 21}, 0, {}, false};
+const SkyInputs kBilbaoCloudy{43.26, -2.93, {2026, 6, 21}, 0, {}, false, SkyCover::MostlyCloudy};
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, EstimateLine,
+    testing::Values(
+        Glance{"TodayAtTheZonesPlace", kZonesMadrid, CivilDate{2026, 6, 21}, "Europe/Madrid",
+               "Hoy en Europe/Madrid, con cielo despejado: "},
+        Glance{"AnotherDay", kZonesMadrid, CivilDate{2026, 6, 20}, "Europe/Madrid",
+               "El 21/06/2026 en Europe/Madrid, con cielo despejado: "},
+        Glance{"AnotherPlaceAndSky", kBilbaoCloudy, CivilDate{2026, 6, 21}, "Europe/Madrid",
+               "Hoy en 43,26° N, 2,93° O, con cielo nuboso: "},
+        Glance{"TodayUnknown", kZonesMadrid, std::nullopt, "Europe/Madrid",
+               "El 21/06/2026 en Europe/Madrid, con cielo despejado: "},
+        Glance{"ZoneWithoutAPlace", kZonesMadrid, CivilDate{2026, 6, 21}, "UTC",
+               "Hoy en 40,40° N, 3,68° O, con cielo despejado: "}),
+    [](const testing::TestParamInfo<Glance>& info) { return std::string(info.param.name); });
+
 TEST(DegreesText, IsToTheHundredthInTheSeparator)
 {
     EXPECT_EQ(degreesText(40.4, ','), "40,40");

@@ -66,5 +66,33 @@ INSTANTIATE_TEST_SUITE_P(
                     Nearest{"PunoByTheBorder", {-15.84, -70.02}, "America/La_Paz"}),
     [](const testing::TestParamInfo<Nearest>& info) { return std::string(info.param.name); });
 
+// The suggestion beside the zone: only when the place lies over 800 km from
+// the zone's own place and another zone's is nearer.
+struct Suggestion {
+    const char* name;
+    Place place;
+    const char* zone;
+    const char* text;
+};
+
+class NearerZone : public testing::TestWithParam<Suggestion> {};
+
+TEST_P(NearerZone, IsSuggestedOnlyFarFromTheZonesPlace)
+{
+    EXPECT_EQ(nearerZoneText(GetParam().place, GetParam().zone), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, NearerZone,
+    testing::Values(Suggestion{"AtTheZonesPlace", {40.42, -3.70}, "Europe/Madrid", ""},
+                    // Bilbao is nearer Paris's place than Madrid's, but within 800 km of Madrid.
+                    Suggestion{"NearEnough", {43.26, -2.93}, "Europe/Madrid", ""},
+                    Suggestion{"ParisWithMadridsClock", {48.85, 2.35}, "Europe/Madrid",
+                               "La zona horaria más cercana a este lugar es Europe/Paris."},
+                    // A zone tzdata does not place is always far.
+                    Suggestion{"UtcHasNoPlace", {40.42, -3.70}, "UTC",
+                               "La zona horaria más cercana a este lugar es Europe/Madrid."}),
+    [](const testing::TestParamInfo<Suggestion>& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace sky

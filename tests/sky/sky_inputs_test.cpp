@@ -129,6 +129,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "«Latitud»: «abc» no es un número válido."}),
     [](const testing::TestParamInfo<Refused>& info) { return std::string(info.param.name); });
 
+TEST(SkyFailureText, ZoneEmptyOrUnknown)
+{
+    EXPECT_EQ(describeNotAZone(""), "La casilla «Zona horaria» está vacía.");
+    EXPECT_EQ(describeNotAZone("   "), "La casilla «Zona horaria» está vacía.");
+    EXPECT_EQ(describeNotAZone("Marte/Olimpo"), "«Zona horaria»: «Marte/Olimpo» no es una zona horaria.");
+}
+
 TEST(SkyFailureText, LongPasteIsShortenedBetweenCharacters)
 {
     const std::string pasted = std::string(39, 'x') + "ñandú y mucho más texto pegado";
