@@ -4,6 +4,7 @@
 
 #include "model/sunscreen.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "model/dose.h"
@@ -32,6 +33,19 @@ std::optional<SunscreenAmount> amountFromToken(std::string_view token)
 bool isSunscreenFactor(int fps)
 {
     return fps >= kLowestFps && fps <= kHighestFps;
+}
+
+std::optional<int> sunscreenFactorFromText(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    int fps = 0;
+    const auto [stop, failed] = std::from_chars(text.data(), text.data() + text.size(), fps);
+    if (failed != std::errc{} || stop != text.data() + text.size() || !isSunscreenFactor(fps))
+        return std::nullopt;
+    return fps;
 }
 
 double effectiveFps(Sunscreen sunscreen)

@@ -41,6 +41,14 @@ std::optional<SunscreenAmount> amountFromToken(std::string_view token);
 inline constexpr int kLowestFps = 2;
 inline constexpr int kHighestFps = 100;
 bool isSunscreenFactor(int fps);
+// A factor as typed in a form's field, blanks around it allowed; none for
+// anything but such a whole number.
+std::optional<int> sunscreenFactorFromText(std::string_view text);
+
+// The forms' names for the two choices, which refusals put between « ».
+inline constexpr std::string_view kSunscreenFactorName = "FPS";
+inline constexpr std::string_view kSunscreenFactorCaption = "FPS del protector solar";
+inline constexpr std::string_view kSunscreenAmountCaption = "Cantidad aplicada";
 
 struct Sunscreen {
     int fps = 30;

@@ -69,6 +69,11 @@ TEST(SunscreenFactor, WholeFactorsFromTwoToAHundred)
         EXPECT_TRUE(isSunscreenFactor(fps)) << fps;
     for (const int fps : {-30, 0, 1, 101, 1000})
         EXPECT_FALSE(isSunscreenFactor(fps)) << fps;
+    // As a form's field has it.
+    for (const auto& [text, fps] : {std::pair{"30", 30}, std::pair{" 2 ", 2}, std::pair{"100", 100}})
+        EXPECT_EQ(sunscreenFactorFromText(text), fps) << text;
+    for (const char* text : {"", "  ", "1", "101", "30,5", "30.0", "+30", "3 0", "30x", "99999999999"})
+        EXPECT_EQ(sunscreenFactorFromText(text), std::nullopt) << text;
 }
 
 // The expected values come from a separate Python reckoning of the curve and
