@@ -148,13 +148,13 @@ build_web() {
 
 # The page in headless Chromium, against the native companion's datos.dat,
 # with axe-core from npm (tests/web/package-lock.json) in build-web; prints its
-# speed and weight and leaves the screenshots in docs/web.png and
-# docs/web-telefono.png.
+# speed and weight and leaves the screenshots in docs/web.png,
+# docs/web-telefono.png and docs/web-estimar.png.
 pass_web() {
   build_web
   bash "$here/tests/web/install_checkers.sh" "$build_web" axe-core --omit=dev
   /usr/bin/python3 "$here/tests/web/web_test.py" "$build_web/site" "$build/src/app/indice-uv-calc" \
-    "$here/docs/web.png" "$here/docs/web-telefono.png"
+    "$here/docs/web.png" "$here/docs/web-telefono.png" "$here/docs/web-estimar.png"
 }
 
 # The program's start-up beside an empty Qt window (bench/startup_compare.sh):

@@ -9,28 +9,47 @@
 // name, today's date and the clock time of solar noon.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
+#include "model/curve.h"
 #include "sky/clear_sky.h"
+#include "sky/day_shape.h"
+#include "sky/estimate_fields.h"
 #include "sky/estimate_text.h"
+#include "sky/nearest_zone.h"
 #include "sky/sky_inputs.h"
+#include "sky/sun_curve.h"
 #include "sky/zone_places.h"
+#include "sky/zone_table.h"
 #include "web/json_object.h"
 #include "web/ozone_placeholder.h"
+#include "web/page_day.h"
 #include "web/reply.h"
 
 namespace {
 
 using web::JsonObject;
 
-// The minutes after local midnight, on the browser's clock, of `hours` after
-// 0:00 UT of the date, the seconds dropped as the window's clock drops them.
-EM_JS(int, browserClockMinutes, (int year, int month, int day, double hours), {
-    const at = new Date(Date.UTC(year, month - 1, day) + Math.floor(hours * 3600) * 1000);
-    return at.getHours() * 60 + at.getMinutes();
-});
+// The clock time on the zone's clock, in minutes after its midnight, of
+// `hours` after 0:00 UT, the seconds dropped as the window's clock drops them.
+int clockMinutes(double hours, double utcOffset)
+{
+    const double seconds = std::floor(hours * 3600) + std::round(utcOffset * 3600);
+    const int minutes = static_cast<int>(std::floor(seconds / 60));
+    return ((minutes % 1440) + 1440) % 1440;
+}
+
+// The sun's day the estimate offers, which "Usar" puts in force.
+std::optional<sky::DayShape>& offeredShape()
+{
+    static std::optional<sky::DayShape> shape;
+    return shape;
+}
 
 JsonObject& degrees(JsonObject& object, std::string_view name, std::optional<double> value, char separator)
 {
@@ -56,6 +75,22 @@ EMSCRIPTEN_KEEPALIVE char* iuv_zone_default(const char* zone, int separator)
     return web::reply(answer);
 }
 
+// tzdata's zones for the field "Zona horaria" to offer, in alphabetical order
+// as the window lists them: {"zones": the names, one a line}. Asked for when
+// the dialog first opens rather than written into the page, which a phone
+// downloads whole.
+EMSCRIPTEN_KEEPALIVE char* iuv_zone_names()
+{
+    std::vector<std::string_view> names;
+    for (const sky::ZonePlace& zone : sky::zonePlaces())
+        names.push_back(zone.zone);
+    std::sort(names.begin(), names.end());
+    std::string lines;
+    for (const std::string_view name : names)
+        lines += std::string(name) + '\n';
+    return web::reply(JsonObject().text("zones", lines));
+}
+
 // The device's position as the fields offer a place: {"latitude", "longitude"}.
 EMSCRIPTEN_KEEPALIVE char* iuv_place_texts(double latitude, double longitude, int separator)
 {
@@ -65,33 +100,81 @@ EMSCRIPTEN_KEEPALIVE char* iuv_place_texts(double latitude, double longitude, in
     return web::reply(answer);
 }
 
-// The fields as typed, the date as the date input gives it (AAAA-MM-DD), and
-// whether that input holds a day it cannot give (30 February), which leaves
-// its text empty. {"shown" (what "Usar" writes), "text" (the three lines),
-// "ozonePlaceholder"} when they all read; {"field" (the first bad one, as
-// sky::SkyField), "message", "ozonePlaceholder"} otherwise.
+// The fields as typed, in the table's order (sky::SkyField): the date as the
+// date input gives it (AAAA-MM-DD), the cover and the day's shape by their
+// words, the zone by its name. Then whether the date input holds a day it
+// cannot give (30 February), which leaves its text empty; the zone's offset
+// from UT at 12:00 of the date on its clock, which the browser knows (NaN for
+// a name it has no zone for); and today's date there (AAAA-MM-DD).
+// {"shown" (what "Usar" writes), "text" (the three lines), "line" (the same
+// at a glance), "zoneHint" (a nearer zone, or ""), "ozonePlaceholder"}
+// when they all read; {"field" (the first bad one, as sky::SkyField),
+// "message", "ozonePlaceholder"} otherwise.
 EMSCRIPTEN_KEEPALIVE char* iuv_estimate(const char* latitude, const char* longitude, const char* date,
-                                        const char* altitude, const char* ozone, int snow, int dateUnreadable,
-                                        int separator)
+                                        const char* altitude, const char* ozone, int snow, const char* cover,
+                                        const char* zone, const char* shape, int dateUnreadable, double utcOffset,
+                                        const char* today, int separator)
 {
     const char decimal = static_cast<char>(separator);
-    const sky::SkyTexts texts{latitude, longitude, date, altitude, ozone, snow != 0, sky::DateStyle::Iso};
+    offeredShape().reset();
+    const auto refuse = [&](sky::SkyField field, const std::string& message) {
+        return web::reply(JsonObject()
+                              .number("field", static_cast<int>(field))
+                              .text("message", message)
+                              .text("ozonePlaceholder", web::ozonePlaceholder(std::nullopt)));
+    };
+    const sky::SkyTexts texts{latitude, longitude, date, altitude, ozone, snow != 0, sky::DateStyle::Iso, cover};
     auto read = sky::readSkyInputs(texts, decimal);
     if (auto* failure = std::get_if<sky::SkyFailure>(&read)) {
         if (dateUnreadable && failure->field == sky::SkyField::Fecha && failure->problem == sky::SkyProblem::Empty)
             failure->problem = sky::SkyProblem::NoSuchDay;
-        return web::reply(JsonObject()
-                              .number("field", static_cast<int>(failure->field))
-                              .text("message", sky::describe(*failure))
-                              .text("ozonePlaceholder", web::ozonePlaceholder(std::nullopt)));
+        return refuse(failure->field, sky::describe(*failure));
     }
+    std::string_view zoneName = zone;
+    zoneName.remove_prefix(std::min(zoneName.find_first_not_of(' '), zoneName.size()));
+    zoneName.remove_suffix(zoneName.size() - (zoneName.find_last_not_of(' ') + 1));
+    if (zoneName.empty() || !std::isfinite(utcOffset))
+        return refuse(sky::SkyField::Zona, sky::describeNotAZone(zoneName));
     const sky::SkyInputs& inputs = std::get<sky::SkyInputs>(read);
+    const sky::Place place{inputs.latitude, inputs.longitude};
+    if (sky::shapeFromToken(shape) == sky::DayShapeKind::Sun) {
+        auto day = sky::dayShape(place, inputs.date, utcOffset);
+        if (const auto* none = std::get_if<sky::NoSunrise>(&day))
+            return refuse(sky::SkyField::Forma, sky::describe(*none, decimal, sky::DateStyle::DayMonthYear));
+        offeredShape() = std::get<sky::DayShape>(day);
+    }
     const sky::SkyEstimate estimate = sky::estimateClearSky(inputs);
-    const int noon = browserClockMinutes(inputs.date.year, inputs.date.month, inputs.date.day, estimate.solarNoonUt);
-    return web::reply(JsonObject()
-                          .text("shown", sky::shownIndexText(estimate, decimal))
+    const auto todayRead = sky::readDate(today);
+    const auto* todayDate = std::get_if<sky::CivilDate>(&todayRead);
+    const int noon = clockMinutes(estimate.solarNoonUt, utcOffset);
+    return web::reply(JsonObject().text("shown", sky::shownIndexText(estimate, decimal))
                           .text("text", sky::estimateText(estimate, noon, decimal))
+                          .text("line", sky::estimateLineText(estimate, inputs, todayDate ? std::optional(*todayDate) : std::nullopt,
+                                                              zoneName, decimal))
+                          .text("zoneHint", sky::nearerZoneText(place, zoneName))
                           .text("ozonePlaceholder", web::ozonePlaceholder(estimate.ozone)));
+}
+
+// "Usar": the day's shape the last estimate offered, the sun's or the bell,
+// for every "Calcular" from now on. {"line"}, what the page says by the chart
+// while the sun's is in force; {} for the bell.
+EMSCRIPTEN_KEEPALIVE char* iuv_use_estimate(int separator)
+{
+    const std::optional<sky::DayShape>& shape = offeredShape();
+    if (!shape) {
+        web::pageDaySampler() = model::sampleCurve;
+        return web::reply(JsonObject());
+    }
+    web::pageDaySampler() = sky::sunSampler(*shape);
+    return web::reply(JsonObject().text("line", "La curva sigue " + sky::sunDayText(shape->place, shape->date,
+                                                                                   static_cast<char>(separator)) + '.'));
+}
+
+// "Volver a la campana": the window's own computation again.
+EMSCRIPTEN_KEEPALIVE char* iuv_use_bell()
+{
+    web::pageDaySampler() = model::sampleCurve;
+    return web::reply(JsonObject());
 }
 
 }  // extern "C"

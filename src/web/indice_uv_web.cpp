@@ -20,10 +20,17 @@
 #include "layout/layout.h"
 #include "model/bar_step.h"
 #include "model/calcular.h"
+#include "model/curve.h"
 #include "model/inputs.h"
 #include "model/reiniciar.h"
+#include "model/sunscreen.h"
+#include "model/sunscreen_text.h"
+#include "model/time_to_dose.h"
+#include "model/time_to_dose_text.h"
+#include "runtime/refusal.h"
 #include "web/canvas_surface.h"
 #include "web/json_object.h"
+#include "web/page_day.h"
 #include "web/reply.h"
 
 namespace {
@@ -39,6 +46,7 @@ struct Model {
     char separator = '.';
     web::CanvasSurface surface{chart::kChartWidthTwips, chart::kChartHeightTwips, 1};
     chart::EscalaGrafica scale{};
+    model::DaySampler sampler = model::sampleCurve;
 };
 
 Model& current()
@@ -63,19 +71,25 @@ JsonObject draw(Model& m)
 
 }  // namespace
 
+model::DaySampler& web::pageDaySampler()
+{
+    return current().sampler;
+}
+
 extern "C" {
 
 // A press of "Calcular". A text that is not a number changes nothing:
 // {"refused": {"message", "box": 0 for Text1 ... 5 for Text6}}. Otherwise
 // {"text7" (null: Text7 keeps its text), "datos", "description" (the chart's),
-// "chart" (see draw), and "label4", or the skin type's "message" instead}.
+// "chart" (see draw), and "label4" with "oneDose" and "oneDoseDescription"
+// (the time to 1 DEM, short and in words), or the skin type's "message" instead}.
 EMSCRIPTEN_KEEPALIVE char* iuv_calcular(const char* text1, const char* text2, const char* text3, const char* text4,
                                         const char* text5, const char* text6, int separator)
 {
     Model& m = current();
     const char decimal = static_cast<char>(separator);
     const model::InputTexts texts = {text1, text2, text3, text4, text5, text6};
-    auto outcome = model::Calcular(texts, decimal, m.state);
+    auto outcome = model::Calcular(texts, decimal, m.state, m.sampler);
     if (const auto* failure = std::get_if<model::InputFailure>(&outcome)) {
         const JsonObject refused =
             JsonObject().text("message", model::describe(*failure)).number("box", static_cast<int>(failure->box));
@@ -91,8 +105,12 @@ EMSCRIPTEN_KEEPALIVE char* iuv_calcular(const char* text1, const char* text2, co
     press.text("datos", result.datos).object("chart", draw(m)).text("description", chart::describeChart(m.state, decimal));
     if (result.dose.showSkinTypeMessage())
         press.text("message", model::kSkinTypeMessage);
-    else
-        press.text("label4", *result.dose.label4Caption);
+    else {
+        const std::optional<int> minutes = model::minutesToOneDose(m.state);
+        press.text("label4", *result.dose.label4Caption)
+            .text("oneDose", model::oneDoseText(minutes, m.state.HoraExposicion))
+            .text("oneDoseDescription", model::oneDoseDescription(minutes, m.state.HoraExposicion));
+    }
     return web::reply(press);
 }
 
@@ -157,6 +175,35 @@ EMSCRIPTEN_KEEPALIVE char* iuv_bar_step(const char* box, int separator, int min,
         model::stepBar(box, static_cast<char>(separator), {min, max, value},
                        towardTop ? model::BarStep::TowardTop : model::BarStep::TowardBottom);
     return web::reply(JsonObject().number("value", result.value).flag("fromBox", result.fromBox));
+}
+
+// The last "Calcular" under sunscreen: the factor as typed in the field
+// (a whole number from 2 to 100) and the amount (model::SunscreenAmount).
+// {"note" (why the amount matters), and "line" with the protected stay, or
+// "message" for a factor that is not one}; only the note with the field
+// empty, or before a result.
+EMSCRIPTEN_KEEPALIVE char* iuv_protection(const char* fps, int amount, int separator)
+{
+    const Model& m = current();
+    const char decimal = static_cast<char>(separator);
+    JsonObject answer = JsonObject().text("note", model::sunscreenAmountNote(decimal));
+    const std::string_view typed = fps;
+    if (typed.find_first_not_of(' ') == std::string_view::npos)
+        return web::reply(answer);
+    const std::optional<int> factor = model::sunscreenFactorFromText(typed);
+    if (!factor) {
+        return web::reply(answer.text(
+            "message", runtime::refusal({runtime::Holder::Box, model::kSunscreenFactorName}, false,
+                                        runtime::quoted(typed) + "no es un FPS entre 2 y 100")));
+    }
+    const auto& amounts = model::kSunscreenAmounts;
+    const auto spread = amount >= 0 && static_cast<std::size_t>(amount) < amounts.size()
+                            ? amounts[static_cast<std::size_t>(amount)].amount
+                            : model::SunscreenAmount::Label;
+    const auto exposure = m.state.NumPuntos ? model::protectExposure(m.state, {*factor, spread}) : std::nullopt;
+    if (!exposure)
+        return web::reply(answer);
+    return web::reply(answer.text("line", model::protectedText(*exposure, m.state.HoraExposicion, decimal)));
 }
 
 // "Reiniciar": the boxes' new texts by the boxes' names.

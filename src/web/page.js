@@ -6,8 +6,9 @@
 // three commands, Enter for "Calcular", the messages, datos.dat as a
 // download, the chart replayed from what the WebAssembly calculator recorded
 // at the size it shows, its readout under a pointer or a finger, the
-// clear-sky estimate of the day's maximum, and the service worker that keeps
-// the page for use without a connection.
+// clear-sky estimate of the day's maximum and the day's shape by the sun,
+// the sunscreen, and the service worker that keeps the page for use without
+// a connection.
 'use strict';
 
 (() => {
@@ -33,9 +34,9 @@
     return separator.charCodeAt(0);
   }
 
-  // The calculator's numbers (chart operations, the width of the window's
-  // layout), which the page generator writes from the calculator's own definitions.
-  const { op, operands, wideScreen } = JSON.parse(byId('codigos').textContent);
+  // The chart's operations, which the page generator writes from the
+  // calculator's own definitions.
+  const { op, operands } = JSON.parse(byId('codigos').textContent);
 
   // Each bar names the box it steps; its ends and start come from the layout
   // table, Min (data-min) at its top end and Max (data-max) at its bottom end.
@@ -197,6 +198,23 @@
   }
 
   const boxes = ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6'].map(byId);
+  const oneDose = byId('hasta-dem');
+
+  // The last result under sunscreen, as the factor and the amount are typed
+  // or chosen; nothing with the field empty.
+  const [fps, amount, protectedLine] = ['fps', 'cantidad', 'protegida'].map(byId);
+  function refreshProtection() {
+    if (!api) return;
+    const protection = api.protection(fps.value, amount.selectedIndex, separatorCode());
+    byId('cantidad-nota').textContent = protection.note;
+    const refused = 'message' in protection;
+    protectedLine.textContent = refused ? protection.message : protection.line || '';
+    protectedLine.classList.toggle('aviso', refused);
+    if (refused) fps.setAttribute('aria-invalid', 'true');
+    else fps.removeAttribute('aria-invalid');
+  }
+  fps.addEventListener('input', refreshProtection);
+  amount.addEventListener('change', refreshProtection);
 
   function Command1_Click() {
     if (!api) return;
@@ -212,6 +230,8 @@
       return;
     }
     if (press.text7 !== null) byId('Text7').value = press.text7;
+    oneDose.textContent = press.oneDose || '';
+    byId('Label4').title = press.oneDoseDescription || '';
     hideReadout();
     replayChart(press.chart);
     chartDescription = press.description;
@@ -223,6 +243,7 @@
     }
     const label4 = byId('Label4');
     label4.textContent = press.label4;
+    refreshProtection();
     // The result where it can be read, wherever the press was.
     label4.scrollIntoView({ block: 'nearest' });
   }
@@ -357,72 +378,131 @@
 
   Form_Load();
 
-  // The estimate's section is where the eye finds it in the page itself, not
-  // only on screen, so that Tab and a screen reader take it in the same
-  // order: first on a phone, where the question comes first, under the form
-  // and its link on the window's layout. A focus inside it stays there.
-  const windowLayout = matchMedia(wideScreen);
-  function placeEstimate() {
-    const section = byId('estimar');
-    const focus = document.activeElement;
-    if (windowLayout.matches) byId('descarga').after(section);
-    else form.before(section);
-    if (section.contains(focus)) focus.focus({ preventScroll: true });
-  }
-  windowLayout.addEventListener('change', placeEstimate);
-  placeEstimate();
-
-  // The clear-sky estimate of the day's maximum, in the section before the
-  // form: the window's dialog on the page, through the same C++. The browser
-  // gives what the window asks the system for: the time zone, today and,
-  // asked by the C++ itself, the clock time of solar noon. "Usar" writes the
-  // shown value into Text1.
+  // The clear-sky estimate of the day's maximum: at a glance on the line
+  // under "Indice Máximo", in full in its dialog, the window's on the page,
+  // through the same C++. The browser gives what the window asks the system
+  // for: the time zone, its offset and today. "Usar" writes the shown value
+  // into Text1 and puts the chosen shape of the day in force.
   // The fields in the calculator's order (sky::SkyField), which the page
   // generator writes on each as data-sky-field; a check box is given as 1 or 0.
   const estimateFields = [];
   for (const field of document.querySelectorAll('[data-sky-field]')) estimateFields[Number(field.dataset.skyField)] = field;
   const isCheck = (field) => field.type === 'checkbox';
   const fieldValue = (field) => (isCheck(field) ? Number(field.checked) : field.value);
-  const [latitude, longitude, date, altitude, ozone] = ['latitud', 'longitud', 'fecha', 'altitud', 'ozono'].map(byId);
+  const [latitude, longitude, date, altitude, ozone, zone, shape] =
+    ['latitud', 'longitud', 'fecha', 'altitud', 'ozono', 'zona', 'forma'].map(byId);
+  const estimateDialog = byId('estimar');
   const estimation = byId('estimacion');
-  const useEstimate = byId('usar-estimacion');
+  const [glance, useGlance, openEstimate] = ['estimacion-breve', 'usar-estimacion', 'abrir-estimar'].map(byId);
+  const useInDialog = byId('estimar-usar');
   const twoDigits = (n) => String(n).padStart(2, '0');
+  const isoDay = (day) => `${day.getFullYear()}-${twoDigits(day.getMonth() + 1)}-${twoDigits(day.getDate())}`;
+  const withoutPlaceText = openEstimate.textContent;
   let estimateShown = '';
   let estimateTouched = false;  // a field typed in, or the device's place taken
+
+  // Hours the zone's clock is ahead of UT at 12:00 of the date on that clock,
+  // by the browser's own zones; NaN for a name it has no zone for.
+  function offsetAtNoon(name, isoDate) {
+    const day = /^(\d{4})-(\d{2})-(\d{2})$/.exec(isoDate);
+    if (!day || !name.trim()) return NaN;
+    let clock;
+    try {
+      clock = new Intl.DateTimeFormat('en-US', {
+        timeZone: name.trim(), hourCycle: 'h23',
+        year: 'numeric', month: 'numeric', day: 'numeric', hour: 'numeric', minute: 'numeric', second: 'numeric',
+      });
+    } catch (error) {
+      return NaN;
+    }
+    const offsetAt = (instant) => {
+      const part = Object.fromEntries(clock.formatToParts(new Date(instant)).map(({ type, value }) => [type, value]));
+      const shown = new Date(0);
+      shown.setUTCFullYear(Number(part.year), Number(part.month) - 1, Number(part.day));
+      shown.setUTCHours(Number(part.hour), Number(part.minute), Number(part.second));
+      return (shown.getTime() - instant) / 3600000;
+    };
+    const noon = new Date(0);
+    noon.setUTCFullYear(Number(day[1]), Number(day[2]) - 1, Number(day[3]));
+    noon.setUTCHours(12);
+    // Noon on the zone's clock: first as if it were noon in UT, then corrected.
+    return offsetAt(noon.getTime() - offsetAt(noon.getTime()) * 3600000);
+  }
 
   function refreshEstimate() {
     if (!api) return;
     for (const field of estimateFields) field.removeAttribute('aria-invalid');
     // A day the date input cannot read (30 February) leaves it empty, but is not nothing.
-    const estimate = api.estimate(...estimateFields.map(fieldValue), date.validity.badInput ? 1 : 0, separatorCode());
+    const estimate = api.estimate(...estimateFields.map(fieldValue), date.validity.badInput ? 1 : 0,
+                                  offsetAtNoon(zone.value, date.value), isoDay(new Date()), separatorCode());
     const ok = !('field' in estimate);
     estimation.classList.toggle('aviso', !ok);
-    useEstimate.setAttribute('aria-disabled', String(!ok));
-    if (!ok) {
-      estimateShown = '';
-      const bad = estimateFields[estimate.field];
-      // An empty place the user has not come to yet (no zone's place) is a
-      // question, not a mistake: nothing said until a field is typed in.
-      if (!estimateTouched && !bad.value && !bad.validity.badInput) {
-        estimation.textContent = '';
-        estimation.classList.remove('aviso');
-        return;
-      }
-      estimation.textContent = estimate.message;
-      bad.setAttribute('aria-invalid', 'true');
-      ozone.placeholder = estimate.ozonePlaceholder;
+    useInDialog.setAttribute('aria-disabled', String(!ok));
+    estimateShown = ok ? estimate.shown : '';
+    glance.textContent = ok ? estimate.line : '';
+    glance.hidden = !ok;
+    useGlance.hidden = !ok;
+    openEstimate.textContent = ok ? openEstimate.dataset.conLugar : withoutPlaceText;
+    byId('zona-cercana').textContent = ok ? estimate.zoneHint : '';
+    ozone.placeholder = estimate.ozonePlaceholder;
+    if (ok) {
+      estimation.textContent = estimate.text;
       return;
     }
-    estimateShown = estimate.shown;
-    estimation.textContent = estimate.text;
-    ozone.placeholder = estimate.ozonePlaceholder;
+    const bad = estimateFields[estimate.field];
+    // An empty place the user has not come to yet (no zone's place) is a
+    // question, not a mistake: nothing said until a field is typed in.
+    if (!estimateTouched && !bad.value && !bad.validity.badInput) {
+      estimation.textContent = '';
+      estimation.classList.remove('aviso');
+      return;
+    }
+    estimation.textContent = estimate.message;
+    bad.setAttribute('aria-invalid', 'true');
   }
 
+  // While the sun's day is in force, the line by the chart says so.
+  const sunDay = byId('dia-sol');
+  function showShapeInForce(inForce) {
+    sunDay.hidden = !inForce.line;
+    byId('dia-sol-texto').textContent = inForce.line || '';
+  }
+
+  // "Usar", on the line or in the dialog: the value into "Indice Máximo",
+  // which takes the focus, and the chosen day's shape in force.
   function useTheEstimate() {
     if (!estimateShown) return;
+    showShapeInForce(api.useEstimate(separatorCode()));
     boxes[0].value = estimateShown;
+    if (estimateDialog.open) estimateDialog.close();
     boxes[0].focus();
   }
+
+  // "Volver a la campana": the window's own curve for the next "Calcular",
+  // the focus on it.
+  function backToTheBell() {
+    api.useBell();
+    shape.selectedIndex = 0;
+    showShapeInForce({});
+    refreshEstimate();
+    byId('Command1').focus();
+  }
+
+  // The dialog takes the focus to its first field and gives it back to the
+  // button that opened it, unless "Usar" sent it to "Indice Máximo".
+  function openTheEstimate() {
+    if (!api) return;
+    const zones = byId('zonas');
+    if (!zones.children.length) {
+      for (const name of api.zoneNames().zones.split('\n').filter(Boolean)) zones.append(new Option('', name));
+    }
+    estimateDialog.showModal();
+    estimateFields[0].focus();
+  }
+  estimateDialog.addEventListener('close', () => {
+    if (document.activeElement === boxes[0]) return;
+    openEstimate.focus();
+  });
 
   // Where the user is, from the device, in the fields; a refusal or a
   // failure is said, and the fields stay as they were, to be typed.
@@ -448,26 +528,25 @@
     }, { timeout: 15000, maximumAge: 0 });
   }
 
-  // The time zone's place and today, once the calculator is there; a place
-  // or a date typed meanwhile stays.
+  // The browser's time zone, its place and today, once the calculator is
+  // there; a place, a zone or a date typed meanwhile stays.
   function startEstimate() {
-    let zone = '';
+    let browserZone = '';
     try {
-      zone = Intl.DateTimeFormat().resolvedOptions().timeZone || '';
+      browserZone = Intl.DateTimeFormat().resolvedOptions().timeZone || '';
     } catch (error) {
       // No zone: no default place, the user types it.
     }
-    const place = api.zoneDefault(zone, separatorCode());
+    const place = api.zoneDefault(browserZone, separatorCode());
     if (place.latitude !== null) {
       if (!latitude.value) latitude.value = place.latitude;
       if (!longitude.value) longitude.value = place.longitude;
     }
+    if (!zone.value) zone.value = browserZone || 'UTC';
     byId('lugar-por-defecto').textContent = place.line;
-    if (!date.value && !date.validity.badInput) {
-      const today = new Date();
-      date.value = `${today.getFullYear()}-${twoDigits(today.getMonth() + 1)}-${twoDigits(today.getDate())}`;
-    }
+    if (!date.value && !date.validity.badInput) date.value = isoDay(new Date());
     refreshEstimate();
+    refreshProtection();
   }
 
   for (const field of estimateFields) {
@@ -484,7 +563,11 @@
       useTheEstimate();
     });
   }
-  useEstimate.addEventListener('click', useTheEstimate);
+  useGlance.addEventListener('click', useTheEstimate);
+  useInDialog.addEventListener('click', useTheEstimate);
+  openEstimate.addEventListener('click', openTheEstimate);
+  byId('estimar-cancelar').addEventListener('click', () => estimateDialog.close());
+  byId('volver-campana').addEventListener('click', backToTheBell);
   byId('ubicacion').addEventListener('click', locate);
 
   const fonts = ['400 16px "IUV Sans"', '700 16px "IUV Sans"'].map((font) => document.fonts.load(font));
@@ -501,6 +584,7 @@
       return answer;
     };
     const fieldTypes = estimateFields.map((field) => (isCheck(field) ? 'number' : 'string'));
+    const estimateTypes = [...fieldTypes, 'number', 'number', 'string', 'number'];
     api = {
       calcular: ask('iuv_calcular', ['string', 'string', 'string', 'string', 'string', 'string', 'number']),
       chartDescription: ask('iuv_chart_description', []),
@@ -511,7 +595,11 @@
       reiniciar: ask('iuv_reiniciar', []),
       zoneDefault: ask('iuv_zone_default', ['string', 'number']),
       placeTexts: ask('iuv_place_texts', ['number', 'number', 'number']),
-      estimate: ask('iuv_estimate', [...fieldTypes, 'number', 'number']),
+      estimate: ask('iuv_estimate', estimateTypes),
+      useEstimate: ask('iuv_use_estimate', ['number']),
+      useBell: ask('iuv_use_bell', []),
+      zoneNames: ask('iuv_zone_names', []),
+      protection: ask('iuv_protection', ['string', 'number', 'number']),
     };
     followPixelRatio();
     new ResizeObserver(fitChart).observe(canvas);

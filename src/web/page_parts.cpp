@@ -5,6 +5,7 @@
 #include "web/page_parts.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -12,9 +13,12 @@
 #include <utility>
 
 #include "layout/layout.h"
+#include "model/sunscreen.h"
+#include "model/sunscreen_text.h"
 #include "runtime/markup_text.h"
 #include "sky/civil_date.h"
 #include "sky/estimate_fields.h"
+#include "sky/sky_cover.h"
 #include "web/canvas_surface.h"
 #include "web/json_object.h"
 #include "web/ozone_placeholder.h"
@@ -48,8 +52,7 @@ std::string denserPictures(std::string_view image)
 
 // The width, in CSS pixels, from which the page keeps the window's layout (the
 // window's 751 and a margin). Every media rule of the page switches here: the
-// generated ones, the style sheet's, which the generator fills in, and the
-// script's, which reads the wide one.
+// generated ones and the style sheet's, which the generator fills in.
 constexpr int kWideScreenFrom = 760;
 
 // Scheme colours are the page's own custom properties, from the scheme table.
@@ -256,6 +259,8 @@ std::string element(const Control& row, std::string& descriptions)
 constexpr std::string_view kPlaceLine = "lugar-por-defecto";
 // The note on the ozone field, whose empty text stands for the climatology's.
 constexpr std::string_view kOzoneNote = "ozono-nota";
+// The line that names a nearer zone, when the place lies far from the zone's.
+constexpr std::string_view kZoneHint = "zona-cercana";
 
 // One field of the estimate's table, its caption a <label for> it and its
 // number in the table (sky::SkyField) for the script, which hands the fields
@@ -276,10 +281,28 @@ std::string estimateField(const sky::EstimateField& row)
             + attribute("max", sky::dateText(sky::kLastDate)) + ">\n";
     case sky::FieldKind::Number:
         break;
-    case sky::FieldKind::Cover:
-    case sky::FieldKind::Zone:
-    case sky::FieldKind::Shape:
-        return {};  // not on the page (onThePage)
+    case sky::FieldKind::Cover: {
+        std::string options;
+        for (const sky::SkyCoverRow& cover : sky::kSkyCovers) {
+            options += "<option" + attribute("value", cover.token) + (cover.cover == sky::kDefaultSkyCover ? " selected" : "")
+                + '>' + runtime::escapedForMarkup(sky::coverChoiceText(cover.cover)) + "</option>";
+        }
+        return label + "<select" + field + " class=\"campo\">" + options + "</select>\n";
+    }
+    case sky::FieldKind::Zone: {
+        // Typed or chosen from tzdata's zones, which the script lists when the
+        // dialog first opens; the browser's zone is filled in when the page
+        // starts. The nearer zone's line follows it.
+        return label + "<input" + field + " class=\"campo\" list=\"zonas\" autocomplete=\"off\" spellcheck=\"false\""
+            + attribute("aria-describedby", kZoneHint) + ">\n<datalist id=\"zonas\"></datalist>\n<p"
+            + attribute("id", kZoneHint) + " class=\"ancho\" role=\"status\"></p>\n";
+    }
+    case sky::FieldKind::Shape: {
+        std::string options;
+        for (const sky::DayShapeRow& shape : sky::kDayShapes)
+            options += "<option" + attribute("value", shape.token) + '>' + runtime::escapedForMarkup(shape.caption) + "</option>";
+        return label + "<select" + field + " class=\"campo\">" + options + "</select>\n";
+    }
     }
     const bool place = row.field == sky::SkyField::Latitud || row.field == sky::SkyField::Longitud;
     const bool ozone = row.field == sky::SkyField::Ozono;
@@ -299,6 +322,62 @@ std::string estimateField(const sky::EstimateField& row)
     }
     return html;
 }
+
+// The page's own parts among the window's controls, each after the control it
+// goes with, so that the page reads, tabs and shows them in one order: the
+// time to 1 DEM under the result; the estimate at a glance under "Indice
+// Máximo", with the way to the estimate's dialog; the sunscreen after
+// "Calcular"; and by the chart, while the sun's day is in force, the way back
+// to the bell. On a phone they take their place in the column; on the window's
+// layout, which has no room for them, they follow under the window.
+struct PageAddition {
+    std::string_view after;  // the control's name
+    std::string (*html)();
+};
+
+std::string oneDoseLine()
+{
+    return "<p id=\"hasta-dem\" class=\"extra\" aria-live=\"polite\"></p>\n";
+}
+
+std::string estimateLine()
+{
+    return "<p id=\"estimar-linea\" class=\"extra\"><span id=\"estimacion-breve\"></span>"
+           "<span class=\"separa\" aria-hidden=\"true\"> · </span>"
+           "<button type=\"button\" id=\"usar-estimacion\" class=\"boton\">Usar</button>"
+           "<span class=\"separa\" aria-hidden=\"true\"> · </span>"
+           "<button type=\"button\" id=\"abrir-estimar\" class=\"boton\" aria-haspopup=\"dialog\""
+           " data-con-lugar=\"Otro lugar o fecha…\">Estimar desde el lugar y la fecha…</button></p>\n";
+}
+
+std::string sunscreenPart()
+{
+    std::string amounts;
+    for (const model::SunscreenAmountRow& row : model::kSunscreenAmounts)
+        amounts += "<option" + attribute("value", row.token) + '>' + runtime::escapedForMarkup(row.description) + "</option>";
+    return "<div id=\"proteccion\" class=\"extra\" role=\"group\"" + attribute("aria-label", "Protector solar") + ">\n"
+           "<label for=\"fps\">" + runtime::escapedForMarkup(model::kSunscreenFactorCaption) + "</label>\n"
+           "<input id=\"fps\" class=\"campo\" inputmode=\"numeric\" autocomplete=\"off\" placeholder=\"sin protector\""
+           " aria-describedby=\"cantidad-nota\">\n"
+           "<label for=\"cantidad\">" + runtime::escapedForMarkup(model::kSunscreenAmountCaption) + "</label>\n"
+           "<select id=\"cantidad\" class=\"campo\">" + amounts + "</select>\n"
+           "<p id=\"protegida\" class=\"ancho\" aria-live=\"polite\"></p>\n"
+           "<p id=\"cantidad-nota\" class=\"ancho nota\"></p>\n"
+           "<p class=\"ancho nota\">" + runtime::escapedForMarkup(model::kReapplyNote) + "</p>\n</div>\n";
+}
+
+std::string sunDayLine()
+{
+    return "<p id=\"dia-sol\" class=\"extra\" hidden><span id=\"dia-sol-texto\"></span> "
+           "<button type=\"button\" id=\"volver-campana\" class=\"boton\">Volver a la campana</button></p>\n";
+}
+
+constexpr std::array<PageAddition, 4> kPageAdditions = {{
+    {"Label4", oneDoseLine},
+    {"VScroll4", estimateLine},
+    {"Command1", sunscreenPart},
+    {"Indice", sunDayLine},
+}};
 
 }  // namespace
 
@@ -337,29 +416,27 @@ std::string pageControls()
 {
     std::string html;
     std::string descriptions;
-    for (const std::string_view name : kReadingOrder)
+    for (const std::string_view name : kReadingOrder) {
         html += element(*layout::find(name), descriptions) + '\n';
+        for (const PageAddition& addition : kPageAdditions) {
+            if (addition.after == name)
+                html += addition.html();
+        }
+    }
     return html + descriptions;
-}
-
-bool onThePage(const sky::EstimateField& row)
-{
-    return row.kind == sky::FieldKind::Number || row.kind == sky::FieldKind::Date || row.kind == sky::FieldKind::Check;
 }
 
 std::string estimateFields()
 {
     std::string html;
-    for (const sky::EstimateField& row : sky::kEstimateFields) {
-        if (onThePage(row))
-            html += estimateField(row);
-    }
+    for (const sky::EstimateField& row : sky::kEstimateFields)
+        html += estimateField(row);
     return html;
 }
 
 // The calculator's numbers under the names the page's script reads them by:
-// the chart's operations and how many numbers follow each, and the width of
-// the window's layout. Data the script parses, never run.
+// the chart's operations and how many numbers follow each. Data the script
+// parses, never run.
 std::string pageCodes()
 {
     JsonObject op;
@@ -370,7 +447,7 @@ std::string pageCodes()
         op.number(name, code);
         operands.number(std::to_string(code), CanvasSurface::operandCount(code));
     }
-    const JsonObject codes = JsonObject().object("op", op).object("operands", operands).text("wideScreen", wideScreen());
+    const JsonObject codes = JsonObject().object("op", op).object("operands", operands);
     return "<script type=\"application/json\" id=\"codigos\">" + codes.json() + "</script>\n";
 }
 

@@ -33,10 +33,6 @@ std::string pageControls();
 // The estimate's fields, captions and the pieces that go with them.
 std::string estimateFields();
 
-// The sky's cover, the time zone and the day's shape are the window's and the
-// companion's for now; the page takes its zone from the browser, and its
-// estimate reads the fields before them, in their order.
-bool onThePage(const sky::EstimateField& row);
 // The numbers for the script, as a JSON <script> with the id "codigos".
 std::string pageCodes();
 

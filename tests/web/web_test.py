@@ -15,7 +15,7 @@ sideways scrolling); axe-core's checks on both layouts; the page installed
 for use without a connection, under a sub-path; screenshots for the README;
 and the page's speed and weight, printed.
 
-Usage: web_test.py SITE_DIR COMPANION [SCREENSHOT [PHONE_SCREENSHOT]]
+Usage: web_test.py SITE_DIR COMPANION [SCREENSHOT [PHONE_SCREENSHOT [ESTIMATE_SCREENSHOT]]]
 Needs Debian's chromium, chromium-driver and python3-selenium, and axe-core
 installed by npm beside the site (SITE_DIR/../node_modules).
 """
@@ -40,12 +40,13 @@ from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 SITE = pathlib.Path(sys.argv[1]).resolve()
 COMPANION = pathlib.Path(sys.argv[2]).resolve()
 SCREENSHOT = pathlib.Path(sys.argv[3]).resolve() if len(sys.argv) > 3 else None
 PHONE_SCREENSHOT = pathlib.Path(sys.argv[4]).resolve() if len(sys.argv) > 4 else None
+ESTIMATE_SCREENSHOT = pathlib.Path(sys.argv[5]).resolve() if len(sys.argv) > 5 else None
 AXE = SITE.parent / "node_modules" / "axe-core" / "axe.min.js"
 SOURCES = pathlib.Path(__file__).resolve().parents[2]
 
@@ -314,14 +315,13 @@ def check_messages(driver):
 
 
 # The page's order, top to bottom: the header band, the four inputs each
-# with its bar, "Calcular", the chart, the other locality, "Terminar" (then
-# the datos.dat link, once there is a calculation); the estimate of the
-# maximum comes first on a phone, where the question comes first, and last
-# on the window's layout, under the form.
-ESTIMATE_FIELDS = ["latitud", "longitud", "ubicacion", "fecha", "altitud", "ozono", "nieve", "usar-estimacion"]
-FORM_ORDER = ["Picture2", "Picture1", "Text1", "VScroll4", "Text2", "VScroll3", "Text3", "VScroll2", "Text4", "VScroll1",
-              "Command1", "Indice", "Text5", "Text6", "Text7", "Command3", "Command2"]
-TAB_ORDER = {"ancha": FORM_ORDER + ESTIMATE_FIELDS, "teléfono": ESTIMATE_FIELDS + FORM_ORDER}
+# with its bar, the estimate's line under the first, "Calcular" and the
+# sunscreen, the chart, the other locality, "Terminar" (then the datos.dat
+# link, once there is a calculation). One order in both layouts; in a zone
+# without a place the estimate's line offers only its dialog.
+TAB_ORDER = ["Picture2", "Picture1", "Text1", "VScroll4", "abrir-estimar", "Text2", "VScroll3", "Text3", "VScroll2",
+             "Text4", "VScroll1", "Command1", "fps", "cantidad", "Indice", "Text5", "Text6", "Text7", "Command3",
+             "Command2"]
 
 
 def focused(driver):
@@ -333,25 +333,19 @@ def check_tab_order(driver, layout="ancha"):
     """Tab follows the page's order, which is the reading order, and leaves
     the page after the last control, as on any page: no trap."""
     open_page(driver, driver.current_url)
-    order = TAB_ORDER[layout]
+    order = TAB_ORDER
     seen = []
     by_id(driver, "titulo").click()  # Tab then starts from the top of the page
-    # The date input's day, month, year and calendar button take a Tab each.
-    for _ in range(len(order) + 3):
+    for _ in range(len(order)):
         driver.switch_to.active_element.send_keys(Keys.TAB)
         if not seen or focused(driver) != seen[-1]:
             seen.append(focused(driver))
         if len(seen) == len(order):
             break
     check(seen == order, f"{layout}: orden de tabulación {seen}")
-    dom = driver.execute_script("""return [...document.querySelectorAll('input, button, a[href], [tabindex]')]
+    dom = driver.execute_script("""return [...document.querySelectorAll('input, button, select, a[href], [tabindex]')]
         .filter((e) => e.tabIndex >= 0 && e.getClientRects().length).map((e) => e.id)""")
     check(dom == order, f"{layout}: el orden de la página no es el de Tab: {dom}")
-    # Where Tab goes from the form to the estimate, the eye goes down the page too.
-    first, then = ("Form1", "estimar") if layout == "ancha" else ("estimar", "Form1")
-    below = driver.execute_script("""const [a, b] = [...arguments].map((id) => document.getElementById(id).getBoundingClientRect());
-        return b.top >= a.bottom;""", first, then)
-    check(below, f"{layout}: «{then}» no está bajo «{first}», pero Tab va de uno a otro")
     # The download link, once there is a calculation, comes after "Terminar",
     # and Tab after the last control leaves the page.
     by_id(driver, "Text1").send_keys(Keys.ENTER)
@@ -359,12 +353,9 @@ def check_tab_order(driver, layout="ancha"):
     driver.switch_to.active_element.send_keys(Keys.TAB)
     check(focused(driver) == "datos", f"{layout}: Tab desde «Terminar» no llega al enlace")
     driver.switch_to.active_element.send_keys(Keys.TAB)
-    after_link = "latitud" if layout == "ancha" else ""
-    check(focused(driver) == after_link, f"{layout}: Tab desde el enlace va a {focused(driver)!r}")
-    last = "usar-estimacion" if layout == "ancha" else "datos"
-    driver.execute_script("arguments[0].focus()", by_id(driver, last))
-    driver.switch_to.active_element.send_keys(Keys.TAB)
-    check(focused(driver) == "", f"{layout}: Tab desde el último control no sale de la página: {focused(driver)}")
+    check(focused(driver) == "", f"{layout}: Tab desde el enlace, el último control, no sale de la página: "
+          f"{focused(driver)!r}")
+    last = "datos"
     # Nor does the page hold Tab back at either end, whatever the browser then does.
     held = driver.execute_script("""return [[arguments[0], false], [arguments[1], true]].map(([id, shiftKey]) => {
         const key = new KeyboardEvent('keydown', {key: 'Tab', shiftKey, bubbles: true, cancelable: true});
@@ -503,7 +494,18 @@ def type_date(driver, day):
     focus_date(driver).send_keys("".join(parts[kind] for kind in driver.date_order or ()))
 
 
+def open_estimate(driver):
+    """The estimate's dialog, opened from the line under "Indice Máximo" if
+    it is not open yet."""
+    if not driver.execute_script("return document.getElementById('estimar').open"):
+        button = by_id(driver, "abrir-estimar")
+        driver.execute_script("arguments[0].scrollIntoView({block: 'center'})", button)
+        button.click()
+    WebDriverWait(driver, 5).until(lambda d: d.execute_script("return document.getElementById('estimar').open"))
+
+
 def fill_estimate(driver, values, comma):
+    open_estimate(driver)
     latitude, longitude, day, altitude, ozone, snow = values
     for name, text in (("latitud", latitude), ("longitud", longitude), ("altitud", altitude), ("ozono", ozone)):
         type_into(driver, name, text.replace(".", ",") if comma else text)
@@ -523,6 +525,7 @@ def check_estimate(driver, comma):
     driver.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": "Europe/Madrid"})
     try:
         open_page(driver, driver.current_url)
+        open_estimate(driver)
         WebDriverWait(driver, 5).until(lambda d: by_id(d, "lugar-por-defecto").text != "")
         sep = "," if comma else "."
         start = [by_id(driver, n).get_attribute("value") for n in ("latitud", "longitud", "fecha")]
@@ -568,10 +571,11 @@ def check_estimate_refusals(driver):
     driver.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": "UTC"})
     try:
         open_page(driver, driver.current_url)
+        open_estimate(driver)
         WebDriverWait(driver, 5).until(lambda d: by_id(d, "lugar-por-defecto").text != "")
         state = driver.execute_script("""return [document.getElementById('estimacion').textContent,
             document.getElementById('latitud').getAttribute('aria-invalid'),
-            document.getElementById('usar-estimacion').getAttribute('aria-disabled')]""")
+            document.getElementById('estimar-usar').getAttribute('aria-disabled')]""")
         check(state == ["", None, "true"], f"estimación sin lugar por defecto, antes de escribir: {state}")
         type_into(driver, "longitud", "-3.70")
         check(estimate_text(driver) == "La casilla «Latitud» está vacía.", f"sin latitud: {estimate_text(driver)!r}")
@@ -587,12 +591,12 @@ def check_estimate_refusals(driver):
         type_date(driver, text) if name == "fecha" else type_into(driver, name, text)
         state = driver.execute_script("""return [document.getElementById('estimacion').textContent,
             document.getElementById(arguments[0]).getAttribute('aria-invalid'),
-            document.getElementById('usar-estimacion').getAttribute('aria-disabled')]""", name)
+            document.getElementById('estimar-usar').getAttribute('aria-disabled')]""", name)
         check(state == [message, "true", "true"], f"estimación con {name} «{text}»: {state}")
-        by_id(driver, "usar-estimacion").click()
+        by_id(driver, "estimar-usar").click()
         check(by_id(driver, "Text1").get_attribute("value") == "10", f"«Usar» con {name} «{text}» escribió Text1")
         fill_estimate(driver, ESTIMATES[0], False)
-    check(by_id(driver, "usar-estimacion").get_attribute("aria-disabled") == "false", "«Usar» no vuelve a valer")
+    check(by_id(driver, "estimar-usar").get_attribute("aria-disabled") == "false", "«Usar» no vuelve a valer")
 
 
 def check_geolocation(driver, url):
@@ -604,6 +608,7 @@ def check_geolocation(driver, url):
         driver.execute_cdp_cmd("Emulation.setGeolocationOverride",
                                {"latitude": -34.6037, "longitude": -58.3816, "accuracy": 10})
         open_page(driver, url)
+        open_estimate(driver)
         by_id(driver, "ubicacion").click()
         WebDriverWait(driver, 10).until(lambda d: by_id(d, "latitud").get_attribute("value") == "-34.60")
         check(by_id(driver, "longitud").get_attribute("value") == "-58.38", "ubicación: la longitud no se escribe")
@@ -621,6 +626,7 @@ def check_geolocation(driver, url):
         driver.execute_cdp_cmd("Browser.setPermission", {"origin": origin, "permission": {"name": "geolocation"},
                                                          "setting": "denied"})
         open_page(driver, url)
+        open_estimate(driver)
         by_id(driver, "ubicacion").click()
         WebDriverWait(driver, 10).until(lambda d: status() != "" and not status().startswith("Buscando"))
         check(status() == "No se pudo usar la ubicación: no se ha dado permiso. Escriba la latitud y la longitud.",
@@ -649,7 +655,13 @@ def check_page(driver):
     check(geometry["VScroll4"] == [104, 168, 17, 33], f"VScroll4 {geometry['VScroll4']}")
     # 2 pixels wide, centred on the line and reaching over both ends, as in the window.
     check(geometry["Line5"] == [70, 527, 651, 2], f"Line5 {geometry['Line5']}")
-    check(geometry["Form1"][2:] == [751, 641], f"Form1 {geometry['Form1']}")
+    check(geometry["Form1"][2] == 751, f"Form1 {geometry['Form1']}")
+    # The window's box is 751 x 641; the page's own lines follow under it.
+    window = driver.execute_script("""const f = document.getElementById('Form1');
+        const box = getComputedStyle(f, '::before');
+        return [box.width, box.height, [...f.querySelectorAll(':scope > .extra')]
+          .filter((e) => e.getClientRects().length && e.offsetTop < 641).map((e) => e.id)];""")
+    check(window == ["751px", "641px", []], f"la ventana y lo que sigue debajo: {window}")
     # Each box is named by its caption, a <label for>, and by nothing else.
     captions = driver.execute_script("""return ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6', 'Text7'].map((n) => {
         const box = document.getElementById(n);
@@ -699,6 +711,193 @@ def check_download(driver, downloads):
     check(target.exists() and target.read_bytes() == expected, "la descarga no es datos.dat con los mismos bytes")
 
 
+# --- at the beach: the estimate at a glance, the sun's day, the sunscreen
+
+def in_zone(driver, zone):
+    """The browser's clock in this zone, for the page loaded next."""
+    driver.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": zone})
+
+
+def glance_companion(comma):
+    """The companion's estimate for today at the zone's place, Europe/Madrid."""
+    environment = dict(os.environ, LC_ALL="es_ES.UTF-8" if comma else "C.UTF-8", TZ="Europe/Madrid")
+    result = subprocess.run([str(COMPANION), "--estimar", "--json", "--zona=Europe/Madrid"], env=environment,
+                            capture_output=True, text=True)
+    return json.loads(result.stdout)["estimacion"]["indiceMaximoTexto"] if result.returncode == 0 else None
+
+
+def below_first_screen(driver, names):
+    """Of these elements, those not wholly within the first 740 CSS pixels of
+    the page."""
+    return driver.execute_script("""return arguments[0].filter((id) => {
+        const r = document.getElementById(id).getBoundingClientRect();
+        return !(r.height > 0 && r.bottom + scrollY <= 740); });""", names)
+
+
+def check_first_screen(driver, comma):
+    """On a phone the answer comes first: the result, the four inputs and
+    "Calcular" within the first 740 px, before and after a press; the
+    estimate at a glance under "Indice Máximo", its "Usar" writing the
+    companion's value there; the dialog opens from the line, takes the
+    focus, and gives it back."""
+    as_phone(driver)
+    in_zone(driver, "Europe/Madrid")
+    try:
+        open_page(driver, driver.current_url)
+        answer = ["Label4", "Text1", "Text2", "Text3", "Text4", "Command1"]
+        WebDriverWait(driver, 5).until(lambda d: by_id(d, "estimacion-breve").text != "")
+        check(below_first_screen(driver, answer) == [], f"teléfono: fuera de los primeros 740 px al cargar: "
+              f"{below_first_screen(driver, answer)}")
+        shown = glance_companion(comma)
+        line = by_id(driver, "estimacion-breve").text
+        check(line == f"Hoy en Europe/Madrid, con cielo despejado: {shown}", f"estimación de un vistazo: {line!r}")
+        check(by_id(driver, "abrir-estimar").text == "Otro lugar o fecha…", "el botón del diálogo en la línea")
+        tap(driver, by_id(driver, "usar-estimacion"))
+        check(by_id(driver, "Text1").get_attribute("value") == shown and focused(driver) == "Text1",
+              f"«Usar» de la línea: Text1 {by_id(driver, 'Text1').get_attribute('value')!r}, foco en {focused(driver)!r}")
+        tap(driver, by_id(driver, "Command1"))
+        check(below_first_screen(driver, answer + ["hasta-dem"]) == [],
+              f"teléfono: fuera de los primeros 740 px tras «Calcular»: {below_first_screen(driver, answer)}")
+
+        # The dialog from the line: the focus in, filled, "Usar", the focus on "Indice Máximo".
+        tap(driver, by_id(driver, "abrir-estimar"))
+        check(driver.execute_script("return document.getElementById('estimar').open") and focused(driver) == "latitud",
+              f"el diálogo no se abre con el foco dentro: {focused(driver)!r}")
+        zones = driver.execute_script("return [...document.querySelectorAll('#zonas option')].map((o) => o.value)")
+        check(len(zones) > 300 and zones == sorted(zones) and "Pacific/Kiritimati" in zones,
+              f"la zona horaria ofrece {len(zones)} zonas")
+        fill_estimate(driver, ESTIMATES[0], comma)
+        expected = estimate_companion(ESTIMATES[0], comma)["estimacion"]["indiceMaximoTexto"]
+        tap(driver, by_id(driver, "estimar-usar"))
+        state = [driver.execute_script("return document.getElementById('estimar').open"), focused(driver),
+                 by_id(driver, "Text1").get_attribute("value")]
+        check(state == [False, "Text1", expected], f"«Usar» del diálogo: {state}, el compañero da {expected}")
+        # Another place and date at a glance; Escape gives the focus back to the line.
+        day = "/".join(reversed(ESTIMATES[0][2].split("-")))
+        check(by_id(driver, "estimacion-breve").text.startswith(f"El {day} en "), "la línea no dice el lugar y la fecha")
+        tap(driver, by_id(driver, "abrir-estimar"))
+        driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+        check(focused(driver) == "abrir-estimar", f"Escape deja el foco en {focused(driver)!r}")
+
+        # A zone without a place: only the way to the dialog.
+        in_zone(driver, "UTC")
+        open_page(driver, driver.current_url)
+        line = driver.execute_script("""return ['estimacion-breve', 'usar-estimacion', 'abrir-estimar'].map((id) => {
+            const e = document.getElementById(id); return e.getClientRects().length ? e.textContent : null; })""")
+        check(line == [None, None, "Estimar desde el lugar y la fecha…"], f"zona sin lugar: la línea {line}")
+    finally:
+        in_zone(driver, "")
+        no_emulation(driver)
+
+
+def sun_companion(row, comma):
+    place, day, zone, inputs = row[1:5]
+    command = [str(COMPANION), "--json", "--curva", "sol", f"--latitud={place[0]}", f"--longitud={place[1]}",
+               f"--fecha={day}", f"--zona={zone}"]
+    command += [f"{option}={value}" for option, value in zip(OPTIONS, inputs)]
+    environment = dict(os.environ, LC_ALL="es_ES.UTF-8" if comma else "C.UTF-8")
+    result = subprocess.run([c.replace(".", ",") if comma and c.startswith("--l") else c for c in command],
+                            env=environment, capture_output=True, text=True)
+    return json.loads(result.stdout)["exposicionTexto"] if result.returncode == 0 else None
+
+
+# The day's shape by the sun: place, date, zone, (maximum, start hour,
+# duration, skin type), the caption with the sun's shape and with the bell,
+# from an independent reckoning; the companion must agree.
+SUN_DAYS = [
+    ("MadridAfternoon", ("40.42", "-3.70"), "2026-06-21", "Europe/Madrid", ("10", "15", "2", "3"), "4.10", "1.97"),
+    ("MadridMorning", ("40.42", "-3.70"), "2026-06-21", "Europe/Madrid", ("10", "11", "2", "3"), "3.59", "4.45"),
+    ("Melbourne", ("-37.73", "145.10"), "2026-01-15", "Australia/Melbourne", ("12", "10", "3", "2"), "8.35", "8.54"),
+    ("TromsoMidnightSun", ("69.65", "18.96"), "2026-06-21", "Europe/Oslo", ("8", "9", "4", "1"), "12.15", "9.15"),
+    ("PunoNoSummerTime", ("-15.84", "-70.02"), "2026-01-22", "America/Lima", ("15", "12", "2", "4"), "5.06", "5.55"),
+]
+
+
+def choose_sun_day(driver, place, day, zone, comma):
+    open_estimate(driver)
+    for name, text in (("latitud", place[0]), ("longitud", place[1]), ("zona", zone)):
+        type_into(driver, name, text.replace(".", ",") if comma else text)
+    type_date(driver, day)
+    Select(by_id(driver, "forma")).select_by_value("sol")
+
+
+def check_sun_days(driver, comma, rows=SUN_DAYS):
+    """"Según el sol" chosen in the dialog: "Calcular" gives the reference
+    captions, the companion's too, and the line by the chart says so until
+    "Volver a la campana" brings back the bell's."""
+    fix = (lambda text: text.replace(".", ",")) if comma else (lambda text: text)
+    for name, place, day, zone, inputs, sun, bell in rows:
+        open_page(driver, driver.current_url)
+        choose_sun_day(driver, place, day, zone, comma)
+        by_id(driver, "estimar-usar").click()
+        for box, text in zip(("Text1", "Text2", "Text3", "Text4"), inputs):
+            type_into(driver, box, text)
+        by_id(driver, "Command1").click()
+        shown = [by_id(driver, "Label4").text, sun_companion((name, place, day, zone, inputs), comma)]
+        check(shown == [fix(sun), fix(sun)], f"{name}: según el sol {shown}, se esperaba {fix(sun)}")
+        line = by_id(driver, "dia-sol-texto").text
+        check(line.startswith("La curva sigue el día según el sol: ") and line.endswith(
+              "/".join(reversed(day.split("-"))) + "."), f"{name}: la línea junto al gráfico {line!r}")
+        by_id(driver, "volver-campana").click()
+        check(by_id(driver, "dia-sol").is_displayed() is False and focused(driver) == "Command1",
+              f"{name}: «Volver a la campana» deja la línea o el foco en {focused(driver)!r}")
+        by_id(driver, "Command1").click()
+        check(by_id(driver, "Label4").text == fix(bell), f"{name}: con la campana {by_id(driver, 'Label4').text!r}")
+
+
+def check_sun_refusals(driver):
+    """A zone the browser does not know, and the polar night, refused in the
+    dialog by name; "Usar" waits."""
+    open_page(driver, driver.current_url)
+    rows = [(("40.42", "-3.70"), "2026-06-21", "Marte/Olimpo", "«Zona horaria»: «Marte/Olimpo» no es una zona horaria."),
+            (("69.65", "18.96"), "2026-12-21", "Europe/Oslo",
+             "El sol no sale el 21/12/2026 en 69.65° N, 18.96° E: no hay forma del día según el sol.")]
+    for place, day, zone, message in rows:
+        choose_sun_day(driver, place, day, zone, False)
+        state = [estimate_text(driver), by_id(driver, "estimar-usar").get_attribute("aria-disabled")]
+        check(state == [message, "true"],
+              f"forma del día rechazada: {state}")
+
+
+def clock_after_eleven(minutes):
+    """The clock time a stay that starts at 11:00 reaches after `minutes`."""
+    return f"{11 + minutes // 60}:{minutes % 60:02d}"
+
+
+def check_sunscreen(driver, comma):
+    """The time to 1 DEM and the protected stay equal the companion's --json,
+    as the field and the amount change; a factor out of range is named."""
+    open_page(driver, driver.current_url)
+    by_id(driver, "Command1").click()
+    environment = dict(os.environ, LC_ALL="es_ES.UTF-8" if comma else "C.UTF-8")
+    sep = "," if comma else "."
+    for token, index in (("habitual", 1), ("etiqueta", 0)):
+        result = subprocess.run([str(COMPANION), "--json", "--hasta-dem", "--fps=30", f"--cantidad={token}"],
+                                env=environment, capture_output=True, text=True)
+        report = json.loads(result.stdout)
+        type_into(driver, "fps", "30")
+        Select(by_id(driver, "cantidad")).select_by_index(index)
+        minutes = report["minutosHastaUnDEMProtegido"]
+        clock = f"1 DEM a las {clock_after_eleven(minutes)}" if minutes is not None else \
+            "1 DEM no se alcanza en el resto del día"
+        spread = (f"cantidad habitual, como FPS {report['fpsEfectivo']:.1f}".replace(".", sep) if token == "habitual"
+                  else "como en la etiqueta")
+        dose = f"{report['exposicionProtegidaDEM']:.2f}".replace(".", sep)
+        expected = f"Con FPS 30 ({spread}): {dose} DEM; {clock}"
+        check(by_id(driver, "protegida").text == expected, f"protector {token}: {by_id(driver, 'protegida').text!r}, "
+              f"del compañero {expected!r}")
+        unprotected = report["minutosHastaUnDEM"]
+        check(by_id(driver, "hasta-dem").text == f"1 DEM a las {clock_after_eleven(unprotected)} ({unprotected} min)",
+              f"tiempo hasta 1 DEM {by_id(driver, 'hasta-dem').text!r}, el compañero {unprotected} min")
+    type_into(driver, "fps", "1")
+    check([by_id(driver, "protegida").text, by_id(driver, "fps").get_attribute("aria-invalid")]
+          == ["«FPS»: «1» no es un FPS entre 2 y 100.", "true"], f"FPS 1: {by_id(driver, 'protegida').text!r}")
+    type_into(driver, "fps", "")
+    check(by_id(driver, "protegida").text == "", "sin protector queda una línea")
+    note = by_id(driver, "cantidad-nota").text
+    check(note.endswith(f"un FPS 30 protege como un FPS 5{sep}5."), f"la nota de la cantidad {note!r}")
+
+
 # --- the phone
 
 def phone_problems(driver):
@@ -727,7 +926,7 @@ def reading_order_breaks(driver):
     """Pairs of neighbours in the page whose second is shown above the first,
     or to its left on the same line: the eye would read them the other way."""
     return driver.execute_script("""
-        const items = [document.querySelector('h1'), document.getElementById('estimar'), ...document.getElementById('Form1').children, document.getElementById('datos')]
+        const items = [document.querySelector('h1'), ...document.getElementById('Form1').children, document.getElementById('datos')]
           .filter((e) => e.getClientRects().length && getComputedStyle(e).position !== 'absolute');
         const breaks = [];
         for (let i = 1; i < items.length; ++i) {
@@ -751,8 +950,8 @@ def check_phone_layout(driver):
     as_phone(driver)
     try:
         open_page(driver, driver.current_url)
-        # The page opens at its top, the estimate's question first, though
-        # typing goes to "Indice Máximo".
+        # The page opens at its top, the banner first, though typing goes to
+        # "Indice Máximo".
         check(driver.execute_script("return scrollY") == 0 and focused(driver) == "Text1",
               f"teléfono: la página abre bajada {driver.execute_script('return scrollY')} px")
         by_id(driver, "Text1").send_keys(Keys.ENTER)
@@ -1202,17 +1401,24 @@ def measure_phone(driver, url):
         no_emulation(driver)
 
 
-def screenshot_phone(driver, target):
-    """The page after "Calcular" on a phone at ratio 3, top to bottom."""
+def screenshot_phone(driver, target, estimate_target=None):
+    """A phone's first screen at ratio 3 after "Calcular", in Madrid's zone;
+    then the estimate's dialog over it."""
     as_phone(driver)
+    in_zone(driver, "Europe/Madrid")
     try:
         open_page(driver, driver.current_url)
+        WebDriverWait(driver, 5).until(lambda d: by_id(d, "estimacion-breve").text != "")
         by_id(driver, "Text1").send_keys(Keys.ENTER)
         driver.execute_script("document.activeElement.style.caretColor = 'transparent'; window.scrollTo(0, 0)")
         wait_for_fonts(driver)
-        shot = driver.execute_cdp_cmd("Page.captureScreenshot", {"format": "png", "captureBeyondViewport": True})
-        target.write_bytes(base64.b64decode(shot["data"]))
+        target.write_bytes(driver.get_screenshot_as_png())
+        if estimate_target:
+            open_estimate(driver)
+            driver.execute_script("document.activeElement.style.caretColor = 'transparent'")
+            estimate_target.write_bytes(driver.get_screenshot_as_png())
     finally:
+        in_zone(driver, "")
         no_emulation(driver)
 
 
@@ -1233,6 +1439,9 @@ def main():
             timed(compare_sets, driver, comma, scratch)
             if comma:
                 timed(check_estimate, driver, True)
+                timed(check_first_screen, driver, True)
+                timed(check_sun_days, driver, True, SUN_DAYS[:1])
+                timed(check_sunscreen, driver, True)
                 timed(check_point_forced, driver, url)
                 # The typed number is read with the browser's separator.
                 timed(check_typed_steps, driver, [("VScroll4", "Text1", "7,5", "down", "7"),
@@ -1251,6 +1460,9 @@ def main():
             timed(check_estimate, driver, False)
             timed(check_estimate_refusals, driver)
             timed(check_geolocation, driver, url)
+            timed(check_sun_days, driver, False)
+            timed(check_sun_refusals, driver)
+            timed(check_sunscreen, driver, False)
             if SCREENSHOT:
                 open_page(driver, url)
                 by_id(driver, "Text1").send_keys(Keys.ENTER)
@@ -1263,6 +1475,7 @@ def main():
 
             # The same page on a phone.
             timed(check_phone_layout, driver)
+            timed(check_first_screen, driver, False)
             as_phone(driver)
             timed(check_tab_order, driver, "teléfono")
             timed(compare_sets, driver, comma, scratch)
@@ -1271,7 +1484,7 @@ def main():
             timed(check_phone_press, driver)
             timed(check_readout, driver)
             if PHONE_SCREENSHOT:
-                screenshot_phone(driver, PHONE_SCREENSHOT)
+                screenshot_phone(driver, PHONE_SCREENSHOT, ESTIMATE_SCREENSHOT)
 
             press, load, weight, files = timed(measure, driver, server, url)
             phone_press, phone_load = timed(measure_phone, driver, url)
