@@ -206,7 +206,8 @@
   function refreshProtection() {
     if (!api) return;
     const protection = api.protection(fps.value, amount.selectedIndex, separatorCode());
-    byId('cantidad-nota').textContent = protection.note;
+    const note = byId('cantidad-nota');
+    if (note.textContent !== protection.note) note.textContent = protection.note;
     const refused = 'message' in protection;
     protectedLine.textContent = refused ? protection.message : protection.line || '';
     protectedLine.classList.toggle('aviso', refused);
@@ -545,8 +546,12 @@
     if (!zone.value) zone.value = browserZone || 'UTC';
     byId('lugar-por-defecto').textContent = place.line;
     if (!date.value && !date.validity.badInput) date.value = isoDay(new Date());
-    refreshEstimate();
-    refreshProtection();
+    // In a task of its own: the zone's offset loads more of the browser's
+    // time zone data, which the page's other work need not wait for.
+    setTimeout(() => {
+      refreshEstimate();
+      refreshProtection();
+    }, 0);
   }
 
   for (const field of estimateFields) {

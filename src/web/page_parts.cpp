@@ -350,6 +350,8 @@ std::string estimateLine()
            " data-con-lugar=\"Otro lugar o fecha…\">Estimar desde el lugar y la fecha…</button></p>\n";
 }
 
+// The note on the amount is in the page from the start, with the point: the
+// script writes it again where the browser's separator is the comma.
 std::string sunscreenPart()
 {
     std::string amounts;
@@ -362,7 +364,7 @@ std::string sunscreenPart()
            "<label for=\"cantidad\">" + runtime::escapedForMarkup(model::kSunscreenAmountCaption) + "</label>\n"
            "<select id=\"cantidad\" class=\"campo\">" + amounts + "</select>\n"
            "<p id=\"protegida\" class=\"ancho\" aria-live=\"polite\"></p>\n"
-           "<p id=\"cantidad-nota\" class=\"ancho nota\"></p>\n"
+           "<p id=\"cantidad-nota\" class=\"ancho nota\">" + runtime::escapedForMarkup(model::sunscreenAmountNote('.')) + "</p>\n"
            "<p class=\"ancho nota\">" + runtime::escapedForMarkup(model::kReapplyNote) + "</p>\n</div>\n";
 }
 
