@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's way into the clear-sky estimate: the same reading of the fields,
-// the same computation and the same texts as the window's dialog and the
-// companion, each call answering with one JSON object (web/reply.h). The
-// browser gives what the native programs ask the system for: the time zone's
-// name, today's date and the clock time of solar noon.
+// The page's way into the clear-sky estimate and the sun's day: the same
+// reading of the fields, the same computation and the same texts as the
+// window's dialog and the companion, each call answering with one JSON object
+// (web/reply.h). The browser gives what the native programs ask the time zone
+// library for: the zone's name, its offset from UT on the day, and today.
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
@@ -146,11 +146,12 @@ EMSCRIPTEN_KEEPALIVE char* iuv_estimate(const char* latitude, const char* longit
     const sky::SkyEstimate estimate = sky::estimateClearSky(inputs);
     const auto todayRead = sky::readDate(today);
     const auto* todayDate = std::get_if<sky::CivilDate>(&todayRead);
+    const std::optional<sky::CivilDate> knownToday = todayDate ? std::optional(*todayDate) : std::nullopt;
     const int noon = clockMinutes(estimate.solarNoonUt, utcOffset);
-    return web::reply(JsonObject().text("shown", sky::shownIndexText(estimate, decimal))
+    return web::reply(JsonObject()
+                          .text("shown", sky::shownIndexText(estimate, decimal))
                           .text("text", sky::estimateText(estimate, noon, decimal))
-                          .text("line", sky::estimateLineText(estimate, inputs, todayDate ? std::optional(*todayDate) : std::nullopt,
-                                                              zoneName, decimal))
+                          .text("line", sky::estimateLineText(estimate, inputs, knownToday, zoneName, decimal))
                           .text("zoneHint", sky::nearerZoneText(place, zoneName))
                           .text("ozonePlaceholder", web::ozonePlaceholder(estimate.ozone)));
 }

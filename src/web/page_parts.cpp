@@ -342,9 +342,10 @@ std::string oneDoseLine()
 
 std::string estimateLine()
 {
-    return "<p id=\"estimar-linea\" class=\"extra\"><span id=\"estimacion-breve\"></span>"
+    // The value and its "Usar" show once the estimate reads.
+    return "<p id=\"estimar-linea\" class=\"extra\"><span id=\"estimacion-breve\" hidden></span>"
            "<span class=\"separa\" aria-hidden=\"true\"> · </span>"
-           "<button type=\"button\" id=\"usar-estimacion\" class=\"boton\">Usar</button>"
+           "<button type=\"button\" id=\"usar-estimacion\" class=\"boton\" hidden>Usar</button>"
            "<span class=\"separa\" aria-hidden=\"true\"> · </span>"
            "<button type=\"button\" id=\"abrir-estimar\" class=\"boton\" aria-haspopup=\"dialog\""
            " data-con-lugar=\"Otro lugar o fecha…\">Estimar desde el lugar y la fecha…</button></p>\n";
