@@ -257,9 +257,10 @@ def input_sets():
     return sets
 
 
-def compare_sets(driver, comma, scratch):
+def compare_sets(driver, comma, scratch, sets=None):
     import json
-    for values in input_sets():
+    sets = sets or input_sets()
+    for values in sets:
         typed = [v.replace(".", ",") if comma else v for v in values]
         for name, text in zip(["Text1", "Text2", "Text3", "Text4", "Text5", "Text6"], typed):
             type_into(driver, name, text)
@@ -280,7 +281,7 @@ def compare_sets(driver, comma, scratch):
             corrected = f"{outcome['indiceMaximoCorregido']:.1f}"
             check(text7.replace(",", ".") == corrected, f"{label}: Text7 {text7!r}, se esperaba {corrected}")
             check(("," in text7) == comma, f"{label}: Text7 {text7!r} con otro separador")
-    print(f"{len(input_sets())} juegos de datos comparados ({'coma' if comma else 'punto'})", flush=True)
+    print(f"{len(sets)} juegos de datos comparados ({'coma' if comma else 'punto'})", flush=True)
 
 
 # --- behaviour
@@ -1478,7 +1479,8 @@ def main():
             timed(check_first_screen, driver, False)
             as_phone(driver)
             timed(check_tab_order, driver, "teléfono")
-            timed(compare_sets, driver, comma, scratch)
+            # The same C++ on either layout: the window's ten examples suffice here.
+            timed(compare_sets, driver, comma, scratch, input_sets()[:10])
             no_emulation(driver)
             timed(check_steppers, driver)
             timed(check_phone_press, driver)
