@@ -233,6 +233,7 @@
     if (press.text7 !== null) byId('Text7').value = press.text7;
     oneDose.textContent = press.oneDose || '';
     byId('Label4').title = press.oneDoseDescription || '';
+    refreshProtection();
     hideReadout();
     replayChart(press.chart);
     chartDescription = press.description;
@@ -244,7 +245,6 @@
     }
     const label4 = byId('Label4');
     label4.textContent = press.label4;
-    refreshProtection();
     // The result where it can be read, wherever the press was.
     label4.scrollIntoView({ block: 'nearest' });
   }

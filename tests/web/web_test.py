@@ -890,6 +890,14 @@ def check_sunscreen(driver, comma):
         unprotected = report["minutosHastaUnDEM"]
         check(by_id(driver, "hasta-dem").text == f"1 DEM a las {clock_after_eleven(unprotected)} ({unprotected} min)",
               f"tiempo hasta 1 DEM {by_id(driver, 'hasta-dem').text!r}, el compañero {unprotected} min")
+    # A skin type with no minimal dose leaves no protected line behind.
+    type_into(driver, "Text4", "9")
+    by_id(driver, "Command1").click()
+    by_id(driver, "mensaje-aceptar").click()
+    check([by_id(driver, "protegida").text, by_id(driver, "hasta-dem").text] == ["", ""],
+          f"tipo de piel 9: quedan {by_id(driver, 'protegida').text!r} y {by_id(driver, 'hasta-dem').text!r}")
+    type_into(driver, "Text4", "3")
+    by_id(driver, "Command1").click()
     type_into(driver, "fps", "1")
     check([by_id(driver, "protegida").text, by_id(driver, "fps").get_attribute("aria-invalid")]
           == ["«FPS»: «1» no es un FPS entre 2 y 100.", "true"], f"FPS 1: {by_id(driver, 'protegida').text!r}")
