@@ -764,6 +764,8 @@ def check_first_screen(driver, comma):
         tap(driver, by_id(driver, "abrir-estimar"))
         check(driver.execute_script("return document.getElementById('estimar').open") and focused(driver) == "latitud",
               f"el diálogo no se abre con el foco dentro: {focused(driver)!r}")
+        problems = phone_problems(driver)
+        check(problems == {"small": [], "tiny": [], "sideways": 0}, f"teléfono, el diálogo abierto: {problems}")
         zones = driver.execute_script("return [...document.querySelectorAll('#zonas option')].map((o) => o.value)")
         check(len(zones) > 300 and zones == sorted(zones) and "Pacific/Kiritimati" in zones,
               f"la zona horaria ofrece {len(zones)} zonas")
