@@ -9,6 +9,7 @@
 
 #include "model/dose.h"
 #include "model/time_to_dose.h"
+#include "runtime/number_text.h"
 
 namespace model {
 
@@ -37,10 +38,7 @@ bool isSunscreenFactor(int fps)
 
 std::optional<int> sunscreenFactorFromText(std::string_view text)
 {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    text = runtime::trimBlanks(text);
     int fps = 0;
     const auto [stop, failed] = std::from_chars(text.data(), text.data() + text.size(), fps);
     if (failed != std::errc{} || stop != text.data() + text.size() || !isSunscreenFactor(fps))

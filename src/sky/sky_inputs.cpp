@@ -77,7 +77,7 @@ std::string describe(const SkyFailure& failure, runtime::Named who)
 
 std::string describeNotAZone(std::string_view typed)
 {
-    const bool empty = typed.find_first_not_of(' ') == std::string_view::npos;
+    const bool empty = runtime::trimBlanks(typed).empty();
     return runtime::refusal({runtime::Holder::Box, fieldOf(SkyField::Zona).name}, empty,
                             empty ? "está vacía" : runtime::quoted(typed) + "no es una zona horaria");
 }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "model/curve.h"
+#include "runtime/number_text.h"
 #include "sky/clear_sky.h"
 #include "sky/day_shape.h"
 #include "sky/estimate_fields.h"
@@ -130,9 +131,7 @@ EMSCRIPTEN_KEEPALIVE char* iuv_estimate(const char* latitude, const char* longit
             failure->problem = sky::SkyProblem::NoSuchDay;
         return refuse(failure->field, sky::describe(*failure));
     }
-    std::string_view zoneName = zone;
-    zoneName.remove_prefix(std::min(zoneName.find_first_not_of(' '), zoneName.size()));
-    zoneName.remove_suffix(zoneName.size() - (zoneName.find_last_not_of(' ') + 1));
+    const std::string_view zoneName = runtime::trimBlanks(zone);
     if (zoneName.empty() || !std::isfinite(utcOffset))
         return refuse(sky::SkyField::Zona, sky::describeNotAZone(zoneName));
     const sky::SkyInputs& inputs = std::get<sky::SkyInputs>(read);

@@ -27,6 +27,7 @@
 #include "model/sunscreen_text.h"
 #include "model/time_to_dose.h"
 #include "model/time_to_dose_text.h"
+#include "runtime/number_text.h"
 #include "runtime/refusal.h"
 #include "web/canvas_surface.h"
 #include "web/json_object.h"
@@ -188,7 +189,7 @@ EMSCRIPTEN_KEEPALIVE char* iuv_protection(const char* fps, int amount, int separ
     const char decimal = static_cast<char>(separator);
     JsonObject answer = JsonObject().text("note", model::sunscreenAmountNote(decimal));
     const std::string_view typed = fps;
-    if (typed.find_first_not_of(' ') == std::string_view::npos)
+    if (runtime::trimBlanks(typed).empty())
         return web::reply(answer);
     const std::optional<int> factor = model::sunscreenFactorFromText(typed);
     if (!factor) {
