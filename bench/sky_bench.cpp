@@ -14,7 +14,7 @@
 #include "sky/clear_sky.h"
 #include "sky/day_shape.h"
 #include "sky/estimate_text.h"
-#include "sky/sky_inputs.h"
+#include "day/sky_inputs.h"
 
 namespace {
 
@@ -31,9 +31,9 @@ BENCHMARK(BM_Estimate);
 
 void BM_TextsToShownLines(benchmark::State& state)
 {
-    const sky::SkyTexts texts{"40,45", "-3,70", "2026-06-21", "690", "", false};
+    const day::SkyTexts texts{"40,45", "-3,70", "2026-06-21", "690", "", false};
     for (auto _ : state) {
-        const auto inputs = sky::readSkyInputs(texts, ',');
+        const auto inputs = day::readSkyInputs(texts, ',');
         auto text = sky::estimateText(sky::estimateClearSky(std::get<sky::SkyInputs>(inputs)), 14 * 60 + 16, ',');
         benchmark::DoNotOptimize(text);
     }

@@ -142,8 +142,8 @@ faults=(
   # clock reading a TZ changed since the last call wrong.
   src/sky/clear_sky.cpp 'kSnowFactor = 1.22' 'kSnowFactor = 1.2'
   src/sky/ozone_climatology.cpp '/ kDaysPerMonth - 0.5;' '/ kDaysPerMonth;'
-  src/sky/sky_inputs.cpp 'value <= limits.highest' 'value < limits.highest'
-  src/sky/local_clock.cpp '    // localtime_r need not look at TZ again; tzset makes it.\n    tzset();' ''
+  src/day/sky_inputs.cpp 'value <= limits.highest' 'value < limits.highest'
+  src/zones/local_clock.cpp '    // localtime_r need not look at TZ again; tzset makes it.\n    tzset();' ''
   # The window's DD/MM/AAAA read with the day and the month swapped.
   src/sky/civil_date.cpp 'CivilDate{number(6, 4), number(3, 2), number(0, 2)}' 'CivilDate{number(6, 4), number(0, 2), number(3, 2)}'
   # The estimate's dialog: the place not remembered, "Usar" left enabled on a

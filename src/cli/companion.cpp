@@ -21,7 +21,7 @@
 #include "runtime/number_format.h"
 #include "sky/day_shape.h"
 #include "sky/estimate_text.h"
-#include "sky/sun_curve.h"
+#include "day/sun_curve.h"
 
 namespace cli {
 namespace {
@@ -184,7 +184,7 @@ RunResult run(const Options& options, char localeSeparator)
 
     const char separator = options.point ? '.' : localeSeparator;
     const auto refused = [](const std::string& message) { return RunResult{kExitBadInput, {}, message + "\n"}; };
-    if (const auto& curve = options.skyText(sky::SkyField::Forma); curve && !sky::shapeFromToken(*curve))
+    if (const auto& curve = options.skyText(layout::SkyField::Forma); curve && !layout::shapeFromToken(*curve))
         return refused("--curva: " + runtime::quoted(*curve) + "no es campana ni sol.");
     const auto sunscreen = chosenSunscreen(options);
     if (const auto* message = std::get_if<std::string>(&sunscreen))
@@ -213,11 +213,11 @@ RunResult run(const Options& options, char localeSeparator)
             return refused("--curva sol: indique --zona (no se conoce la zona horaria del sistema).");
         const sky::SkyInputs& in = results.estimate->inputs;
         results.zone = timeZone->name();
-        results.utcOffset = sky::utcOffsetAtNoon(*timeZone, in.date);
+        results.utcOffset = zones::utcOffsetAtNoon(*timeZone, in.date);
         const auto shape = sky::dayShape({in.latitude, in.longitude}, in.date, *results.utcOffset);
         if (const auto* none = std::get_if<sky::NoSunrise>(&shape))
             return refused("--curva sol: " + sky::describe(*none, separator, sky::DateStyle::Iso));
-        sample = sky::sunSampler(std::get<sky::DayShape>(shape));
+        sample = day::sunSampler(std::get<sky::DayShape>(shape));
         // The estimate is reported when asked for, or when it gave the maximum.
         if (!options.estimate && options.given[maximum])
             results.estimate.reset();

@@ -8,34 +8,34 @@
 
 #include "runtime/number_format.h"
 #include "sky/estimate_text.h"
-#include "sky/local_clock.h"
+#include "zones/local_clock.h"
 #include "runtime/refusal.h"
-#include "sky/system_zone.h"
+#include "zones/system_zone.h"
 
 namespace cli {
-std::variant<std::optional<sky::TimeZone>, std::string> chosenZone(const Options& options)
+std::variant<std::optional<zones::TimeZone>, std::string> chosenZone(const Options& options)
 {
-    const auto& name = options.skyText(sky::SkyField::Zona);
+    const auto& name = options.skyText(layout::SkyField::Zona);
     if (!name)
-        return sky::systemTimeZone();
-    auto found = sky::findZone(*name);
-    if (const auto* refused = std::get_if<sky::NotAZone>(&found))
+        return zones::systemTimeZone();
+    auto found = zones::findZone(*name);
+    if (const auto* refused = std::get_if<zones::NotAZone>(&found))
         return "--zona: " + runtime::quoted(refused->text) + "no es una zona horaria (p. ej. Europe/Madrid).";
-    return std::optional<sky::TimeZone>(std::move(std::get<sky::TimeZone>(found)));
+    return std::optional<zones::TimeZone>(std::move(std::get<zones::TimeZone>(found)));
 }
 
-std::variant<EstimateRun, std::string> makeEstimate(const Options& options, const std::optional<sky::TimeZone>& zone,
+std::variant<EstimateRun, std::string> makeEstimate(const Options& options, const std::optional<zones::TimeZone>& zone,
                                                      char separator)
 {
     EstimateRun run;
-    sky::SkyTexts texts;
-    using sky::SkyField;
+    day::SkyTexts texts;
+    using layout::SkyField;
     const auto& latitude = options.skyText(SkyField::Latitud);
     const auto& longitude = options.skyText(SkyField::Longitud);
     texts.latitude = latitude.value_or("");
     texts.longitude = longitude.value_or("");
     if (!latitude || !longitude) {
-        const auto place = zone ? sky::placeOfZone(zone->name()) : std::nullopt;
+        const auto place = zone ? zones::placeOfZone(zone->name()) : std::nullopt;
         if (!place) {
             return std::string(options.estimate ? "--estimar" : "--curva sol") + ": indique --latitud y --longitud ("
                    + (zone ? "la zona horaria " + zone->name() + " no tiene lugar" : "no se conoce la zona horaria")
@@ -48,19 +48,19 @@ std::variant<EstimateRun, std::string> makeEstimate(const Options& options, cons
         run.zone = zone->name();
     }
     texts.date = options.skyText(SkyField::Fecha)
-                     .value_or(sky::dateText(zone ? sky::localToday(*zone) : sky::localToday()));
+                     .value_or(sky::dateText(zone ? zones::localToday(*zone) : zones::localToday()));
     texts.altitude = options.skyText(SkyField::Altitud).value_or("");
     texts.ozone = options.skyText(SkyField::Ozono).value_or("");
     texts.snow = options.skyText(SkyField::Nieve).has_value();
     texts.cover = options.skyText(SkyField::Cielo).value_or("");
 
-    auto read = sky::readSkyInputs(texts, separator);
-    if (const auto* failure = std::get_if<sky::SkyFailure>(&read))
-        return sky::describe(*failure, {runtime::Holder::Option, optionFor(failure->field)});
+    auto read = day::readSkyInputs(texts, separator);
+    if (const auto* failure = std::get_if<day::SkyFailure>(&read))
+        return day::describe(*failure, {runtime::Holder::Option, optionFor(failure->field)});
     run.inputs = std::get<sky::SkyInputs>(read);
     run.estimate = sky::estimateClearSky(run.inputs);
-    run.localNoonMinutes = zone ? sky::localClockMinutes(run.inputs.date, run.estimate.solarNoonUt, *zone)
-                                : sky::localClockMinutes(run.inputs.date, run.estimate.solarNoonUt);
+    run.localNoonMinutes = zone ? zones::localClockMinutes(run.inputs.date, run.estimate.solarNoonUt, *zone)
+                                : zones::localClockMinutes(run.inputs.date, run.estimate.solarNoonUt);
     return run;
 }
 

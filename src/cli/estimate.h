@@ -11,7 +11,7 @@
 
 #include "cli/options.h"
 #include "sky/clear_sky.h"
-#include "sky/time_zone.h"
+#include "zones/time_zone.h"
 
 namespace cli {
 
@@ -29,11 +29,11 @@ struct EstimateRun {
 // date to today. A bad value, or no place at all, is a message naming the option.
 // The zone the companion's hours are in: --zona, else the system's (none when
 // it is unknown), or the refusal of a --zona that names no zone.
-std::variant<std::optional<sky::TimeZone>, std::string> chosenZone(const Options& options);
+std::variant<std::optional<zones::TimeZone>, std::string> chosenZone(const Options& options);
 
 // The estimate's inputs from the options, each missing one at its default
 // (the zone's place, today in the zone), and the estimate they give.
-std::variant<EstimateRun, std::string> makeEstimate(const Options& options, const std::optional<sky::TimeZone>& zone,
+std::variant<EstimateRun, std::string> makeEstimate(const Options& options, const std::optional<zones::TimeZone>& zone,
                                                      char separator);
 
 // "Índice máximo estimado (cielo despejado): 10.1", the place, date, solar

@@ -27,7 +27,7 @@ struct SetsText {  // a text that may not be empty, such as a file's name
     std::string_view whenAlone = {};  // the text when none follows; empty: one must
 };
 struct SetsSkyField {  // a field of the estimate, read when the estimate is made
-    sky::SkyField field;
+    layout::SkyField field;
 };
 struct SetsWholeNumber {
     std::variant<int Options::*, std::optional<int> Options::*> field;  // the second has no default
@@ -111,9 +111,9 @@ constexpr auto kRowsAfterTheEstimate = std::to_array<OptionRow>({
 
 // The estimate's fields, after --estimar, and the day's shape, as the
 // estimate's table gives them.
-constexpr OptionRow estimateRow(const sky::EstimateField& field)
+constexpr OptionRow estimateRow(const layout::EstimateField& field)
 {
-    if (field.group == sky::FieldGroup::DayShape)
+    if (field.group == layout::FieldGroup::DayShape)
         return {kShape, field.option, {}, field.optionArgument, field.optionHelp, SetsSkyField{field.field}};
     return {kEstimate,         field.option, {}, field.optionArgument, field.optionHelp,
             SetsSkyField{field.field}, {}, field.placesTheSun ? kNeedsEstimateOrSun : kNeedsEstimate};
@@ -124,9 +124,9 @@ constexpr OptionRow rowAt(std::size_t i)
     if (i < kInputRows.size())
         return kInputRows[i];
     i -= kInputRows.size();
-    if (i < sky::kEstimateFields.size())
-        return estimateRow(sky::kEstimateFields[i]);
-    return kRowsAfterTheEstimate[i - sky::kEstimateFields.size()];
+    if (i < layout::kEstimateFields.size())
+        return estimateRow(layout::kEstimateFields[i]);
+    return kRowsAfterTheEstimate[i - layout::kEstimateFields.size()];
 }
 
 template <std::size_t... I>
@@ -137,7 +137,7 @@ constexpr std::array<OptionRow, sizeof...(I)> allRows(std::index_sequence<I...>)
 
 // Every option, in the order --help lists them.
 constexpr auto kOptions =
-    allRows(std::make_index_sequence<kInputRows.size() + sky::kEstimateFields.size() + kRowsAfterTheEstimate.size()>());
+    allRows(std::make_index_sequence<kInputRows.size() + layout::kEstimateFields.size() + kRowsAfterTheEstimate.size()>());
 
 constexpr std::size_t kHelpColumn = 27;  // where the descriptions start in --help
 
@@ -179,7 +179,7 @@ Takes takes(const Target& target)
     if (std::holds_alternative<SetsFlag>(target))
         return Takes::Nothing;
     if (const auto* field = std::get_if<SetsSkyField>(&target))
-        return sky::fieldOf(field->field).kind == sky::FieldKind::Check ? Takes::Nothing : Takes::Value;
+        return layout::fieldOf(field->field).kind == layout::FieldKind::Check ? Takes::Nothing : Takes::Value;
     if (const auto* text = std::get_if<SetsText>(&target); text && !text->whenAlone.empty())
         return Takes::OptionalValue;
     return Takes::Value;
@@ -221,7 +221,7 @@ std::optional<UsageError> set(const Target& target, std::string_view name, std::
                 return std::nullopt;
             },
             [&](const SetsSkyField& field) -> std::optional<UsageError> {
-                const bool check = sky::fieldOf(field.field).kind == sky::FieldKind::Check;
+                const bool check = layout::fieldOf(field.field).kind == layout::FieldKind::Check;
                 if (!value && !check)
                     return missingValue(name);
                 options.skyTexts[static_cast<std::size_t>(field.field)] = std::string(value.value_or(""));
@@ -286,9 +286,9 @@ std::string_view optionFor(model::InputBox box)
     return {};
 }
 
-std::string_view optionFor(sky::SkyField field)
+std::string_view optionFor(layout::SkyField field)
 {
-    return sky::fieldOf(field).option;
+    return layout::fieldOf(field).option;
 }
 
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string_view>& arguments)

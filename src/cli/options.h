@@ -13,7 +13,7 @@
 
 #include "cli/start_texts.h"
 #include "model/inputs.h"
-#include "sky/sky_inputs.h"
+#include "day/sky_inputs.h"
 
 namespace cli {
 
@@ -39,7 +39,7 @@ struct Options {
     // a field not given takes its default when the estimate is made (the time
     // zone's place, today, sea level, the climatology).
     bool estimate = false;
-    std::array<std::optional<std::string>, sky::kEstimateFields.size()> skyTexts;  // by sky::SkyField
+    std::array<std::optional<std::string>, layout::kEstimateFields.size()> skyTexts;  // by layout::SkyField
 
 
     // Sunscreen: its factor, 2 to 100, and the amount applied ("etiqueta" or
@@ -49,7 +49,7 @@ struct Options {
 
     // What an option gave for one of the estimate's fields: a check, such as
     // --nieve, gives an empty text.
-    const std::optional<std::string>& skyText(sky::SkyField field) const
+    const std::optional<std::string>& skyText(layout::SkyField field) const
     {
         return skyTexts[static_cast<std::size_t>(field)];
     }
@@ -57,8 +57,8 @@ struct Options {
     // The day's shape (--curva, checked when the curve is made) is the sun's.
     bool sunShape() const
     {
-        const auto& curve = skyText(sky::SkyField::Forma);
-        return curve && sky::shapeFromToken(*curve) == sky::DayShapeKind::Sun;
+        const auto& curve = skyText(layout::SkyField::Forma);
+        return curve && layout::shapeFromToken(*curve) == layout::DayShapeKind::Sun;
     }
 };
 
@@ -66,7 +66,7 @@ struct Options {
 std::string_view optionFor(model::InputBox box);
 
 // The option that sets one of the estimate's fields, e.g. "--latitud".
-std::string_view optionFor(sky::SkyField field);
+std::string_view optionFor(layout::SkyField field);
 
 // A Spanish message for the user, naming the option at fault.
 struct UsageError {

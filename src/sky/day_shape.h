@@ -10,7 +10,7 @@
 #include <variant>
 
 #include "sky/civil_date.h"
-#include "sky/zone_places.h"
+#include "sky/place.h"
 
 namespace sky {
 

@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "runtime/number_format.h"
-#include "sky/zone_places.h"
 
 namespace sky {
 
@@ -62,13 +61,12 @@ std::string sunDayText(const Place& place, const CivilDate& date, char decimalSe
 }
 
 std::string estimateLineText(const SkyEstimate& estimate, const SkyInputs& inputs, std::optional<CivilDate> today,
-                             std::string_view zone, char decimalSeparator)
+                             std::string_view zone, std::optional<Place> zonePlace, char decimalSeparator)
 {
     const auto sameDegrees = [&](double a, double b) {
         return degreesText(a, decimalSeparator) == degreesText(b, decimalSeparator);
     };
     const Place place{inputs.latitude, inputs.longitude};
-    const std::optional<Place> zonePlace = zone.empty() ? std::nullopt : placeOfZone(zone);
     const bool atTheZonesPlace = zonePlace && sameDegrees(place.latitude, zonePlace->latitude)
                                  && sameDegrees(place.longitude, zonePlace->longitude);
     const std::string day = today && inputs.date == *today ? "Hoy" : "El " + dateText(inputs.date, DateStyle::DayMonthYear);
@@ -86,16 +84,6 @@ std::string estimateText(const SkyEstimate& estimate, std::optional<int> localNo
     return "Índice UV máximo " + withSkyText(estimate.cover) + ": " + shownIndexText(estimate, decimalSeparator) + "\n"
            + sunAndOzoneText(estimate, localNoonMinutes, decimalSeparator) + "\n"
            + std::string(caveatFor(estimate.cover));
-}
-
-std::string defaultPlaceText(std::optional<std::string_view> zone)
-{
-    if (!zone)
-        return "Sin lugar por defecto: no se conoce la zona horaria; escriba la latitud y la longitud";
-    if (!placeOfZone(*zone))
-        return "Sin lugar por defecto: la zona horaria " + std::string(*zone)
-               + " no tiene lugar; escriba la latitud y la longitud";
-    return "Lugar por defecto: zona horaria " + std::string(*zone);
 }
 
 }  // namespace sky

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "sky/clear_sky.h"
-#include "sky/zone_places.h"
+#include "sky/place.h"
 
 namespace sky {
 
@@ -31,12 +31,12 @@ std::string sunDayText(const Place& place, const CivilDate& date, char decimalSe
 
 // The estimate at a glance, for the page's line under "Indice Máximo": the
 // day, the place and the sky, then the value as "Usar" writes it. Today is
-// "Hoy" and the zone's own place (to the hundredth of a degree, as the fields
-// offer it) is the zone's name; a date unknown in the zone is never "Hoy":
+// "Hoy" and the zone's own place, `zonePlace` (to the hundredth of a degree,
+// as the fields offer it), is the zone's name; a date unknown in the zone is never "Hoy":
 //   Hoy en Europe/Madrid, con cielo despejado: 8,4
 //   El 21/06/2026 en 43,26° N, 2,93° O, con cielo nuboso: 6,8
 std::string estimateLineText(const SkyEstimate& estimate, const SkyInputs& inputs, std::optional<CivilDate> today,
-                             std::string_view zone, char decimalSeparator);
+                             std::string_view zone, std::optional<Place> zonePlace, char decimalSeparator);
 
 // Minutes after midnight as "h:mm" ("14:16", "9:05").
 std::string clockText(int minutes);
@@ -61,11 +61,5 @@ inline constexpr std::string_view kCloudyCaveat =
 
 // The caveat for the estimate's sky.
 std::string_view caveatFor(SkyCover cover);
-
-// The line under the place that says where the place offered first comes
-// from, given the user's time zone (nothing when it is unknown): "Lugar por
-// defecto: zona horaria Europe/Madrid"; for a zone tzdata does not place, or
-// none, that there is no default and the user types the place.
-std::string defaultPlaceText(std::optional<std::string_view> zone);
 
 }  // namespace sky

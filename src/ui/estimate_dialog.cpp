@@ -21,12 +21,12 @@
 
 #include "qt/utf8.h"
 #include "runtime/number_format.h"
-#include "sky/estimate_fields.h"
+#include "layout/estimate_fields.h"
 #include "sky/estimate_text.h"
-#include "sky/local_clock.h"
-#include "sky/nearest_zone.h"
-#include "sky/sky_inputs.h"
-#include "sky/system_zone.h"
+#include "zones/local_clock.h"
+#include "zones/nearest_zone.h"
+#include "day/sky_inputs.h"
+#include "zones/system_zone.h"
 #include "ui/command_button.h"
 
 namespace ui {
@@ -113,15 +113,15 @@ void rememberZoneName(const QString& zone)
 }
 
 // One field of the estimate's table as a widget, named and described by its row.
-QWidget* makeField(const sky::EstimateField& row, QWidget* parent)
+QWidget* makeField(const layout::EstimateField& row, QWidget* parent)
 {
     QWidget* field = nullptr;
-    QString description = fromUtf8(sky::descriptionOf(row));
+    QString description = fromUtf8(layout::descriptionOf(row));
     switch (row.kind) {
-    case sky::FieldKind::Number:
+    case layout::FieldKind::Number:
         field = new QLineEdit(parent);
         break;
-    case sky::FieldKind::Date: {
+    case layout::FieldKind::Date: {
         auto* date = new DateField(parent);
         date->setDisplayFormat(QLatin1String(kDateFormat));
         date->setCalendarPopup(true);
@@ -131,30 +131,30 @@ QWidget* makeField(const sky::EstimateField& row, QWidget* parent)
         field = date;
         break;
     }
-    case sky::FieldKind::Check:
+    case layout::FieldKind::Check:
         // A check box says its own caption; it has no label beside it.
         field = new QCheckBox(fromUtf8(row.caption), parent);
         break;
-    case sky::FieldKind::Zone: {
+    case layout::FieldKind::Zone: {
         auto* zones = new QComboBox(parent);
         zones->setEditable(true);
         zones->setInsertPolicy(QComboBox::NoInsert);
         QStringList names;
-        for (const sky::ZonePlace& zone : sky::zonePlaces())
+        for (const zones::ZonePlace& zone : zones::zonePlaces())
             names << fromUtf8(zone.zone);
         names.sort();
         zones->addItems(names);
         field = zones;
         break;
     }
-    case sky::FieldKind::Shape: {
+    case layout::FieldKind::Shape: {
         auto* shapes = new QComboBox(parent);
-        for (const sky::DayShapeRow& shape : sky::kDayShapes)
+        for (const layout::DayShapeRow& shape : layout::kDayShapes)
             shapes->addItem(fromUtf8(shape.caption));
         field = shapes;
         break;
     }
-    case sky::FieldKind::Cover: {
+    case layout::FieldKind::Cover: {
         auto* covers = new QComboBox(parent);
         for (const sky::SkyCoverRow& cover : sky::kSkyCovers)
             covers->addItem(fromUtf8(sky::coverChoiceText(cover.cover)));
@@ -164,7 +164,7 @@ QWidget* makeField(const sky::EstimateField& row, QWidget* parent)
     }
     }
     field->setObjectName(fromUtf8(row.name));
-    if (row.kind != sky::FieldKind::Check)
+    if (row.kind != layout::FieldKind::Check)
         field->setAccessibleName(fromUtf8(row.name));
     field->setAccessibleDescription(description);
     return field;
@@ -189,33 +189,33 @@ EstimateDialog::EstimateDialog(char decimalSeparator, QWidget* parent)
 // The fields are made in reading order, which Tab follows.
 void EstimateDialog::build()
 {
-    std::array<QWidget*, sky::kEstimateFields.size()> made{};
-    for (const sky::EstimateField& row : sky::kEstimateFields) {
+    std::array<QWidget*, layout::kEstimateFields.size()> made{};
+    for (const layout::EstimateField& row : layout::kEstimateFields) {
         made[static_cast<std::size_t>(row.field)] = makeField(row, this);
         // Where the place came from, under the place it speaks of.
-        if (row.field == sky::SkyField::Longitud) {
+        if (row.field == layout::SkyField::Longitud) {
             f_.placeOrigin = new QLabel(this);
             f_.placeOrigin->setWordWrap(true);
         }
-        if (row.field == sky::SkyField::Zona) {
+        if (row.field == layout::SkyField::Zona) {
             f_.zoneHint = new QLabel(this);
             f_.zoneHint->setWordWrap(true);
             f_.zoneHint->hide();  // until a place lies far from the zone
         }
     }
-    const auto madeAs = [&]<typename Widget>(sky::SkyField field, Widget*& into) {
+    const auto madeAs = [&]<typename Widget>(layout::SkyField field, Widget*& into) {
         into = static_cast<Widget*>(made[static_cast<std::size_t>(field)]);
     };
-    madeAs(sky::SkyField::Latitud, f_.latitude);
-    madeAs(sky::SkyField::Longitud, f_.longitude);
-    madeAs(sky::SkyField::Fecha, f_.date);
-    madeAs(sky::SkyField::Altitud, f_.altitude);
-    madeAs(sky::SkyField::Ozono, f_.ozone);
-    madeAs(sky::SkyField::Nieve, f_.snow);
-    madeAs(sky::SkyField::Cielo, f_.cover);
-    madeAs(sky::SkyField::Zona, f_.zone);
-    madeAs(sky::SkyField::Forma, f_.shape);
-    f_.date->setDate(qDate(sky::localToday()));
+    madeAs(layout::SkyField::Latitud, f_.latitude);
+    madeAs(layout::SkyField::Longitud, f_.longitude);
+    madeAs(layout::SkyField::Fecha, f_.date);
+    madeAs(layout::SkyField::Altitud, f_.altitude);
+    madeAs(layout::SkyField::Ozono, f_.ozone);
+    madeAs(layout::SkyField::Nieve, f_.snow);
+    madeAs(layout::SkyField::Cielo, f_.cover);
+    madeAs(layout::SkyField::Zona, f_.zone);
+    madeAs(layout::SkyField::Forma, f_.shape);
+    f_.date->setDate(qDate(zones::localToday()));
 
     f_.warning = new QLabel(this);
     const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
@@ -236,15 +236,15 @@ void EstimateDialog::build()
         label->setBuddy(field);
         form->addRow(label, field);
     };
-    for (const sky::EstimateField& field : sky::kEstimateFields) {
+    for (const layout::EstimateField& field : layout::kEstimateFields) {
         QWidget* widget = made[static_cast<std::size_t>(field.field)];
-        if (field.kind == sky::FieldKind::Check)
+        if (field.kind == layout::FieldKind::Check)
             form->addRow(widget);
         else
             row(fromUtf8(field.caption) + QLatin1Char(':'), widget);
-        if (field.field == sky::SkyField::Longitud)
+        if (field.field == layout::SkyField::Longitud)
             form->addRow(f_.placeOrigin);
-        if (field.field == sky::SkyField::Zona)
+        if (field.field == layout::SkyField::Zona)
             form->addRow(f_.zoneHint);
     }
 
@@ -288,14 +288,14 @@ void EstimateDialog::build()
 // types it. The zone is the last one used, else the system's.
 void EstimateDialog::recall()
 {
-    const std::optional<std::string> zone = sky::systemZone();
-    QString origin = fromUtf8(sky::defaultPlaceText(zone));
+    const std::optional<std::string> zone = zones::systemZone();
+    QString origin = fromUtf8(zones::defaultPlaceText(zone));
     if (const auto place = rememberedPlace(decimalSeparator_)) {
         f_.latitude->setText(place->latitude);
         f_.longitude->setText(place->longitude);
         f_.altitude->setText(place->altitude);
         origin = QStringLiteral("Último lugar usado. ") + origin;
-    } else if (const auto place = zone ? sky::placeOfZone(*zone) : std::nullopt) {
+    } else if (const auto place = zone ? zones::placeOfZone(*zone) : std::nullopt) {
         f_.latitude->setText(fromUtf8(sky::degreesText(place->latitude, decimalSeparator_)));
         f_.longitude->setText(fromUtf8(sky::degreesText(place->longitude, decimalSeparator_)));
     }
@@ -318,7 +318,7 @@ void EstimateDialog::refuse(const QString& message)
 
 void EstimateDialog::refresh()
 {
-    const sky::SkyTexts texts{f_.latitude->text().toStdString(),
+    const day::SkyTexts texts{f_.latitude->text().toStdString(),
                               f_.longitude->text().toStdString(),
                               f_.date->text().toStdString(),
                               f_.altitude->text().toStdString(),
@@ -326,23 +326,23 @@ void EstimateDialog::refresh()
                               f_.snow->isChecked(),
                               sky::DateStyle::DayMonthYear,
                               std::string(sky::kSkyCovers[static_cast<std::size_t>(f_.cover->currentIndex())].token)};
-    const auto read = sky::readSkyInputs(texts, decimalSeparator_);
-    if (const auto* failure = std::get_if<sky::SkyFailure>(&read)) {
+    const auto read = day::readSkyInputs(texts, decimalSeparator_);
+    if (const auto* failure = std::get_if<day::SkyFailure>(&read)) {
         f_.ozone->setPlaceholderText(QStringLiteral("climatología"));
-        refuse(fromUtf8(sky::describe(*failure)));
+        refuse(fromUtf8(day::describe(*failure)));
         return;
     }
     const std::string zoneName = f_.zone->currentText().trimmed().toStdString();
-    auto found = sky::findZone(zoneName);
-    if (const auto* notAZone = std::get_if<sky::NotAZone>(&found)) {
-        refuse(fromUtf8(sky::describeNotAZone(notAZone->text)));
+    auto found = zones::findZone(zoneName);
+    if (const auto* notAZone = std::get_if<zones::NotAZone>(&found)) {
+        refuse(fromUtf8(day::describeNotAZone(notAZone->text)));
         return;
     }
-    const sky::TimeZone& zone = std::get<sky::TimeZone>(found);
+    const zones::TimeZone& zone = std::get<zones::TimeZone>(found);
     const sky::SkyInputs& inputs = std::get<sky::SkyInputs>(read);
     const sky::Place place{inputs.latitude, inputs.longitude};
-    if (sky::kDayShapes[static_cast<std::size_t>(f_.shape->currentIndex())].shape == sky::DayShapeKind::Sun) {
-        auto shape = sky::dayShape(place, inputs.date, sky::utcOffsetAtNoon(zone, inputs.date));
+    if (layout::kDayShapes[static_cast<std::size_t>(f_.shape->currentIndex())].shape == layout::DayShapeKind::Sun) {
+        auto shape = sky::dayShape(place, inputs.date, zones::utcOffsetAtNoon(zone, inputs.date));
         if (const auto* none = std::get_if<sky::NoSunrise>(&shape)) {
             refuse(fromUtf8(sky::describe(*none, decimalSeparator_, sky::DateStyle::DayMonthYear)));
             return;
@@ -354,10 +354,10 @@ void EstimateDialog::refresh()
     inputs_ = inputs;
     const sky::SkyEstimate estimate = sky::estimateClearSky(inputs);
     shownIndex_ = fromUtf8(sky::shownIndexText(estimate, decimalSeparator_));
-    const std::optional<int> noon = sky::localClockMinutes(inputs.date, estimate.solarNoonUt, zone);
+    const std::optional<int> noon = zones::localClockMinutes(inputs.date, estimate.solarNoonUt, zone);
     f_.result->setText(fromUtf8(sky::estimateText(estimate, noon, decimalSeparator_)));
     f_.warning->clear();
-    const QString hint = fromUtf8(sky::nearerZoneText(place, zone.name()));
+    const QString hint = fromUtf8(zones::nearerZoneText(place, zone.name()));
     f_.zoneHint->setText(hint);
     f_.zoneHint->setVisible(!hint.isEmpty());
     if (!inputs.ozone) {

@@ -21,7 +21,7 @@
 #include "qt/utf8.h"
 #include "runtime/number_format.h"
 #include "sky/estimate_text.h"
-#include "sky/sun_curve.h"
+#include "day/sun_curve.h"
 #include "ui/form1.h"
 #include "ui/picture_box.h"
 #include "ui/spin_bar.h"
@@ -126,7 +126,7 @@ void Form1::useDayShape(const std::optional<sky::DayShape>& shape)
 {
     std::string title(layout::kCaption);
     if (shape) {
-        daySampler_ = sky::sunSampler(*shape);
+        daySampler_ = day::sunSampler(*shape);
         title += " — " + sky::sunDayText(shape->place, shape->date, options_.decimalSeparator);
     } else {
         daySampler_ = model::sampleCurve;

@@ -20,13 +20,13 @@
 #include "runtime/number_text.h"
 #include "sky/clear_sky.h"
 #include "sky/day_shape.h"
-#include "sky/estimate_fields.h"
+#include "layout/estimate_fields.h"
 #include "sky/estimate_text.h"
-#include "sky/nearest_zone.h"
-#include "sky/sky_inputs.h"
-#include "sky/sun_curve.h"
-#include "sky/zone_places.h"
-#include "sky/zone_table.h"
+#include "zones/nearest_zone.h"
+#include "day/sky_inputs.h"
+#include "day/sun_curve.h"
+#include "zones/zone_places.h"
+#include "zones/zone_table.h"
 #include "web/json_object.h"
 #include "web/ozone_placeholder.h"
 #include "web/page_day.h"
@@ -67,12 +67,12 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE char* iuv_zone_default(const char* zone, int separator)
 {
     const std::string name = zone;
-    const auto place = name.empty() ? std::nullopt : sky::placeOfZone(name);
+    const auto place = name.empty() ? std::nullopt : zones::placeOfZone(name);
     const char decimal = static_cast<char>(separator);
     JsonObject answer;
     degrees(answer, "latitude", place ? std::optional(place->latitude) : std::nullopt, decimal);
     degrees(answer, "longitude", place ? std::optional(place->longitude) : std::nullopt, decimal);
-    answer.text("line", sky::defaultPlaceText(name.empty() ? std::nullopt : std::optional<std::string_view>(name)));
+    answer.text("line", zones::defaultPlaceText(name.empty() ? std::nullopt : std::optional<std::string_view>(name)));
     return web::reply(answer);
 }
 
@@ -83,7 +83,7 @@ EMSCRIPTEN_KEEPALIVE char* iuv_zone_default(const char* zone, int separator)
 EMSCRIPTEN_KEEPALIVE char* iuv_zone_names()
 {
     std::vector<std::string_view> names;
-    for (const sky::ZonePlace& zone : sky::zonePlaces())
+    for (const zones::ZonePlace& zone : zones::zonePlaces())
         names.push_back(zone.zone);
     std::sort(names.begin(), names.end());
     std::string lines;
@@ -101,7 +101,7 @@ EMSCRIPTEN_KEEPALIVE char* iuv_place_texts(double latitude, double longitude, in
     return web::reply(answer);
 }
 
-// The fields as typed, in the table's order (sky::SkyField): the date as the
+// The fields as typed, in the table's order (layout::SkyField): the date as the
 // date input gives it (AAAA-MM-DD), the cover and the day's shape by their
 // words, the zone by its name. Then whether the date input holds a day it
 // cannot give (30 February), which leaves its text empty; the zone's offset
@@ -109,7 +109,7 @@ EMSCRIPTEN_KEEPALIVE char* iuv_place_texts(double latitude, double longitude, in
 // a name it has no zone for); and today's date there (AAAA-MM-DD).
 // {"shown" (what "Usar" writes), "text" (the three lines), "line" (the same
 // at a glance), "zoneHint" (a nearer zone, or ""), "ozonePlaceholder"}
-// when they all read; {"field" (the first bad one, as sky::SkyField),
+// when they all read; {"field" (the first bad one, as layout::SkyField),
 // "message", "ozonePlaceholder"} otherwise.
 EMSCRIPTEN_KEEPALIVE char* iuv_estimate(const char* latitude, const char* longitude, const char* date,
                                         const char* altitude, const char* ozone, int snow, const char* cover,
@@ -118,40 +118,40 @@ EMSCRIPTEN_KEEPALIVE char* iuv_estimate(const char* latitude, const char* longit
 {
     const char decimal = static_cast<char>(separator);
     offeredShape().reset();
-    const auto refuse = [&](sky::SkyField field, const std::string& message) {
+    const auto refuse = [&](layout::SkyField field, const std::string& message) {
         return web::reply(JsonObject()
                               .number("field", static_cast<int>(field))
                               .text("message", message)
                               .text("ozonePlaceholder", web::ozonePlaceholder(std::nullopt)));
     };
-    const sky::SkyTexts texts{latitude, longitude, date, altitude, ozone, snow != 0, sky::DateStyle::Iso, cover};
-    auto read = sky::readSkyInputs(texts, decimal);
-    if (auto* failure = std::get_if<sky::SkyFailure>(&read)) {
-        if (dateUnreadable && failure->field == sky::SkyField::Fecha && failure->problem == sky::SkyProblem::Empty)
-            failure->problem = sky::SkyProblem::NoSuchDay;
-        return refuse(failure->field, sky::describe(*failure));
+    const day::SkyTexts texts{latitude, longitude, date, altitude, ozone, snow != 0, sky::DateStyle::Iso, cover};
+    auto read = day::readSkyInputs(texts, decimal);
+    if (auto* failure = std::get_if<day::SkyFailure>(&read)) {
+        if (dateUnreadable && failure->field == layout::SkyField::Fecha && failure->problem == day::SkyProblem::Empty)
+            failure->problem = day::SkyProblem::NoSuchDay;
+        return refuse(failure->field, day::describe(*failure));
     }
     const std::string_view zoneName = runtime::trimBlanks(zone);
     if (zoneName.empty() || !std::isfinite(utcOffset))
-        return refuse(sky::SkyField::Zona, sky::describeNotAZone(zoneName));
+        return refuse(layout::SkyField::Zona, day::describeNotAZone(zoneName));
     const sky::SkyInputs& inputs = std::get<sky::SkyInputs>(read);
     const sky::Place place{inputs.latitude, inputs.longitude};
-    if (sky::shapeFromToken(shape) == sky::DayShapeKind::Sun) {
+    if (layout::shapeFromToken(shape) == layout::DayShapeKind::Sun) {
         auto day = sky::dayShape(place, inputs.date, utcOffset);
         if (const auto* none = std::get_if<sky::NoSunrise>(&day))
-            return refuse(sky::SkyField::Forma, sky::describe(*none, decimal, sky::DateStyle::DayMonthYear));
+            return refuse(layout::SkyField::Forma, sky::describe(*none, decimal, sky::DateStyle::DayMonthYear));
         offeredShape() = std::get<sky::DayShape>(day);
     }
     const sky::SkyEstimate estimate = sky::estimateClearSky(inputs);
-    const auto todayRead = sky::readDate(today);
+    const auto todayRead = day::readDate(today);
     const auto* todayDate = std::get_if<sky::CivilDate>(&todayRead);
     const std::optional<sky::CivilDate> knownToday = todayDate ? std::optional(*todayDate) : std::nullopt;
     const int noon = clockMinutes(estimate.solarNoonUt, utcOffset);
     return web::reply(JsonObject()
                           .text("shown", sky::shownIndexText(estimate, decimal))
                           .text("text", sky::estimateText(estimate, noon, decimal))
-                          .text("line", sky::estimateLineText(estimate, inputs, knownToday, zoneName, decimal))
-                          .text("zoneHint", sky::nearerZoneText(place, zoneName))
+                          .text("line", sky::estimateLineText(estimate, inputs, knownToday, zoneName, zones::placeOfZone(zoneName), decimal))
+                          .text("zoneHint", zones::nearerZoneText(place, zoneName))
                           .text("ozonePlaceholder", web::ozonePlaceholder(estimate.ozone)));
 }
 
@@ -165,7 +165,7 @@ EMSCRIPTEN_KEEPALIVE char* iuv_use_estimate(int separator)
         web::pageDaySampler() = model::sampleCurve;
         return web::reply(JsonObject());
     }
-    web::pageDaySampler() = sky::sunSampler(*shape);
+    web::pageDaySampler() = day::sunSampler(*shape);
     return web::reply(JsonObject().text("line", "La curva sigue " + sky::sunDayText(shape->place, shape->date,
                                                                                    static_cast<char>(separator)) + '.'));
 }

@@ -17,7 +17,7 @@
 #include "model/sunscreen_text.h"
 #include "runtime/markup_text.h"
 #include "sky/civil_date.h"
-#include "sky/estimate_fields.h"
+#include "layout/estimate_fields.h"
 #include "sky/sky_cover.h"
 #include "web/canvas_surface.h"
 #include "web/json_object.h"
@@ -263,25 +263,25 @@ constexpr std::string_view kOzoneNote = "ozono-nota";
 constexpr std::string_view kZoneHint = "zona-cercana";
 
 // One field of the estimate's table, its caption a <label for> it and its
-// number in the table (sky::SkyField) for the script, which hands the fields
+// number in the table (layout::SkyField) for the script, which hands the fields
 // to the calculator in that order. The place's line and the device's place
 // follow the longitude, as the window's dialog has its place line there.
-std::string estimateField(const sky::EstimateField& row)
+std::string estimateField(const layout::EstimateField& row)
 {
     const std::string caption = runtime::escapedForMarkup(row.caption);
     const std::string field = attribute("id", row.elementId) + " data-sky-field=\""
         + std::to_string(static_cast<int>(row.field)) + '"';
     const std::string label = "<label" + attribute("for", row.elementId) + '>' + caption + "</label>\n";
     switch (row.kind) {
-    case sky::FieldKind::Check:
+    case layout::FieldKind::Check:
         return "<label class=\"ancho casilla\"" + attribute("for", row.elementId) + "><input" + field
             + " type=\"checkbox\"> " + caption + "</label>\n";
-    case sky::FieldKind::Date:
+    case layout::FieldKind::Date:
         return label + "<input" + field + " class=\"campo\" type=\"date\"" + attribute("min", sky::dateText(sky::kFirstDate))
             + attribute("max", sky::dateText(sky::kLastDate)) + ">\n";
-    case sky::FieldKind::Number:
+    case layout::FieldKind::Number:
         break;
-    case sky::FieldKind::Cover: {
+    case layout::FieldKind::Cover: {
         std::string options;
         for (const sky::SkyCoverRow& cover : sky::kSkyCovers) {
             options += "<option" + attribute("value", cover.token) + (cover.cover == sky::kDefaultSkyCover ? " selected" : "")
@@ -289,7 +289,7 @@ std::string estimateField(const sky::EstimateField& row)
         }
         return label + "<select" + field + " class=\"campo\">" + options + "</select>\n";
     }
-    case sky::FieldKind::Zone: {
+    case layout::FieldKind::Zone: {
         // Typed or chosen from tzdata's zones, which the script lists when the
         // dialog first opens; the browser's zone is filled in when the page
         // starts. The nearer zone's line follows it.
@@ -297,15 +297,15 @@ std::string estimateField(const sky::EstimateField& row)
             + attribute("aria-describedby", kZoneHint) + ">\n<datalist id=\"zonas\"></datalist>\n<p"
             + attribute("id", kZoneHint) + " class=\"ancho\" role=\"status\"></p>\n";
     }
-    case sky::FieldKind::Shape: {
+    case layout::FieldKind::Shape: {
         std::string options;
-        for (const sky::DayShapeRow& shape : sky::kDayShapes)
+        for (const layout::DayShapeRow& shape : layout::kDayShapes)
             options += "<option" + attribute("value", shape.token) + '>' + runtime::escapedForMarkup(shape.caption) + "</option>";
         return label + "<select" + field + " class=\"campo\">" + options + "</select>\n";
     }
     }
-    const bool place = row.field == sky::SkyField::Latitud || row.field == sky::SkyField::Longitud;
-    const bool ozone = row.field == sky::SkyField::Ozono;
+    const bool place = row.field == layout::SkyField::Latitud || row.field == layout::SkyField::Longitud;
+    const bool ozone = row.field == layout::SkyField::Ozono;
     std::string html = label + "<input" + field
         + " class=\"campo\" inputmode=\"decimal\" autocomplete=\"off\" spellcheck=\"false\"";
     if (place)
@@ -314,8 +314,8 @@ std::string estimateField(const sky::EstimateField& row)
         html += attribute("placeholder", ozonePlaceholder(std::nullopt)) + attribute("aria-describedby", kOzoneNote);
     html += ">\n";
     if (ozone)
-        html += "<span" + attribute("id", kOzoneNote) + " hidden>" + runtime::escapedForMarkup(sky::descriptionOf(row)) + "</span>\n";
-    if (row.field == sky::SkyField::Longitud) {
+        html += "<span" + attribute("id", kOzoneNote) + " hidden>" + runtime::escapedForMarkup(layout::descriptionOf(row)) + "</span>\n";
+    if (row.field == layout::SkyField::Longitud) {
         html += "<p" + attribute("id", kPlaceLine) + " class=\"ancho\"></p>\n"
                 "<p class=\"ancho ubicacion\"><button type=\"button\" id=\"ubicacion\">Usar mi ubicación</button>\n"
                 "<span id=\"ubicacion-estado\" role=\"status\"></span></p>\n";
@@ -432,7 +432,7 @@ std::string pageControls()
 std::string estimateFields()
 {
     std::string html;
-    for (const sky::EstimateField& row : sky::kEstimateFields)
+    for (const layout::EstimateField& row : layout::kEstimateFields)
         html += estimateField(row);
     return html;
 }

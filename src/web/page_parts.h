@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "sky/estimate_fields.h"
+#include "layout/estimate_fields.h"
 
 // The parts of the page written at build time: the window's form from its
 // layout table, every control as an element with the control's name for id,

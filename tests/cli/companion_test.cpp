@@ -24,7 +24,7 @@
 #include "model/curve_csv.h"
 #include "model/curve.h"
 #include "model/dose.h"
-#include "sky/local_clock.h"
+#include "zones/local_clock.h"
 #include "support/scoped_tz.h"
 #include "support/scratch_directory.h"
 
@@ -320,7 +320,7 @@ TEST_F(CompanionTest, EstimateStartsFromTheZonesPlaceAndToday)
     EXPECT_EQ(estimate["latitud"].toDouble(), 19.4);
     EXPECT_EQ(estimate["longitud"].toDouble(), -99.15);
     EXPECT_EQ(estimate["zonaHoraria"].toString(), "America/Mexico_City");
-    EXPECT_EQ(estimate["fecha"].toString().toStdString(), sky::dateText(sky::localToday()));
+    EXPECT_EQ(estimate["fecha"].toString().toStdString(), sky::dateText(zones::localToday()));
     EXPECT_EQ(estimate["altitud"].toDouble(), 0);
     EXPECT_FALSE(estimate["nieve"].toBool());
     EXPECT_EQ(jsonOf(result)["indiceMaximoCorregido"].toDouble(),

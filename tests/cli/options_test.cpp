@@ -75,7 +75,7 @@ TEST(ParseOptions, TheEstimatesFieldsStayTextsUntilTheEstimate)
     EXPECT_FALSE(none.estimate || std::ranges::any_of(none.skyTexts, [](const auto& text) { return text.has_value(); }));
     const Options options = parsed({"--estimar", "--latitud", "-15,84", "--longitud=-70.02", "--fecha", "2026-01-22",
                                     "--altitud", "3830", "--ozono", "x", "--nieve"});
-    using sky::SkyField;
+    using layout::SkyField;
     EXPECT_TRUE(options.estimate && options.skyText(SkyField::Nieve));
     EXPECT_EQ(options.skyText(SkyField::Latitud), "-15,84");
     EXPECT_EQ(options.skyText(SkyField::Longitud), "-70.02");

@@ -69,6 +69,7 @@ struct Glance {
     SkyInputs inputs;
     std::optional<CivilDate> today;
     const char* zone;
+    std::optional<Place> zonePlace;  // tzdata's place of the zone
     const char* lead;
 };
 
@@ -78,26 +79,27 @@ TEST_P(EstimateLine, SaysTheDayThePlaceAndTheSky)
 {
     const Glance& row = GetParam();
     const SkyEstimate estimate = estimateClearSky(row.inputs);
-    EXPECT_EQ(estimateLineText(estimate, row.inputs, row.today, row.zone, ','),
+    EXPECT_EQ(estimateLineText(estimate, row.inputs, row.today, row.zone, row.zonePlace, ','),
               std::string(row.lead) + shownIndexText(estimate, ','));
 }
 
 // Madrid's place in tzdata is 40°24' N, 3°41' W.
-const SkyInputs kZonesMadrid{40.40, -(3 + 41 / 60.0), {2026, 6, 21}, 0, {}, false};
+const Place kMadridsPlace{40.40, -(3 + 41 / 60.0)};
+const SkyInputs kZonesMadrid{kMadridsPlace.latitude, kMadridsPlace.longitude, {2026, 6, 21}, 0, {}, false};
 const SkyInputs kBilbaoCloudy{43.26, -2.93, {2026, 6, 21}, 0, {}, false, SkyCover::MostlyCloudy};
 
 INSTANTIATE_TEST_SUITE_P(
     Table, EstimateLine,
     testing::Values(
-        Glance{"TodayAtTheZonesPlace", kZonesMadrid, CivilDate{2026, 6, 21}, "Europe/Madrid",
+        Glance{"TodayAtTheZonesPlace", kZonesMadrid, CivilDate{2026, 6, 21}, "Europe/Madrid", kMadridsPlace,
                "Hoy en Europe/Madrid, con cielo despejado: "},
-        Glance{"AnotherDay", kZonesMadrid, CivilDate{2026, 6, 20}, "Europe/Madrid",
+        Glance{"AnotherDay", kZonesMadrid, CivilDate{2026, 6, 20}, "Europe/Madrid", kMadridsPlace,
                "El 21/06/2026 en Europe/Madrid, con cielo despejado: "},
-        Glance{"AnotherPlaceAndSky", kBilbaoCloudy, CivilDate{2026, 6, 21}, "Europe/Madrid",
+        Glance{"AnotherPlaceAndSky", kBilbaoCloudy, CivilDate{2026, 6, 21}, "Europe/Madrid", kMadridsPlace,
                "Hoy en 43,26° N, 2,93° O, con cielo nuboso: "},
-        Glance{"TodayUnknown", kZonesMadrid, std::nullopt, "Europe/Madrid",
+        Glance{"TodayUnknown", kZonesMadrid, std::nullopt, "Europe/Madrid", kMadridsPlace,
                "El 21/06/2026 en Europe/Madrid, con cielo despejado: "},
-        Glance{"ZoneWithoutAPlace", kZonesMadrid, CivilDate{2026, 6, 21}, "UTC",
+        Glance{"ZoneWithoutAPlace", kZonesMadrid, CivilDate{2026, 6, 21}, "UTC", std::nullopt,
                "Hoy en 40,40° N, 3,68° O, con cielo despejado: "}),
     [](const testing::TestParamInfo<Glance>& info) { return std::string(info.param.name); });
 
@@ -115,15 +117,6 @@ TEST(ClockText, IsHourAndTwoDigitMinutes)
     EXPECT_EQ(clockText(9 * 60 + 5), "9:05");
     EXPECT_EQ(clockText(0), "0:00");
     EXPECT_EQ(clockText(23 * 60 + 59), "23:59");
-}
-
-TEST(DefaultPlaceText, NamesTheZoneOrAsksForThePlace)
-{
-    EXPECT_EQ(defaultPlaceText("Europe/Madrid"), "Lugar por defecto: zona horaria Europe/Madrid");
-    EXPECT_EQ(defaultPlaceText("UTC"),
-              "Sin lugar por defecto: la zona horaria UTC no tiene lugar; escriba la latitud y la longitud");
-    EXPECT_EQ(defaultPlaceText(std::nullopt),
-              "Sin lugar por defecto: no se conoce la zona horaria; escriba la latitud y la longitud");
 }
 
 }  // namespace

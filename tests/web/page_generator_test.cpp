@@ -11,7 +11,7 @@
 #include <string>
 
 #include "layout/layout.h"
-#include "sky/estimate_fields.h"
+#include "layout/estimate_fields.h"
 #include "web/page_parts.h"
 
 namespace web {
@@ -130,7 +130,7 @@ TEST(PageGenerator, SizesTheChartsCanvasToItsBoxInsideTheBorder)
 TEST(PageGenerator, WritesEveryEstimateFieldWithItsCaption)
 {
     const std::string& html = made().html;
-    for (const sky::EstimateField& row : sky::kEstimateFields) {
+    for (const layout::EstimateField& row : layout::kEstimateFields) {
         const std::string id(row.elementId);
         EXPECT_EQ(count(html, " id=\"" + id + "\" data-sky-field=\"" + std::to_string(static_cast<int>(row.field)) + '"'), 1)
             << id;

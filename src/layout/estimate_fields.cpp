@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sky/estimate_fields.h"
+#include "layout/estimate_fields.h"
 
 #include "runtime/number_format.h"
 
-namespace sky {
+namespace layout {
 
 std::string rangeText(const FieldLimits& limits)
 {
@@ -22,4 +22,4 @@ std::string descriptionOf(const EstimateField& row)
     return description + std::string(row.descriptionRest);
 }
 
-}  // namespace sky
+}  // namespace layout

@@ -15,7 +15,7 @@
 // The estimate's fields as data, one row per field, as the window's layout
 // table is for the window: the dialog, the page's form and the companion's
 // options are all made from these rows.
-namespace sky {
+namespace layout {
 
 // The fields in reading order, which is also Tab's and the rows' order.
 enum class SkyField { Latitud, Longitud, Fecha, Altitud, Ozono, Nieve, Cielo, Zona, Forma };
@@ -130,7 +130,7 @@ static_assert([] {
 // The cover's line in --help lists the covers' own words, in their order.
 static_assert([] {
     std::string_view rest = fieldOf(SkyField::Cielo).optionHelp;
-    for (const SkyCoverRow& row : kSkyCovers) {
+    for (const sky::SkyCoverRow& row : sky::kSkyCovers) {
         if (!rest.starts_with(row.token))
             return false;
         rest.remove_prefix(row.token.size());
@@ -146,4 +146,4 @@ std::string rangeText(const FieldLimits& limits);
 // The whole description: "Grados de latitud, de -90 a 90: positivos al norte, negativos al sur".
 std::string descriptionOf(const EstimateField& row);
 
-}  // namespace sky
+}  // namespace layout

@@ -10,12 +10,12 @@
 
 #include "runtime/refusal.h"
 #include "sky/clear_sky.h"
-#include "sky/estimate_fields.h"
+#include "layout/estimate_fields.h"
 
-namespace sky {
+namespace day {
 
 // The field's short name, which messages put between « »: "Latitud".
-std::string_view nameOf(SkyField field);
+std::string_view nameOf(layout::SkyField field);
 
 // What the user typed. An empty altitude is 0 and an empty ozone means the
 // climatology's; the place and the date must be given.
@@ -26,11 +26,11 @@ struct SkyTexts {
     std::string altitude;
     std::string ozone;
     bool snow = false;
-    DateStyle dateStyle = DateStyle::Iso;
+    sky::DateStyle dateStyle = sky::DateStyle::Iso;
     std::string cover = {};  // the companion's word for it; empty, a clear sky
 };
 
-FieldLimits limitsOf(SkyField field);  // numbers only; a date lies from kFirstDate to kLastDate
+layout::FieldLimits limitsOf(layout::SkyField field);  // numbers only; a date lies from kFirstDate to kLastDate
 
 enum class SkyProblem {
     Empty,          // nothing but blanks
@@ -44,11 +44,11 @@ enum class SkyProblem {
 
 // The first field, in reading order, that cannot be used, and why.
 struct SkyFailure {
-    SkyField field;
+    layout::SkyField field;
     std::string text;
     SkyProblem problem;
     char decimalSeparator = '.';  // the one the text was read with
-    DateStyle dateStyle = DateStyle::Iso;  // the one a date was read in
+    sky::DateStyle dateStyle = sky::DateStyle::Iso;  // the one a date was read in
 };
 
 // What is wrong, said after the field's (or an option's) name, feminine as
@@ -67,12 +67,12 @@ std::string describeNotAZone(std::string_view typed);
 
 // One numeric field read with the user's decimal separator and checked
 // against its limits (an empty text is refused here, whatever the field).
-std::variant<double, SkyFailure> readNumber(SkyField field, std::string_view text, char decimalSeparator);
+std::variant<double, SkyFailure> readNumber(layout::SkyField field, std::string_view text, char decimalSeparator);
 
 // A date in the style that exists and lies from kFirstDate to kLastDate.
-std::variant<CivilDate, SkyFailure> readDate(std::string_view text, DateStyle style = DateStyle::Iso);
+std::variant<sky::CivilDate, SkyFailure> readDate(std::string_view text, sky::DateStyle style = sky::DateStyle::Iso);
 
 // Every field, so that a bad one leaves nothing half computed.
-std::variant<SkyInputs, SkyFailure> readSkyInputs(const SkyTexts& texts, char decimalSeparator);
+std::variant<sky::SkyInputs, SkyFailure> readSkyInputs(const SkyTexts& texts, char decimalSeparator);
 
-}  // namespace sky
+}  // namespace day

@@ -2,12 +2,27 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sky/sky_inputs.h"
+#include "day/sky_inputs.h"
 
 #include "runtime/number_format.h"
 #include "runtime/number_text.h"
 
-namespace sky {
+namespace day {
+
+using layout::FieldLimits;
+using layout::SkyField;
+using layout::fieldOf;
+using sky::CivilDate;
+using sky::DateStyle;
+using sky::SkyInputs;
+using sky::kSkyCovers;
+using sky::kFirstDate;
+using sky::kLastDate;
+using sky::dateText;
+using sky::patternOf;
+using sky::parseDateText;
+using sky::isCalendarDate;
+using sky::coverFromToken;
 namespace {
 
 bool isBlankText(std::string_view text)
@@ -168,4 +183,4 @@ std::variant<SkyInputs, SkyFailure> readSkyInputs(const SkyTexts& texts, char de
     return inputs;
 }
 
-}  // namespace sky
+}  // namespace day

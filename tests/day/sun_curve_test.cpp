@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "sky/day_shape.h"
-#include "sky/sun_curve.h"
+#include "day/sun_curve.h"
 
 #include <algorithm>
 #include <iterator>
@@ -47,7 +47,7 @@ DayShape shapeOf(const SunDay& day)
 model::FormState sunCurve(const SunDay& day, double maximum)
 {
     model::FormState state;
-    sunSampler(shapeOf(day))(maximum, state);
+    day::sunSampler(shapeOf(day))(maximum, state);
     state.NumPuntos = model::SampleCount::all();
     return state;
 }

@@ -5,25 +5,23 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
-namespace sky {
+#include "sky/place.h"
+
+namespace zones {
 
 // A point on the Earth, in degrees: latitude north positive, longitude east positive.
-struct Place {
-    double latitude = 0;
-    double longitude = 0;
-};
-
 // The place that represents the time zone (its principal city, e.g. Madrid
 // for "Europe/Madrid"), from tzdata's zone1970.tab as it was when the program
 // was built; nothing for a name the table does not have ("UTC", "CET", a
 // zone tzdata keeps only as an alias).
-std::optional<Place> placeOfZone(std::string_view zone);
+std::optional<sky::Place> placeOfZone(std::string_view zone);
 
 // Reads tzdata's ISO 6709 coordinates, "+4024-00341" or "-3436-05827" with
 // whole degrees and minutes, or "+404730-0734700" with seconds too.
-constexpr std::optional<Place> parseIso6709(std::string_view text)
+constexpr std::optional<sky::Place> parseIso6709(std::string_view text)
 {
     // One signed part: `degreeDigits` of degrees, two of minutes, maybe two of seconds.
     struct Reader {
@@ -66,7 +64,13 @@ constexpr std::optional<Place> parseIso6709(std::string_view text)
     const auto longitude = reader.angle(3, 180);
     if (!latitude || !longitude || reader.at != text.size())
         return std::nullopt;
-    return Place{*latitude, *longitude};
+    return sky::Place{*latitude, *longitude};
 }
 
-}  // namespace sky
+// The line under the place that says where the place offered first comes
+// from, given the user's time zone (nothing when it is unknown): "Lugar por
+// defecto: zona horaria Europe/Madrid"; for a zone tzdata does not place, or
+// none, that there is no default and the user types the place.
+std::string defaultPlaceText(std::optional<std::string_view> zone);
+
+}  // namespace zones

@@ -10,13 +10,13 @@
 #include <variant>
 
 #include "sky/civil_date.h"
-#include "sky/posix_rule.h"
+#include "zones/posix_rule.h"
 
 namespace date {
 class time_zone;
 }
 
-namespace sky {
+namespace zones {
 
 // A text that names no zone of the system's tzdata, as typed: the caller
 // says so in its message on the field "Zona horaria".
@@ -44,7 +44,7 @@ public:
     // The same, in force when the zone's clock shows `clockSeconds` after
     // 0:00 of the date: for a time it shows twice, the first; for one it
     // skips, the offset after the jump.
-    long long offsetAtClock(const CivilDate& date, long long clockSeconds) const;
+    long long offsetAtClock(const sky::CivilDate& date, long long clockSeconds) const;
 
 private:
     friend std::variant<TimeZone, NotAZone> findZone(std::string_view name);
@@ -57,6 +57,6 @@ private:
 
 // The zone's offset at 12:00 on its clock of the date, in hours: the one the
 // day's shape takes for the whole day (Europe/Madrid, 2026-06-21: 2).
-double utcOffsetAtNoon(const TimeZone& zone, const CivilDate& date);
+double utcOffsetAtNoon(const TimeZone& zone, const sky::CivilDate& date);
 
-}  // namespace sky
+}  // namespace zones

@@ -8,13 +8,16 @@
 
 #include <gtest/gtest.h>
 
-#include "sky/local_clock.h"
-#include "sky/system_zone.h"
-#include "sky/zone_places.h"
+#include "zones/local_clock.h"
+#include "zones/system_zone.h"
+#include "zones/zone_places.h"
 #include "support/scoped_tz.h"
 
-namespace sky {
+namespace zones {
 namespace {
+
+using sky::CivilDate;
+using sky::Place;
 
 using test_support::ScopedTz;
 
@@ -186,5 +189,14 @@ TEST(LocalClock, FollowsTzChangedWhileRunning)
     }
 }
 
+TEST(DefaultPlaceText, NamesTheZoneOrAsksForThePlace)
+{
+    EXPECT_EQ(defaultPlaceText("Europe/Madrid"), "Lugar por defecto: zona horaria Europe/Madrid");
+    EXPECT_EQ(defaultPlaceText("UTC"),
+              "Sin lugar por defecto: la zona horaria UTC no tiene lugar; escriba la latitud y la longitud");
+    EXPECT_EQ(defaultPlaceText(std::nullopt),
+              "Sin lugar por defecto: no se conoce la zona horaria; escriba la latitud y la longitud");
+}
+
 }  // namespace
-}  // namespace sky
+}  // namespace zones

@@ -7,10 +7,10 @@
 #include "model/calcular.h"
 #include "sky/day_shape.h"
 
-namespace sky {
+namespace day {
 
 // "Calcular" with the day as the sun makes it: the same sample times as the
 // bell's, each index the corrected maximum times the sun's shape at that hour.
-model::DaySampler sunSampler(const DayShape& shape);
+model::DaySampler sunSampler(const sky::DayShape& shape);
 
-}  // namespace sky
+}  // namespace day

@@ -2,12 +2,18 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sky/sky_inputs.h"
+#include "day/sky_inputs.h"
 
 #include <gtest/gtest.h>
 
-namespace sky {
+namespace day {
 namespace {
+
+using layout::SkyField;
+using sky::CivilDate;
+using sky::DateStyle;
+using sky::SkyCover;
+using sky::SkyInputs;
 
 struct Accepted {
     const char* name;
@@ -144,4 +150,4 @@ TEST(SkyFailureText, LongPasteIsShortenedBetweenCharacters)
 }
 
 }  // namespace
-}  // namespace sky
+}  // namespace day

@@ -2,16 +2,19 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sky/local_clock.h"
+#include "zones/local_clock.h"
 
 #include <chrono>
 #include <cmath>
 
 #include <date/date.h>
 
-#include "sky/system_zone.h"
+#include "zones/system_zone.h"
 
-namespace sky {
+namespace zones {
+
+using sky::CivilDate;
+using sky::daysSinceUnixEpoch;
 namespace {
 
 std::optional<long long> instantOf(const CivilDate& date, double utHours)
@@ -80,4 +83,4 @@ CivilDate localToday()
     return dateOf(instant);
 }
 
-}  // namespace sky
+}  // namespace zones

@@ -2,14 +2,17 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sky/posix_rule.h"
+#include "zones/posix_rule.h"
 
 #include <string>
 
 #include <gtest/gtest.h>
 
-namespace sky {
+#include "sky/civil_date.h"
+
+namespace zones {
 namespace {
+
 
 // The rules of tzdata's files, and the changes of offset they make after
 // 2037: each a second before and at the change, the instants and offsets from
@@ -101,4 +104,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Unread>& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace sky
+}  // namespace zones

@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sky/system_zone.h"
+#include "zones/system_zone.h"
 
 #include <cstdlib>
 #include <stdexcept>
 
 #include <date/tz.h>
 
-namespace sky {
+namespace zones {
 namespace {
 
 // The zone's name from a path to its file: what follows "zoneinfo/", without
@@ -92,4 +92,4 @@ std::optional<DefaultPlace> systemDefaultPlace()
     return DefaultPlace{std::move(*zone), *place};
 }
 
-}  // namespace sky
+}  // namespace zones

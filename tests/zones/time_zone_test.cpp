@@ -2,16 +2,18 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sky/time_zone.h"
+#include "zones/time_zone.h"
 
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "sky/local_clock.h"
+#include "zones/local_clock.h"
 
-namespace sky {
+namespace zones {
 namespace {
+
+using sky::CivilDate;
 
 TimeZone zone(const char* name)
 {
@@ -169,4 +171,4 @@ TEST(FindZone, KeepsTheNameItWasFoundBy)
 }
 
 }  // namespace
-}  // namespace sky
+}  // namespace zones

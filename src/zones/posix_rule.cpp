@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sky/posix_rule.h"
+#include "zones/posix_rule.h"
 
 #include <date/date.h>
 
-namespace sky {
+namespace zones {
 namespace {
 
 struct Reader {
@@ -167,4 +167,4 @@ long long offsetAt(const PosixRule& rule, long long unixSeconds)
     return summer ? *rule.summerOffset : rule.standardOffset;
 }
 
-}  // namespace sky
+}  // namespace zones

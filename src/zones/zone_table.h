@@ -7,17 +7,17 @@
 #include <span>
 #include <string_view>
 
-#include "sky/zone_places.h"
+#include "zones/zone_places.h"
 
-namespace sky {
+namespace zones {
 
 struct ZonePlace {
     std::string_view zone;  // "Europe/Madrid"
-    Place place;
+    sky::Place place;
 };
 
 // Every zone of tzdata's zone1970.tab with its principal place, generated from
 // the file at build time, in the file's order.
 std::span<const ZonePlace> zonePlaces();
 
-}  // namespace sky
+}  // namespace zones

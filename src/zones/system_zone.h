@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "sky/time_zone.h"
-#include "sky/zone_places.h"
+#include "zones/time_zone.h"
+#include "zones/zone_places.h"
 
-namespace sky {
+namespace zones {
 
 // The zone name a value of TZ gives: ":Europe/Madrid", "Europe/Madrid" or a
 // file under a zoneinfo folder (its "posix/" and "right/" copies too).
@@ -32,8 +32,8 @@ std::optional<std::string> systemZone();
 // places, and the zone's name to say where it comes from.
 struct DefaultPlace {
     std::string zone;
-    Place place;
+    sky::Place place;
 };
 std::optional<DefaultPlace> systemDefaultPlace();
 
-}  // namespace sky
+}  // namespace zones

@@ -2,13 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sky/nearest_zone.h"
+#include "zones/nearest_zone.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-namespace sky {
+namespace zones {
+
+using sky::Place;
 namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
@@ -47,4 +49,4 @@ std::string nearerZoneText(const Place& place, std::string_view zone)
     return "La zona horaria más cercana a este lugar es " + std::string(nearest.zone) + ".";
 }
 
-}  // namespace sky
+}  // namespace zones

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sky/time_zone.h"
+#include "zones/time_zone.h"
 
 #include <chrono>
 #include <fstream>
@@ -11,7 +11,10 @@
 
 #include <date/tz.h>
 
-namespace sky {
+namespace zones {
+
+using sky::CivilDate;
+using sky::daysSinceUnixEpoch;
 namespace {
 
 // Where Debian's time zone library reads tzdata, and so the zones' own files.
@@ -56,7 +59,7 @@ long long TimeZone::offsetAt(long long unixSeconds) const
 {
     const date::sys_info info = zone_->get_info(date::sys_seconds{std::chrono::seconds{unixSeconds}});
     if (info.end >= kNoLaterChange && rule_)
-        return sky::offsetAt(*rule_, unixSeconds);
+        return zones::offsetAt(*rule_, unixSeconds);
     return info.offset.count();
 }
 
@@ -78,4 +81,4 @@ double utcOffsetAtNoon(const TimeZone& zone, const CivilDate& date)
     return static_cast<double>(zone.offsetAtClock(date, 12 * 3600)) / 3600.0;
 }
 
-}  // namespace sky
+}  // namespace zones

@@ -2,15 +2,17 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sky/nearest_zone.h"
+#include "zones/nearest_zone.h"
 
 #include <numbers>
 #include <string>
 
 #include <gtest/gtest.h>
 
-namespace sky {
+namespace zones {
 namespace {
+
+using sky::Place;
 
 constexpr double kRadius = 6371.0088;
 
@@ -95,4 +97,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Suggestion>& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace sky
+}  // namespace zones

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-namespace sky {
+namespace zones {
 
 // The rule a zone's tzdata file ends with, for the instants after the last
 // change of offset the file lists (2037 in Debian's files, while the
@@ -37,4 +37,4 @@ std::optional<PosixRule> parsePosixRule(std::string_view text);
 // Seconds the rule's clock is ahead of UT at `unixSeconds` (UT, since 1970).
 long long offsetAt(const PosixRule& rule, long long unixSeconds);
 
-}  // namespace sky
+}  // namespace zones

@@ -2,13 +2,16 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sky/sun_curve.h"
+#include "day/sun_curve.h"
 
 #include <span>
 
 #include "model/curve.h"
 
-namespace sky {
+namespace day {
+
+using sky::DayShape;
+using sky::sampleDayShape;
 
 model::DaySampler sunSampler(const DayShape& shape)
 {
@@ -18,4 +21,4 @@ model::DaySampler sunSampler(const DayShape& shape)
     };
 }
 
-}  // namespace sky
+}  // namespace day

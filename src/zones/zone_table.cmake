@@ -29,11 +29,11 @@ endif()
 cmake_path(GET INPUT FILENAME source)
 file(WRITE "${OUTPUT}" "// Generated from ${source} by zone_table.cmake; tzdata's file, not this one, is the source.
 
-#include \"sky/zone_table.h\"
+#include \"zones/zone_table.h\"
 
 #include <array>
 
-namespace sky {
+namespace zones {
 namespace {
 
 constexpr std::array<ZonePlace, ${count}> kZones = {{
@@ -46,5 +46,5 @@ std::span<const ZonePlace> zonePlaces()
     return kZones;
 }
 
-}  // namespace sky
+}  // namespace zones
 ")
