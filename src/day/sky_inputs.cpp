@@ -6,6 +6,7 @@
 
 #include "runtime/number_format.h"
 #include "runtime/number_text.h"
+#include "runtime/refusal.h"
 
 namespace day {
 
@@ -15,7 +16,6 @@ using layout::fieldOf;
 using sky::CivilDate;
 using sky::DateStyle;
 using sky::SkyInputs;
-using sky::kSkyCovers;
 using sky::kFirstDate;
 using sky::kLastDate;
 using sky::dateText;
@@ -28,18 +28,6 @@ namespace {
 bool isBlankText(std::string_view text)
 {
     return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-// "despejado, poco-nuboso, nuboso ni cubierto"
-std::string coverChoicesText()
-{
-    std::string text;
-    for (std::size_t i = 0; i < kSkyCovers.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == kSkyCovers.size() ? " ni " : ", ";
-        text += kSkyCovers[i].token;
-    }
-    return text;
 }
 
 std::string limitText(double value)
@@ -80,7 +68,9 @@ std::string whatIsWrong(const SkyFailure& failure)
     case SkyProblem::NoSuchDay:
         return quoted + "no es un día del calendario";
     case SkyProblem::NotACover:
-        return quoted + "no es " + coverChoicesText();
+        return quoted + "no es " + runtime::choicesText(runtime::tokensOf(sky::kSkyCovers));
+    case SkyProblem::NotAShape:
+        return quoted + "no es " + runtime::choicesText(runtime::tokensOf(layout::kDayShapes));
     }
     return quoted + "no es válido";
 }
@@ -90,11 +80,15 @@ std::string describe(const SkyFailure& failure, runtime::Named who)
     return runtime::refusal(who, failure.problem == SkyProblem::Empty, whatIsWrong(failure));
 }
 
-std::string describeNotAZone(std::string_view typed)
+std::string describeNotAZone(std::string_view typed, runtime::Named who)
 {
     const bool empty = runtime::trimBlanks(typed).empty();
-    return runtime::refusal({runtime::Holder::Box, fieldOf(SkyField::Zona).name}, empty,
-                            empty ? "está vacía" : runtime::quoted(typed) + "no es una zona horaria");
+    return runtime::refusal(who, empty, empty ? "está vacía" : runtime::quoted(typed) + "no es una zona horaria");
+}
+
+std::string describeNotAZone(std::string_view typed)
+{
+    return describeNotAZone(typed, {runtime::Holder::Box, fieldOf(SkyField::Zona).name});
 }
 
 std::string describe(const SkyFailure& failure)

@@ -40,6 +40,7 @@ enum class SkyProblem {
     NotADate,       // not "AAAA-MM-DD"
     NoSuchDay,      // "AAAA-MM-DD", but not a day of the calendar (2026-02-30)
     NotACover,      // not one of the sky's covers
+    NotAShape,      // not one of the day's shapes
 };
 
 // The first field, in reading order, that cannot be used, and why.
@@ -64,6 +65,7 @@ std::string describe(const SkyFailure& failure, runtime::Named who);
 // The field "Zona horaria" refused: empty, or a name that is no zone of the
 // front end's own zones: "«Zona horaria»: «Marte/Olimpo» no es una zona horaria."
 std::string describeNotAZone(std::string_view typed);
+std::string describeNotAZone(std::string_view typed, runtime::Named who);
 
 // One numeric field read with the user's decimal separator and checked
 // against its limits (an empty text is refused here, whatever the field).

@@ -50,9 +50,14 @@ inline constexpr std::string_view kSunscreenFactorName = "FPS";
 inline constexpr std::string_view kSunscreenFactorCaption = "FPS del protector solar";
 inline constexpr std::string_view kSunscreenAmountCaption = "Cantidad aplicada";
 
+// The amount a front end assumes until the user says otherwise: the label's.
+// The factor typed is the label's, which holds for the label's amount; the
+// protected line names the amount, and "habitual" is one choice away.
+inline constexpr SunscreenAmount kDefaultSunscreenAmount = SunscreenAmount::Label;
+
 struct Sunscreen {
     int fps = 30;
-    SunscreenAmount amount = SunscreenAmount::Usual;
+    SunscreenAmount amount = kDefaultSunscreenAmount;
 };
 
 // The factor the cream gives as spread: the labelled one raised to the share

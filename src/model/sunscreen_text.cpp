@@ -6,6 +6,7 @@
 
 #include "model/time_to_dose_text.h"
 #include "runtime/number_format.h"
+#include "runtime/number_text.h"
 
 namespace model {
 namespace {
@@ -35,6 +36,25 @@ std::string sunscreenAmountNote(char decimalSeparator)
     return "La protección baja exponencialmente con la cantidad: casi todos se ponen la mitad de la ensayada o menos, "
            "y así un FPS "
            + runtime::integerToText(usual.fps) + " protege como un FPS " + fpsText(effectiveFps(usual), decimalSeparator) + ".";
+}
+
+std::string describeNotAFactor(std::string_view typed, runtime::Named who)
+{
+    const bool empty = runtime::trimBlanks(typed).empty();
+    return runtime::refusal(who, empty,
+                            empty ? "está vacía"
+                                  : runtime::quoted(typed) + "no es un FPS válido (un entero de "
+                                        + runtime::integerToText(kLowestFps) + " a "
+                                        + runtime::integerToText(kHighestFps) + ")");
+}
+
+std::string describeNotAnAmount(std::string_view typed, runtime::Named who)
+{
+    const bool empty = runtime::trimBlanks(typed).empty();
+    return runtime::refusal(who, empty,
+                            empty ? "está vacía"
+                                  : runtime::quoted(typed) + "no es "
+                                        + runtime::choicesText(runtime::tokensOf(kSunscreenAmounts)));
 }
 
 }  // namespace model

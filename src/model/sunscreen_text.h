@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "model/sunscreen.h"
+#include "runtime/refusal.h"
 
 namespace model {
 
@@ -24,5 +25,14 @@ std::string protectedText(const ProtectedExposure& exposure, float horaExposicio
 std::string sunscreenAmountNote(char decimalSeparator);
 
 inline constexpr std::string_view kReapplyNote = "Vuelva a aplicarlo después de bañarse y cada dos horas.";
+
+// A factor that is not a whole number from kLowestFps to kHighestFps, refused
+// naming the field or the option: "«FPS»: «1» no es un FPS válido (un entero
+// de 2 a 100)."
+std::string describeNotAFactor(std::string_view typed, runtime::Named who);
+
+// An amount that is none of kSunscreenAmounts' words: "--cantidad: «mucha» no
+// es etiqueta ni habitual."
+std::string describeNotAnAmount(std::string_view typed, runtime::Named who);
 
 }  // namespace model

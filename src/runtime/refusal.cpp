@@ -44,4 +44,15 @@ std::string shortened(std::string_view text)
     return std::string(text.substr(0, cut)) + "…";
 }
 
+std::string choicesText(std::span<const std::string_view> words)
+{
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == words.size() ? " ni " : ", ";
+        text += words[i];
+    }
+    return text;
+}
+
 }  // namespace runtime

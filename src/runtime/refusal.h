@@ -4,6 +4,9 @@
 
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,5 +44,19 @@ std::string quoted(std::string_view text);
 // A pasted page of text would make an unreadable message; the start is enough
 // to recognise it. Cuts between UTF-8 characters, never inside one.
 std::string shortened(std::string_view text);
+
+// The words a choice takes, as a refusal lists them: "campana ni sol",
+// "despejado, poco-nuboso, nuboso ni cubierto".
+std::string choicesText(std::span<const std::string_view> words);
+
+// The words of a table whose rows have a `token`, in the table's order.
+template <typename Row, std::size_t N>
+constexpr std::array<std::string_view, N> tokensOf(const std::array<Row, N>& rows)
+{
+    std::array<std::string_view, N> words{};
+    for (std::size_t i = 0; i < N; ++i)
+        words[i] = rows[i].token;
+    return words;
+}
 
 }  // namespace runtime

@@ -21,7 +21,7 @@
 #include "sky/sky_cover.h"
 #include "web/canvas_surface.h"
 #include "web/json_object.h"
-#include "web/ozone_placeholder.h"
+#include "day/dialog_texts.h"
 #include "web/page_colours.h"
 #include "web/reading_order.h"
 
@@ -311,7 +311,7 @@ std::string estimateField(const layout::EstimateField& row)
     if (place)
         html += attribute("aria-describedby", kPlaceLine);
     if (ozone)
-        html += attribute("placeholder", ozonePlaceholder(std::nullopt)) + attribute("aria-describedby", kOzoneNote);
+        html += attribute("placeholder", day::ozonePlaceholder(std::nullopt)) + attribute("aria-describedby", kOzoneNote);
     html += ">\n";
     if (ozone)
         html += "<span" + attribute("id", kOzoneNote) + " hidden>" + runtime::escapedForMarkup(layout::descriptionOf(row)) + "</span>\n";
