@@ -155,8 +155,19 @@ TEST(PageGenerator, OffersTheChoicesOfTheWindowsDialog)
                                "<option value=\"campana\">Campana centrada a las 13:00</option>",
                                "<option value=\"sol\">Según el sol en este lugar y fecha</option>",
                                "<option value=\"etiqueta\">como en la etiqueta (2 mg/cm²)</option>",
+                               "<option value=\"habitual\">la cantidad habitual (1 mg/cm²)</option>",
                                " list=\"zonas\""})
         EXPECT_EQ(count(html, choice), 1) << choice;
+}
+
+// The sunscreen's group says to put it on again, whatever the factor typed.
+TEST(PageGenerator, TheSunscreenSaysToReapply)
+{
+    const std::string& html = made().html;
+    const auto group = html.find("<div id=\"proteccion\"");
+    ASSERT_NE(group, std::string::npos);
+    const std::string part = html.substr(group, html.find("</div>", group) - group);
+    EXPECT_EQ(count(part, ">Vuelva a aplicarlo después de bañarse y cada dos horas.</p>"), 1);
 }
 
 // The page's own parts come each after the control it goes with, in one
