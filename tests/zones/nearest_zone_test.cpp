@@ -65,7 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
                     // West of the line, Suva 218 km away on its east.
                     Nearest{"AcrossTheAntimeridian", {-17, -179.9}, "Pacific/Fiji"},
                     // Puno is in Peru, but La Paz (213 km) is much nearer than Lima (868 km).
-                    Nearest{"PunoByTheBorder", {-15.84, -70.02}, "America/La_Paz"}),
+                    Nearest{"PunoByTheBorder", {-15.84, -70.02}, "America/La_Paz"},
+                    // Andorra la Vella 135 km, Madrid 504 km.
+                    Nearest{"BarcelonaByAndorra", {41.39, 2.17}, "Europe/Andorra"}),
     [](const testing::TestParamInfo<Nearest>& info) { return std::string(info.param.name); });
 
 // The suggestion beside the zone: only when the place lies over 800 km from
@@ -87,8 +89,9 @@ TEST_P(NearerZone, IsSuggestedOnlyFarFromTheZonesPlace)
 INSTANTIATE_TEST_SUITE_P(
     Table, NearerZone,
     testing::Values(Suggestion{"AtTheZonesPlace", {40.42, -3.70}, "Europe/Madrid", ""},
-                    // Bilbao is nearer Paris's place than Madrid's, but within 800 km of Madrid.
-                    Suggestion{"NearEnough", {43.26, -2.93}, "Europe/Madrid", ""},
+                    // Barcelona's nearest zone place is Andorra la Vella's (135 km), but
+                    // Madrid's is 504 km away, within 800 km: no suggestion.
+                    Suggestion{"NearerAnotherZoneButNearEnough", {41.39, 2.17}, "Europe/Madrid", ""},
                     Suggestion{"ParisWithMadridsClock", {48.85, 2.35}, "Europe/Madrid",
                                "La zona horaria más cercana a este lugar es Europe/Paris."},
                     // A zone tzdata does not place is always far.
