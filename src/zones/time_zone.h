@@ -38,6 +38,10 @@ public:
     // The name it was found by.
     const std::string& name() const { return name_; }
 
+    // Whether the rule the zone's file ends with was read: without it, the
+    // offset after the file's last listed change stays the one that change set.
+    bool hasClosingRule() const { return rule_.has_value(); }
+
     // Seconds the zone's clock is ahead of UT at `unixSeconds` (UT, since 1970).
     long long offsetAt(long long unixSeconds) const;
 

@@ -4,7 +4,11 @@
 
 #include "zones/time_zone.h"
 
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -57,7 +61,14 @@ INSTANTIATE_TEST_SUITE_P(
                     // Samoa skipped 30 December 2011 from UTC-10 to UTC+14: the
                     // clock never showed that noon, and read +14 after it.
                     NoonOffset{"SamoaSkippedDay", "Pacific/Apia", {2011, 12, 30}, 14},
-                    NoonOffset{"SamoaDayBefore", "Pacific/Apia", {2011, 12, 29}, -10}),
+                    NoonOffset{"SamoaDayBefore", "Pacific/Apia", {2011, 12, 29}, -10},
+                    // The days the clocks change: noon's offset, not midnight's.
+                    NoonOffset{"MadridDaySummerStarts", "Europe/Madrid", {2026, 3, 29}, 2},
+                    NoonOffset{"MadridDaySummerEnds", "Europe/Madrid", {2026, 10, 25}, 1},
+                    NoonOffset{"SydneyDaySummerStarts", "Australia/Sydney", {2026, 10, 4}, 11},
+                    NoonOffset{"SydneyDaySummerEnds", "Australia/Sydney", {2026, 4, 5}, 10},
+                    NoonOffset{"MadridDaySummerStartsAfter2037", "Europe/Madrid", {2050, 3, 27}, 2},
+                    NoonOffset{"SydneyDaySummerStartsAfter2037", "Australia/Sydney", {2050, 10, 2}, 11}),
     [](const testing::TestParamInfo<NoonOffset>& info) { return std::string(info.param.name); });
 
 // Europe's clocks change at 1:00 UT on the last Sundays of March and October.
@@ -162,6 +173,59 @@ INSTANTIATE_TEST_SUITE_P(Table, ZoneRefused,
                          testing::Values("Europe/Atlantis", "", "Europe/Madri", "europe/madrid", "Europe/Madrid ",
                                          "CET-1CEST", "/usr/share/zoneinfo/Europe/Madrid", "../zoneinfo/Europe/Madrid",
                                          "zone1970.tab", "Europe"));
+
+// Every zone and link of the system's tzdata, by the names its compiled
+// source lists, but "Factory": the placeholder for a system whose zone is not
+// set yet, which the time zone library leaves out.
+std::vector<std::string> tzdataNames()
+{
+    std::ifstream source("/usr/share/zoneinfo/tzdata.zi");
+    std::vector<std::string> names;
+    for (std::string line; std::getline(source, line);) {
+        std::istringstream fields(line);
+        std::string kind, first, second;
+        fields >> kind >> first >> second;
+        if (kind == "Z" && first != "Factory")
+            names.push_back(first);
+        else if (kind == "L")
+            names.push_back(second);
+    }
+    return names;
+}
+
+long long unixNoon(const CivilDate& date)
+{
+    return daysSinceUnixEpoch(date) * 86400 + 12 * 3600;
+}
+
+// 2030 lies within the changes the files list (to 2037), 2050 past them for
+// all but a few zones, where the rule each file ends with gives the clock:
+// every rule must be read, and must keep the zone's clock of 1 July. Only the
+// zones whose tzdata lists changes beyond 2050 differ. Palestine's rules
+// predict summer time suspended over Ramadan, on 1 July 2050 still (21 May
+// to 2 July), so its zones read +2 where 2030 had +3 (as Python's zoneinfo
+// reads the same files). Morocco's, listed to 2087 for Ramadan too, are back
+// on +01 by 1 July in both years (Ramadan ends on 26 June 2050, and in 2030
+// falls in January and December), so they need no exception.
+TEST(EveryTzdataZone, IsFoundAndKeepsItsClockPastTheListedChanges)
+{
+    const std::map<std::string, long long> offsetsIn2050 = {{"Asia/Gaza", 7200}, {"Asia/Hebron", 7200}};
+    const std::vector<std::string> names = tzdataNames();
+    ASSERT_GT(names.size(), 400U);
+    for (const std::string& name : names) {
+        const auto found = findZone(name);
+        const auto* zone = std::get_if<TimeZone>(&found);
+        if (!zone) {
+            ADD_FAILURE() << "no zone " << name;
+            continue;
+        }
+        EXPECT_TRUE(zone->hasClosingRule()) << name;
+        const auto exception = offsetsIn2050.find(name);
+        const long long expected =
+            exception != offsetsIn2050.end() ? exception->second : zone->offsetAt(unixNoon({2030, 7, 1}));
+        EXPECT_EQ(zone->offsetAt(unixNoon({2050, 7, 1})), expected) << name;
+    }
+}
 
 TEST(FindZone, KeepsTheNameItWasFoundBy)
 {
