@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <vector>
 #include <filesystem>
 #include <fstream>
 
@@ -25,6 +26,7 @@
 #include "model/curve.h"
 #include "model/dose.h"
 #include "zones/local_clock.h"
+#include "support/reference_days.h"
 #include "support/scoped_tz.h"
 #include "support/scratch_directory.h"
 
@@ -400,29 +402,25 @@ TEST_P(BeyondTheBell, GivesTheReferenceValues)
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Reference, BeyondTheBell,
-    testing::Values(
-        BeyondTheBellRow{"MadridAfternoon", {"--curva", "sol", "--latitud", "40.42", "--longitud", "-3.70", "--fecha",
-            "2026-06-21", "--zona", "Europe/Madrid", "--indice-maximo", "10", "--hora-exposicion", "15"},
-            "4.10", 2, kNone, {}},
-        BeyondTheBellRow{"MadridMorning", {"--curva", "sol", "--latitud", "40.42", "--longitud", "-3.70", "--fecha",
-            "2026-06-21", "--zona", "Europe/Madrid", "--indice-maximo", "10"}, "3.59", 2, kNone, {}},
-        BeyondTheBellRow{"MelbourneInSummerTime", {"--curva", "sol", "--latitud", "-37.73", "--longitud", "145.10",
-            "--fecha", "2026-01-15", "--zona", "Australia/Melbourne", "--indice-maximo", "12", "--hora-exposicion", "10",
-            "--duracion", "3", "--tipo-piel", "2"}, "8.35", 11, kNone, {}},
-        BeyondTheBellRow{"TromsoUnderTheMidnightSun", {"--curva", "sol", "--latitud", "69.65", "--longitud", "18.96",
-            "--fecha", "2026-06-21", "--zona", "Europe/Oslo", "--indice-maximo", "8", "--hora-exposicion", "9",
-            "--duracion", "4", "--tipo-piel", "1"}, "12.15", 2, kNone, {}},
-        BeyondTheBellRow{"PunoWithoutSummerTime", {"--curva", "sol", "--latitud", "-15.84", "--longitud", "-70.02",
-            "--fecha", "2026-01-22", "--zona", "America/Lima", "--indice-maximo", "15", "--hora-exposicion", "12",
-            "--duracion", "2", "--tipo-piel", "4"}, "5.06", -5, kNone, {}},
-        BeyondTheBellRow{"BellWithSunscreenAsMostApplyIt", {"--fps", "30", "--cantidad", "habitual"},
-            "4.45", kNone, 5.477225575051661, 146},
-        BeyondTheBellRow{"BellWithSunscreenAsLabelled", {"--fps", "30"}, "4.45", kNone, 30, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+// The reference days of the sun's shape, and the bell with sunscreen.
+std::vector<BeyondTheBellRow> beyondTheBellRows()
+{
+    std::vector<BeyondTheBellRow> rows;
+    for (const test_support::ReferenceDay& day : test_support::kReferenceDays) {
+        rows.push_back({day.name,
+                        {"--curva", "sol", "--latitud", day.latitude, "--longitud", day.longitude, "--fecha", day.date,
+                         "--zona", day.zone, "--indice-maximo", day.maximum, "--hora-exposicion", day.start,
+                         "--duracion", day.duration, "--tipo-piel", day.skinType},
+                        day.sunCaption, day.utcOffset, kNone, {}});
+    }
+    rows.push_back({"BellWithSunscreenAsMostApplyIt", {"--fps", "30", "--cantidad", "habitual"}, "4.45", kNone,
+                    5.477225575051661, 146});
+    rows.push_back({"BellWithSunscreenAsLabelled", {"--fps", "30"}, "4.45", kNone, 30, {}});
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Reference, BeyondTheBell, testing::ValuesIn(beyondTheBellRows()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CompanionTest, TheProgramExitsWithTwoAndWritesNothing)
 {

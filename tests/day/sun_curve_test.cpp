@@ -6,6 +6,7 @@
 #include "day/sun_curve.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 #include <span>
 #include <string>
@@ -15,6 +16,7 @@
 #include "model/curve.h"
 #include "model/dose.h"
 #include "model/form_state.h"
+#include "support/reference_days.h"
 
 namespace sky {
 namespace {
@@ -27,9 +29,6 @@ struct SunDay {
     double utcOffset;
 };
 constexpr SunDay kMadrid{{40.42, -3.70}, {2026, 6, 21}, 2};
-constexpr SunDay kMelbourne{{-37.73, 145.10}, {2026, 1, 15}, 11};
-constexpr SunDay kTromsoMidnightSun{{69.65, 18.96}, {2026, 6, 21}, 2};
-constexpr SunDay kPuno{{-15.84, -70.02}, {2026, 1, 22}, -5};
 constexpr SunDay kAuckland{{-(36 + 52 / 60.0), 174 + 46 / 60.0}, {2026, 1, 15}, 13};
 // UTC+14: the civil day's samples are all on the day before in UT.
 constexpr SunDay kKiritimati{{1 + 52 / 60.0, -(157 + 20 / 60.0)}, {2026, 3, 20}, 14};
@@ -80,38 +79,26 @@ INSTANTIATE_TEST_SUITE_P(
                     Sample{"Eight", 1000, 20.0, 0.647781}),
     [](const testing::TestParamInfo<Sample>& info) { return std::string(info.param.name); });
 
-struct Exposure {
-    const char* name;
-    SunDay day;
-    double maximum;
-    float start;
-    float duration;
-    float skinType;
-    const char* caption;
-};
+class SunCurveDose : public testing::TestWithParam<test_support::ReferenceDay> {};
 
-class SunCurveDose : public testing::TestWithParam<Exposure> {};
-
-TEST_P(SunCurveDose, GivesTheCaption)
+TEST_P(SunCurveDose, GivesTheReferenceCaption)
 {
-    const Exposure& row = GetParam();
-    model::FormState state = sunCurve(row.day, row.maximum);
-    state.HoraExposicion = row.start;
-    state.Duracion = row.duration;
-    state.TipoPiel = row.skinType;
+    const test_support::ReferenceDay& row = GetParam();
+    const auto number = [](const char* text) { return std::strtod(text, nullptr); };
+    const SunDay day{{number(row.latitude), number(row.longitude)}, parseDateText(row.date).value(), row.utcOffset};
+    model::FormState state = sunCurve(day, number(row.maximum));
+    state.HoraExposicion = static_cast<float>(number(row.start));
+    state.Duracion = static_cast<float>(number(row.duration));
+    state.TipoPiel = static_cast<float>(number(row.skinType));
     const model::DoseOutcome dose = model::Velmar(state, '.');
     ASSERT_TRUE(dose.label4Caption);
-    EXPECT_EQ(*dose.label4Caption, row.caption);
+    EXPECT_EQ(*dose.label4Caption, row.sunCaption);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SunCurveDose,
-    testing::Values(Exposure{"MadridAfternoon", kMadrid, 10, 15, 2, 3, "4.10"},
-                    Exposure{"MadridBeforeSolarNoon", kMadrid, 10, 11, 2, 3, "3.59"},
-                    Exposure{"MelbourneSummer", kMelbourne, 12, 10, 3, 2, "8.35"},
-                    Exposure{"TromsoMidnightSun", kTromsoMidnightSun, 8, 9, 4, 1, "12.15"},
-                    Exposure{"PunoHighAndTropical", kPuno, 15, 12, 2, 4, "5.06"}),
-    [](const testing::TestParamInfo<Exposure>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Reference, SunCurveDose, testing::ValuesIn(test_support::kReferenceDays),
+                         [](const testing::TestParamInfo<test_support::ReferenceDay>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // The shape itself at clock hours, and the clock hour it peaks at (to 0.1 s,
 // from a search on a 0.36 s grid), from the same independent calculation.

@@ -16,6 +16,7 @@
 #include <QSettings>
 #include <string>
 
+#include "support/reference_days.h"
 #include "support/scoped_tz.h"
 #include "ui/estimate_dialog.h"
 #include "ui/estimate_entry.h"
@@ -26,6 +27,7 @@ namespace {
 using ui::EstimateDialog;
 
 using test_support::ScopedTz;
+using test_support::withComma;
 
 // The window in Madrid's zone with nothing remembered yet.
 class Estimate : public uitest::WindowTest {
@@ -271,22 +273,27 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Estimate, TheSunsShapeRulesCalcularUntilTheBellIsChosenAgain)
 {
     open(',');
+    const test_support::ReferenceDay& day = test_support::referenceDay("MadridAfternoon");
+    const auto qt = [](const std::string& text) { return QString::fromStdString(text); };
     const auto choose = [&](int shape) {
         EstimateDialog* dialog = openDialog();
         ASSERT_NE(dialog, nullptr);
-        fill(*dialog, "40,42", "-3,70", QDate(2026, 6, 21), "");
-        dialog->fields().zone->setCurrentText("Europe/Madrid");
+        fill(*dialog, qt(withComma(day.latitude)), qt(withComma(day.longitude)),
+             QDate::fromString(QString::fromLatin1(day.date), Qt::ISODate), "");
+        dialog->fields().zone->setCurrentText(QString::fromLatin1(day.zone));
         dialog->fields().shape->setCurrentIndex(shape);
         QTest::mouseClick(dialog->fields().use, Qt::LeftButton);
-        type(c().Text1, "10");
-        type(c().Text2, "15");
+        type(c().Text1, day.maximum);
+        type(c().Text2, day.start);
+        type(c().Text3, day.duration);
+        type(c().Text4, day.skinType);
         calcular();
     };
     choose(1);
-    EXPECT_EQ(c().Label4->text(), "4,10");
+    EXPECT_EQ(c().Label4->text(), qt(withComma(day.sunCaption)));
     EXPECT_EQ(window->windowTitle(), "Indice UV — el día según el sol: 40,42° N, 3,70° O, 21/06/2026");
     choose(0);
-    EXPECT_EQ(c().Label4->text(), "1,97");
+    EXPECT_EQ(c().Label4->text(), qt(withComma(day.bellCaption)));
     EXPECT_EQ(window->windowTitle(), "Indice UV");
 }
 

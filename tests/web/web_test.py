@@ -19,6 +19,7 @@ Usage: web_test.py SITE_DIR COMPANION [SCREENSHOT [PHONE_SCREENSHOT [ESTIMATE_SC
 Needs Debian's chromium, chromium-driver and python3-selenium, and axe-core
 installed by npm beside the site (SITE_DIR/../node_modules).
 """
+import ast
 import base64
 import functools
 import http.server
@@ -804,16 +805,21 @@ def sun_companion(row, comma):
     return json.loads(result.stdout)["exposicionTexto"] if result.returncode == 0 else None
 
 
-# The day's shape by the sun: place, date, zone, (maximum, start hour,
-# duration, skin type), the caption with the sun's shape and with the bell,
-# from an independent reckoning; the companion must agree.
-SUN_DAYS = [
-    ("MadridAfternoon", ("40.42", "-3.70"), "2026-06-21", "Europe/Madrid", ("10", "15", "2", "3"), "4.10", "1.97"),
-    ("MadridMorning", ("40.42", "-3.70"), "2026-06-21", "Europe/Madrid", ("10", "11", "2", "3"), "3.59", "4.45"),
-    ("Melbourne", ("-37.73", "145.10"), "2026-01-15", "Australia/Melbourne", ("12", "10", "3", "2"), "8.35", "8.54"),
-    ("TromsoMidnightSun", ("69.65", "18.96"), "2026-06-21", "Europe/Oslo", ("8", "9", "4", "1"), "12.15", "9.15"),
-    ("PunoNoSummerTime", ("-15.84", "-70.02"), "2026-01-22", "America/Lima", ("15", "12", "2", "4"), "5.06", "5.55"),
-]
+def reference_days():
+    """The day's shape by the sun: place, date, zone, (maximum, start hour,
+    duration, skin type), the caption with the sun's shape and with the bell,
+    from an independent reckoning, as tests/support/reference_days.h has them
+    for the native tests; the companion must agree."""
+    header = (SOURCES / "tests" / "support" / "reference_days.h").read_text(encoding="utf-8")
+    table = header[header.index("kReferenceDays"):]
+    rows = [ast.literal_eval(f"({row})") for row in re.findall(r'^\s*\{("[^{}]*)\},$', table, re.MULTILINE)]
+    size = int(re.search(r"std::array<ReferenceDay, (\d+)>", header)[1])
+    check(len(rows) == size, f"reference_days.h: {len(rows)} de {size} días de referencia leídos")
+    return [(name, (latitude, longitude), day, zone, inputs, sun, bell)
+            for name, latitude, longitude, day, zone, *inputs, _offset, sun, bell in rows]
+
+
+SUN_DAYS = reference_days()
 
 
 def choose_sun_day(driver, place, day, zone, comma):
