@@ -26,7 +26,7 @@ fuzz_runs=(
 fuzz_seconds_cap=50
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config ccache
   qt6-base-dev libfontconfig-dev libhowardhinnant-date-dev tzdata
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
@@ -64,12 +64,60 @@ install_missing() {
   fi
 }
 
-# configure_and_build DIR [cmake options...]
+# Every compilation goes through ccache, whose key leaves out where the
+# checkout is: paths under it are hashed relative to it (generated sources
+# live in the build folders, under it too), and the working directory, which
+# only goes into the debug information, is not hashed. So a fresh clone in
+# another folder, as CI makes, finds what an earlier one compiled; its debug
+# information then names the earlier clone's build folder.
+use_ccache() {
+  export CCACHE_DIR=${CCACHE_DIR:-${XDG_CACHE_HOME:-~/.cache}/indice-uv/ccache}
+  export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-5G}
+  export CCACHE_BASEDIR=$here
+  export CCACHE_NOHASHDIR=1
+  # cmake takes the launcher from here in folders it configures afresh
+  # (tests/packaging/package_test.sh passes it on to its build-deb).
+  export CMAKE_CXX_COMPILER_LAUNCHER=ccache
+  # rcc stamps each picture with its file's time, which a clone sets to the
+  # moment of cloning; the pictures' last commit keeps the generated source,
+  # and so its cache entry, the same from clone to clone.
+  local pictures_date
+  pictures_date=$(git -C "$here" log -1 --format=%ct -- src/ui/images 2>/dev/null) || pictures_date=
+  if [ -n "$pictures_date" ]; then export QT_RCC_SOURCE_DATE_OVERRIDE=$pictures_date; fi
+}
+
+# ccache's counters: hits (direct and preprocessed) and misses.
+ccache_counts() {
+  ccache --print-stats | awk -F '\t' '
+    $1 == "direct_cache_hit" || $1 == "preprocessed_cache_hit" { hits += $2 }
+    $1 == "cache_miss" { misses += $2 }
+    END { print hits + 0, misses + 0 }'
+}
+
+# with_ccache_report NAME COMMAND...: runs COMMAND, then says how many of its
+# compilations came from the cache.
+with_ccache_report() {
+  local name=$1 hits0 misses0 hits1 misses1
+  shift
+  read -r hits0 misses0 < <(ccache_counts)
+  "$@"
+  read -r hits1 misses1 < <(ccache_counts)
+  local hits=$((hits1 - hits0)) misses=$((misses1 - misses0))
+  local total=$((hits + misses))
+  echo "ccache, $name: $hits de $total compilaciones del caché ($((total > 0 ? 100 * hits / total : 0)) %), $misses compiladas"
+}
+
+# configure_and_build DIR [cmake options...] [-- targets...]: every target
+# unless some are named.
 configure_and_build() {
   local dir=$1
   shift
-  cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  cmake --build "$dir" --parallel 2
+  local options=() targets=()
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do options+=("$1"); shift; done
+  [ $# -gt 0 ] && shift && targets=(--target "$@")
+  cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER_LAUNCHER="$CMAKE_CXX_COMPILER_LAUNCHER" "${options[@]}" >/dev/null
+  with_ccache_report "$(basename "$dir")" cmake --build "$dir" --parallel 2 "${targets[@]}"
 }
 
 # Any compiler warning fails this build. Line tables only (-g1): enough for
@@ -98,7 +146,7 @@ pass_comma_locale() {
 
 # The Debian package built, installed with apt-get, used and removed again.
 pass_package() {
-  bash "$here/tests/packaging/package_test.sh" "$here/build-deb"
+  with_ccache_report build-deb bash "$here/tests/packaging/package_test.sh" "$here/build-deb"
 }
 
 # Everything again, built with AddressSanitizer and UndefinedBehaviorSanitizer:
@@ -145,8 +193,9 @@ pass_fuzz() {
 # build-web/site. Emscripten's JavaScript optimizer finds acorn through
 # NODE_PATH when the node first on PATH is not Debian's.
 build_web() {
-  NODE_PATH=/usr/share/nodejs emcmake cmake -S "$here" -B "$build_web" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-  NODE_PATH=/usr/share/nodejs cmake --build "$build_web" --parallel 2
+  NODE_PATH=/usr/share/nodejs emcmake cmake -S "$here" -B "$build_web" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_CXX_COMPILER_LAUNCHER="$CMAKE_CXX_COMPILER_LAUNCHER" >/dev/null
+  NODE_PATH=/usr/share/nodejs with_ccache_report build-web cmake --build "$build_web" --parallel 2
 }
 
 # The page in headless Chromium, against the native companion's datos.dat,
@@ -179,12 +228,14 @@ timed() {
 case "${1:-}" in
   run)
     install_missing
+    use_ccache
     build
     # datos.dat goes to the working directory, as always.
     exec "$build/src/app/indice-uv"
     ;;
   test)
     install_missing
+    use_ccache
     timed "compilación" build
     timed "pruebas" pass_tests
     timed "licencias (reuse lint)" pass_licences
@@ -199,6 +250,7 @@ case "${1:-}" in
     ;;
   web)
     install_missing
+    use_ccache
     build_web
     port=${PORT:-8000}
     echo "Edición web en http://127.0.0.1:$port/ (Ctrl+C para terminar)"

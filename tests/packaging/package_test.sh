@@ -27,8 +27,11 @@ fi
 # Built as Debian builds its packages: with dpkg-buildflags' hardening. A
 # warning fails it, as in the normal build: the optimised build is where GCC
 # finds what the other does not.
+# A compiler launcher (ccache) comes from the environment, as cmake itself
+# takes it, and is passed on so that a folder configured earlier follows it too.
 flags() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  -DCMAKE_CXX_COMPILER_LAUNCHER="${CMAKE_CXX_COMPILER_LAUNCHER:-}" \
   -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
   -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" \
   -DINDICE_UV_BUILD_TESTS=OFF -DINDICE_UV_BUILD_BENCH=OFF >/dev/null
