@@ -73,7 +73,7 @@ if [ -n "$estimar" ]; then
   # month and year (the editor moves on by itself), Tab to the altitude. The focus is
   # parked on "Usar", so no blinking text cursor shows.
   xdotool key --clearmodifiers ctrl+shift+e
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Estimar el índice máximo$' | head -n 1)
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Estimar el índice máximo del día$' | head -n 1)
   xdotool windowfocus --sync "$window"
   xdotool type --delay 20 '40,45'
   xdotool key Tab ctrl+a

@@ -11,63 +11,35 @@
 
 #include "cli/chart_export.h"
 #include "cli/estimate.h"
-#include "model/calcular.h"
-#include "model/curve.h"
+#include "cli/request.h"
+#include "day/answer.h"
+#include "layout/options.h"
 #include "model/curve_csv.h"
 #include "model/data_file.h"
-#include "model/sunscreen.h"
+#include "model/dose.h"
 #include "model/sunscreen_text.h"
-#include "model/time_to_dose.h"
+#include "qt/utf8.h"
 #include "runtime/number_format.h"
-#include "sky/day_shape.h"
-#include "sky/estimate_text.h"
-#include "day/sun_curve.h"
 
 namespace cli {
 namespace {
 
 using runtime::NumberPattern;
 
-// The results, computed once and shown as text or JSON.
+// The day's answer and what only the companion adds: the six skin types.
 struct Results {
-    model::FormState state;
-    model::CalcularResult calculation;
-    double doses = 0;
+    day::Answer answer;
     std::array<double, 6> dosesBySkinType{};
-    std::optional<int> minutesToOneDose;
     std::string dataFile;
     bool dataFileSaved = false;
-    std::optional<EstimateRun> estimate;  // when asked for, or the sun's curve needs the maximum
-    std::optional<double> utcOffset;      // hours, for the sun's curve
-    std::optional<std::string> zone;      // the sun's curve's zone
-    std::optional<model::ProtectedExposure> protection;
-};
 
-// The sunscreen the options give, or the refusal that names the option.
-std::variant<std::optional<model::Sunscreen>, std::string> chosenSunscreen(const Options& options)
-{
-    if (!options.fps)
-        return std::nullopt;
-    model::Sunscreen sunscreen{*options.fps, model::SunscreenAmount::Label};
-    if (options.amount) {
-        const auto amount = model::amountFromToken(*options.amount);
-        if (!amount)
-            return "--cantidad: " + runtime::quoted(*options.amount) + "no es etiqueta ni habitual.";
-        sunscreen.amount = *amount;
-    }
-    return sunscreen;
-}
+    const day::StayAnswer& stay() const { return *answer.stay; }
+};
 
 double dosesFor(model::FormState state, float skinType)
 {
     state.TipoPiel = skinType;
     return model::exposureInDoses(state).value_or(0);
-}
-
-std::string durationText(int minutes)
-{
-    const std::string rest = runtime::integerToText(minutes % 60);
-    return runtime::integerToText(minutes / 60) + " h " + (rest.size() < 2 ? "0" : "") + rest + " min";
 }
 
 // "+2", "-5", "+5:45": the zone's offset as clocks are usually labelled.
@@ -83,173 +55,122 @@ std::string offsetText(double hours)
     return text;
 }
 
-std::string textReport(const Options& options, const Results& results, char separator)
+std::string dosesText(double doses, char separator)
 {
-    const model::FormState& state = results.state;
-    std::string out;
-    if (results.estimate)
-        out += estimateReport(*results.estimate, separator);
-    if (results.calculation.text7)
-        out += "Nuevo índice máximo (aprox.): " + *results.calculation.text7 + "\n";
-    out += "Exposición (DEM), tipo de piel " + runtime::integerToText(static_cast<long long>(state.TipoPiel)) + ": "
-        + runtime::formatNumber(results.doses, NumberPattern::TwoDecimals, separator) + "\n";
-    if (options.allSkinTypes) {
-        out += "Exposición (DEM) por tipo de piel:\n";
-        for (std::size_t i = 0; i < results.dosesBySkinType.size(); ++i) {
-            out += "  " + runtime::integerToText(static_cast<long long>(i + 1)) + ": "
-                + runtime::formatNumber(results.dosesBySkinType[i], NumberPattern::TwoDecimals, separator) + "\n";
-        }
-    }
-    if (options.timeToOneDose) {
-        out += "Tiempo hasta 1 DEM: ";
-        if (const auto minutes = results.minutesToOneDose) {
-            const double start = state.HoraExposicion;
-            out += durationText(*minutes) + " (de " + runtime::formatHourMinute(start / 24) + " a "
-                + runtime::formatHourMinute((start + *minutes / 60.0) / 24) + ")\n";
-        } else {
-            out += "no se alcanza con la radiación que queda en el día\n";
-        }
-    }
-    if (results.protection)
-        out += model::protectedText(*results.protection, state.HoraExposicion, separator) + "\n";
-    if (options.sunShape()) {
-        out += "Curva del día según el sol (zona horaria " + *results.zone + ", UTC" + offsetText(*results.utcOffset)
-            + ")\n";
+    return runtime::formatNumber(doses, NumberPattern::TwoDecimals, separator);
+}
+
+// The estimate is reported when asked for, or when it gave the maximum.
+bool reportsEstimate(const Options& options)
+{
+    return options.estimate || !options.given[static_cast<std::size_t>(model::InputBox::Text1)];
+}
+
+std::string bySkinTypeText(const Results& results, char separator)
+{
+    std::string out = "Exposición (DEM) por tipo de piel:\n";
+    for (std::size_t i = 0; i < results.dosesBySkinType.size(); ++i) {
+        out += "  " + runtime::integerToText(static_cast<long long>(i + 1)) + ": "
+            + dosesText(results.dosesBySkinType[i], separator) + "\n";
     }
     return out;
 }
 
+std::string textReport(const Options& options, const Results& results, char separator)
+{
+    const day::Answer& answer = results.answer;
+    const day::StayAnswer& stay = results.stay();
+    std::string out;
+    if (answer.estimate && reportsEstimate(options))
+        out += estimateReport(*answer.estimate, separator);
+    if (stay.calculation.text7)
+        out += "Nuevo índice máximo (aprox.): " + *stay.calculation.text7 + "\n";
+    out += "Exposición (DEM), tipo de piel " + runtime::integerToText(static_cast<long long>(stay.state.TipoPiel))
+        + ": " + dosesText(stay.doses, separator) + "\n";
+    if (options.allSkinTypes)
+        out += bySkinTypeText(results, separator);
+    if (options.timeToOneDose)
+        out += stay.oneDose + "\n";
+    if (stay.protection)
+        out += stay.protectedLine + "\n";
+    if (const auto& sun = answer.sunDay)
+        out += "Curva del día según el sol (zona horaria " + sun->zone + ", UTC" + offsetText(sun->utcOffset) + ")\n";
+    return out;
+}
+
+QJsonArray bySkinTypeJson(const Results& results, char separator)
+{
+    QJsonArray bySkinType;
+    for (std::size_t i = 0; i < results.dosesBySkinType.size(); ++i) {
+        bySkinType.append(QJsonObject{
+            {"tipoPiel", static_cast<int>(i + 1)},
+            {"exposicionDEM", results.dosesBySkinType[i]},
+            {"exposicionTexto", QString::fromStdString(dosesText(results.dosesBySkinType[i], separator))},
+        });
+    }
+    return bySkinType;
+}
+
+QJsonValue orNull(const std::optional<int>& minutes)
+{
+    return minutes ? QJsonValue(*minutes) : QJsonValue(QJsonValue::Null);
+}
+
+void addProtection(QJsonObject& report, const model::ProtectedExposure& protection)
+{
+    report["fps"] = protection.sunscreen.fps;
+    report["cantidad"] = qt::fromUtf8(model::amountRow(protection.sunscreen.amount).token);
+    report["fpsEfectivo"] = protection.effectiveFps;
+    report["exposicionProtegidaDEM"] = protection.doses;
+    report["minutosHastaUnDEMProtegido"] = orNull(protection.minutesToOneDose);
+}
+
 std::string jsonReport(const Options& options, const Results& results, char separator)
 {
-    const model::FormState& state = results.state;
+    const day::Answer& answer = results.answer;
+    const day::StayAnswer& stay = results.stay();
     QJsonObject report;
-    report["indiceMaximoCorregido"] = results.calculation.correctedMaximum;
-    if (results.calculation.text7)
-        report["nuevoIndiceMaximo"] = QString::fromStdString(*results.calculation.text7);
-    report["horaExposicion"] = static_cast<double>(state.HoraExposicion);
-    report["duracion"] = static_cast<double>(state.Duracion);
-    report["tipoPiel"] = static_cast<double>(state.TipoPiel);
-    report["exposicionDEM"] = results.doses;
-    report["exposicionTexto"] =
-        QString::fromStdString(runtime::formatNumber(results.doses, NumberPattern::TwoDecimals, separator));
-    if (options.allSkinTypes) {
-        QJsonArray bySkinType;
-        for (std::size_t i = 0; i < results.dosesBySkinType.size(); ++i) {
-            bySkinType.append(QJsonObject{
-                {"tipoPiel", static_cast<int>(i + 1)},
-                {"exposicionDEM", results.dosesBySkinType[i]},
-                {"exposicionTexto", QString::fromStdString(runtime::formatNumber(
-                                        results.dosesBySkinType[i], NumberPattern::TwoDecimals, separator))},
-            });
-        }
-        report["exposicionPorTipoDePiel"] = bySkinType;
+    report["indiceMaximoCorregido"] = stay.calculation.correctedMaximum;
+    if (stay.calculation.text7)
+        report["nuevoIndiceMaximo"] = QString::fromStdString(*stay.calculation.text7);
+    report["horaExposicion"] = static_cast<double>(stay.state.HoraExposicion);
+    report["duracion"] = static_cast<double>(stay.state.Duracion);
+    report["tipoPiel"] = static_cast<double>(stay.state.TipoPiel);
+    report["exposicionDEM"] = stay.doses;
+    report["exposicionTexto"] = QString::fromStdString(dosesText(stay.doses, separator));
+    if (options.allSkinTypes)
+        report["exposicionPorTipoDePiel"] = bySkinTypeJson(results, separator);
+    if (options.timeToOneDose)
+        report["minutosHastaUnDEM"] = orNull(stay.minutesToOneDose);
+    if (answer.estimate && reportsEstimate(options))
+        report["estimacion"] = estimateJson(*answer.estimate);
+    report["curva"] = answer.sunDay ? "sol" : "campana";
+    if (const auto& sun = answer.sunDay) {
+        report["zona"] = QString::fromStdString(sun->zone);
+        report["desfaseUTCHoras"] = sun->utcOffset;
     }
-    if (options.timeToOneDose) {
-        report["minutosHastaUnDEM"] =
-            results.minutesToOneDose ? QJsonValue(*results.minutesToOneDose) : QJsonValue(QJsonValue::Null);
-    }
-    if (results.estimate)
-        report["estimacion"] = estimateJson(*results.estimate, separator);
-    report["curva"] = options.sunShape() ? "sol" : "campana";
-    if (options.sunShape()) {
-        report["zona"] = QString::fromStdString(*results.zone);
-        report["desfaseUTCHoras"] = *results.utcOffset;
-    }
-    if (const auto& protection = results.protection) {
-        report["fps"] = protection->sunscreen.fps;
-        report["cantidad"] = QString::fromUtf8(model::amountRow(protection->sunscreen.amount).token.data());
-        report["fpsEfectivo"] = protection->effectiveFps;
-        report["exposicionProtegidaDEM"] = protection->doses;
-        report["minutosHastaUnDEMProtegido"] =
-            protection->minutesToOneDose ? QJsonValue(*protection->minutesToOneDose) : QJsonValue(QJsonValue::Null);
-    }
-    if (options.dataFile) {
-        report["datos"] = QJsonObject{{"archivo", QString::fromStdString(results.dataFile)},
-                                      {"guardado", results.dataFileSaved}};
-    }
+    if (stay.protection)
+        addProtection(report, *stay.protection);
+    if (options.dataFile)
+        report["datos"] = QJsonObject{{"archivo", QString::fromStdString(results.dataFile)}, {"guardado", results.dataFileSaved}};
     std::string text = QJsonDocument(report).toJson(QJsonDocument::Indented).toStdString();
     if (text.empty() || text.back() != '\n')
         text += '\n';
     return text;
 }
 
-}  // namespace
-
-RunResult run(const Options& options, char localeSeparator)
+// The files asked for; a failure is reported and makes the exit status 1.
+void saveFiles(const Options& options, Results& results, char separator, RunResult& result)
 {
-    if (options.help)
-        return RunResult{kExitOk, helpText(), {}};
-    if (options.version)
-        return RunResult{kExitOk, versionText(), {}};
-
-    const char separator = options.point ? '.' : localeSeparator;
-    const auto refused = [](const std::string& message) { return RunResult{kExitBadInput, {}, message + "\n"}; };
-    if (const auto& curve = options.skyText(layout::SkyField::Forma); curve && !layout::shapeFromToken(*curve))
-        return refused("--curva: " + runtime::quoted(*curve) + "no es campana ni sol.");
-    const auto sunscreen = chosenSunscreen(options);
-    if (const auto* message = std::get_if<std::string>(&sunscreen))
-        return refused(*message);
-    const auto zone = chosenZone(options);
-    if (const auto* message = std::get_if<std::string>(&zone))
-        return refused(*message);
-
-    Results results;
-    model::InputTexts texts = options.texts;
-    const auto maximum = static_cast<std::size_t>(model::InputBox::Text1);
-    // The sun's curve takes its place and date from the estimate's options.
-    if (options.estimate || options.sunShape()) {
-        auto made = makeEstimate(options, std::get<0>(zone), separator);
-        if (const auto* message = std::get_if<std::string>(&made))
-            return refused(*message);
-        results.estimate = std::move(std::get<EstimateRun>(made));
-        // As "Usar" in the window: the number shown, unless the user gave one.
-        if (!options.given[maximum])
-            texts[maximum] = sky::shownIndexText(results.estimate->estimate, separator);
-    }
-    model::DaySampler sample = model::sampleCurve;
-    if (options.sunShape()) {
-        const auto& timeZone = std::get<0>(zone);
-        if (!timeZone)
-            return refused("--curva sol: indique --zona (no se conoce la zona horaria del sistema).");
-        const sky::SkyInputs& in = results.estimate->inputs;
-        results.zone = timeZone->name();
-        results.utcOffset = zones::utcOffsetAtNoon(*timeZone, in.date);
-        const auto shape = sky::dayShape({in.latitude, in.longitude}, in.date, *results.utcOffset);
-        if (const auto* none = std::get_if<sky::NoSunrise>(&shape))
-            return refused("--curva sol: " + sky::describe(*none, separator, sky::DateStyle::Iso));
-        sample = day::sunSampler(std::get<sky::DayShape>(shape));
-        // The estimate is reported when asked for, or when it gave the maximum.
-        if (!options.estimate && options.given[maximum])
-            results.estimate.reset();
-    }
-    model::CalcularOutcome outcome = model::Calcular(texts, separator, results.state, sample);
-    if (const auto* failure = std::get_if<model::InputFailure>(&outcome))
-        return RunResult{kExitBadInput, {}, model::describe(*failure, {runtime::Holder::Option, optionFor(failure->box)}) + "\n"};
-    results.calculation = std::move(std::get<model::CalcularResult>(outcome));
-    if (results.calculation.dose.showSkinTypeMessage()) {
-        return RunResult{kExitBadInput, {},
-                         std::string(optionFor(model::InputBox::Text4)) + ":" + std::string(model::kSkinTypeMessage)
-                             + " (1 a 6).\n"};
-    }
-
-    const model::FormState& state = results.state;
-    results.doses = model::exposureInDoses(state).value_or(0);
-    for (std::size_t i = 0; i < results.dosesBySkinType.size(); ++i)
-        results.dosesBySkinType[i] = dosesFor(state, static_cast<float>(i + 1));
-    if (options.timeToOneDose)
-        results.minutesToOneDose = model::minutesToOneDose(state);
-    if (const auto& chosen = std::get<0>(sunscreen))
-        results.protection = model::protectExposure(state, *chosen);
-
-    RunResult result;
     const auto reportFailure = [&](const std::string& file, const std::string& reason) {
         result.exitStatus = kExitFileFailed;
         result.err += "No se pudo guardar " + file + ": " + reason + ".\n";
     };
+    const model::FormState& state = results.stay().state;
     runtime::FileCalls calls;
     if (options.dataFile) {
         results.dataFile = *options.dataFile;
-        const runtime::SaveOutcome saved = model::saveDataFile(results.calculation.datos, *options.dataFile, calls);
+        const runtime::SaveOutcome saved = model::saveDataFile(results.stay().calculation.datos, *options.dataFile, calls);
         results.dataFileSaved = saved.saved;
         if (!saved.saved)
             reportFailure(*options.dataFile, saved.reason);
@@ -266,7 +187,36 @@ RunResult run(const Options& options, char localeSeparator)
         if (const auto saved = saveSvg(state, *options.svgFile, separator, calls); !saved.saved)
             reportFailure(*options.svgFile, saved.reason);
     }
+}
 
+RunResult refused(const std::string& message)
+{
+    return RunResult{kExitBadInput, {}, message + "\n"};
+}
+
+}  // namespace
+
+RunResult run(const Options& options, char localeSeparator)
+{
+    if (options.help)
+        return RunResult{kExitOk, helpText(), {}};
+    if (options.version)
+        return RunResult{kExitOk, versionText(), {}};
+
+    const char separator = options.point ? '.' : localeSeparator;
+    Results results{day::answer(requestOf(options, separator)), {}, {}, false};
+    if (const auto& refusal = results.answer.refusal)
+        return refused(refusal->message);
+    const day::StayAnswer& stay = results.stay();
+    if (stay.calculation.dose.showSkinTypeMessage()) {
+        return refused(std::string(layout::optionOf(model::InputBox::Text4)) + ":"
+                       + std::string(model::kSkinTypeMessage) + " (1 a 6).");
+    }
+    for (std::size_t i = 0; i < results.dosesBySkinType.size(); ++i)
+        results.dosesBySkinType[i] = dosesFor(stay.state, static_cast<float>(i + 1));
+
+    RunResult result;
+    saveFiles(options, results, separator, result);
     result.out = options.json ? jsonReport(options, results, separator) : textReport(options, results, separator);
     return result;
 }

@@ -8,7 +8,11 @@
 #include <charconv>
 #include <utility>
 
+#include "cli/request.h"
+#include "day/answer.h"
+#include "layout/options.h"
 #include "model/data_file.h"
+#include "model/sunscreen.h"
 #include "runtime/help_line.h"
 #include "runtime/number_format.h"
 
@@ -29,13 +33,16 @@ struct SetsText {  // a text that may not be empty, such as a file's name
 struct SetsSkyField {  // a field of the estimate, read when the estimate is made
     layout::SkyField field;
 };
+struct SetsFactor {  // the sunscreen's factor, read as the forms read it
+    std::optional<std::string> Options::*field;
+};
 struct SetsWholeNumber {
     std::variant<int Options::*, std::optional<int> Options::*> field;  // the second has no default
     int least;
     int most;
     std::string_view what;  // "una escala válida", for the refusal
 };
-using Target = std::variant<SetsFlag, SetsInput, SetsText, SetsSkyField, SetsWholeNumber>;
+using Target = std::variant<SetsFlag, SetsInput, SetsText, SetsSkyField, SetsFactor, SetsWholeNumber>;
 
 // One option: how it is written, how --help lists it and what it sets. The
 // parser and --help are both made from this table and nothing else.
@@ -55,10 +62,8 @@ struct OptionRow {
     std::optional<Needs> onlyWith = {};
 };
 
-constexpr OptionRow::Needs kNeedsEstimate{[](const Options& options) { return options.estimate; }, "--estimar"};
-constexpr OptionRow::Needs kNeedsEstimateOrSun{
-    [](const Options& options) { return options.estimate || options.sunShape(); }, "--estimar o con --curva sol"};
-constexpr OptionRow::Needs kNeedsFps{[](const Options& options) { return options.fps.has_value(); }, "--fps"};
+constexpr OptionRow::Needs kNeedsFps{[](const Options& options) { return options.fps.has_value(); },
+                                     layout::kFpsOption};
 
 constexpr std::string_view kInputs =
     "Datos (los números llevan el separador decimal de la configuración regional):";
@@ -69,23 +74,23 @@ constexpr std::string_view kEstimate = "Estimación del índice máximo con ciel
 
 // clang-format off
 constexpr auto kInputRows = std::to_array<OptionRow>({
-    {kInputs, "--indice-maximo", {}, "N", "índice UV máximo del día", SetsInput{model::InputBox::Text1}},
-    {kInputs, "--hora-exposicion", {}, "H", "hora de comienzo de la exposición", SetsInput{model::InputBox::Text2}},
-    {kInputs, "--duracion", {}, "H", "duración de la exposición, en horas", SetsInput{model::InputBox::Text3}},
-    {kInputs, "--tipo-piel", {}, "N", "tipo de piel, de 1 a 6", SetsInput{model::InputBox::Text4}},
-    {kInputs, "--diferencia-altitud", {}, "M", "diferencia de altitud de otra localidad, en metros",
+    {kInputs, layout::kBoxOptions[0], {}, "N", "índice UV máximo del día", SetsInput{model::InputBox::Text1}},
+    {kInputs, layout::kBoxOptions[1], {}, "H", "hora de comienzo de la exposición", SetsInput{model::InputBox::Text2}},
+    {kInputs, layout::kBoxOptions[2], {}, "H", "duración de la exposición, en horas", SetsInput{model::InputBox::Text3}},
+    {kInputs, layout::kBoxOptions[3], {}, "N", "tipo de piel, de 1 a 6", SetsInput{model::InputBox::Text4}},
+    {kInputs, layout::kBoxOptions[4], {}, "M", "diferencia de altitud de otra localidad, en metros",
      SetsInput{model::InputBox::Text5}},
-    {kInputs, "--diferencia-latitud", {}, "G", "diferencia de latitud, en grados; + norte, - sur",
+    {kInputs, layout::kBoxOptions[5], {}, "G", "diferencia de latitud, en grados; + norte, - sur",
      SetsInput{model::InputBox::Text6}},
 
-    {kEstimate, "--estimar", {}, {}, "estima el índice máximo; sin --indice-maximo, el cálculo lo usa redondeado",
+    {kEstimate, layout::kEstimateOption, {}, {}, "estima el índice máximo; sin --indice-maximo, el cálculo lo usa redondeado",
      SetsFlag{&Options::estimate}},
 });
 
 // Sunscreen and the results, listed after the estimate's fields.
 constexpr auto kRowsAfterTheEstimate = std::to_array<OptionRow>({
-    {kSunscreen, "--fps", {}, "N", "factor de protección solar", SetsWholeNumber{&Options::fps, 2, 100, "un FPS válido"}},
-    {kSunscreen, "--cantidad", {}, "CANTIDAD",
+    {kSunscreen, layout::kFpsOption, {}, "N", "factor de protección solar", SetsFactor{&Options::fps}},
+    {kSunscreen, layout::kAmountOption, {}, "CANTIDAD",
      "etiqueta (2 mg/cm², como se ensaya) o habitual (1 mg/cm²) (etiqueta)", SetsText{&Options::amount}, {},
      kNeedsFps},
 
@@ -115,8 +120,7 @@ constexpr OptionRow estimateRow(const layout::EstimateField& field)
 {
     if (field.group == layout::FieldGroup::DayShape)
         return {kShape, field.option, {}, field.optionArgument, field.optionHelp, SetsSkyField{field.field}};
-    return {kEstimate,         field.option, {}, field.optionArgument, field.optionHelp,
-            SetsSkyField{field.field}, {}, field.placesTheSun ? kNeedsEstimateOrSun : kNeedsEstimate};
+    return {kEstimate, field.option, {}, field.optionArgument, field.optionHelp, SetsSkyField{field.field}};
 }
 
 constexpr OptionRow rowAt(std::size_t i)
@@ -227,6 +231,12 @@ std::optional<UsageError> set(const Target& target, std::string_view name, std::
                 options.skyTexts[static_cast<std::size_t>(field.field)] = std::string(value.value_or(""));
                 return std::nullopt;
             },
+            [&](const SetsFactor& factor) -> std::optional<UsageError> {
+                if (!value)
+                    return missingValue(name);
+                options.*factor.field = std::string(*value);
+                return std::nullopt;
+            },
             [&](const SetsWholeNumber& number) -> std::optional<UsageError> {
                 if (!value)
                     return missingValue(name);
@@ -265,6 +275,10 @@ std::string helpAddition(const Target& target)
                           [&](const SetsInput& input) {
                               return " (" + defaults.texts[static_cast<std::size_t>(input.box)] + ")";
                           },
+                          [](const SetsFactor&) {
+                              return ", de " + runtime::integerToText(model::kLowestFps) + " a "
+                                  + runtime::integerToText(model::kHighestFps);
+                          },
                           [&](const SetsWholeNumber& number) {
                               const auto* field = std::get_if<int Options::*>(&number.field);
                               return ", " + rangeOf(number)
@@ -273,6 +287,25 @@ std::string helpAddition(const Target& target)
                           [](const auto&) { return std::string(); },
                       },
                       target);
+}
+
+// The estimate's fields count when the day's answer reads them: with the
+// estimate, and the place and the date also for the sun's day. The zone and
+// the shape always count.
+bool readsField(const Options& options, layout::SkyField field)
+{
+    return layout::fieldOf(field).group == layout::FieldGroup::DayShape
+           || day::readsField(requestOf(options, '.'), field);
+}
+
+std::string whatReads(layout::SkyField field)
+{
+    const std::string estimate(layout::kEstimateOption);
+    const std::string sun = std::string(layout::fieldOf(layout::SkyField::Forma).option) + " "
+                            + std::string(layout::kDayShapes[static_cast<std::size_t>(layout::DayShapeKind::Sun)].token);
+    if (layout::fieldOf(field).placesTheSun)
+        return estimate + " o con " + sun;
+    return estimate + ", o con " + sun + " sin " + std::string(layout::optionOf(model::InputBox::Text1));
 }
 
 }  // namespace
@@ -322,10 +355,12 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string_vie
             return *error;
         seen.push_back(row);
     }
-    // An input of the estimate without the estimate is a mistake, not a no-op.
+    // An option that changes nothing is a mistake, not a no-op.
     for (const OptionRow* row : seen) {
         if (row->onlyWith && !row->onlyWith->met(options))
             return UsageError{std::string(row->name) + " solo vale con " + std::string(row->onlyWith->what) + "."};
+        if (const auto* field = std::get_if<SetsSkyField>(&row->target); field && !readsField(options, field->field))
+            return UsageError{std::string(row->name) + " solo vale con " + whatReads(field->field) + "."};
     }
     return options;
 }

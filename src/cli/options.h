@@ -44,7 +44,7 @@ struct Options {
 
     // Sunscreen: its factor, 2 to 100, and the amount applied ("etiqueta" or
     // "habitual"), checked when the dose is computed.
-    std::optional<int> fps;
+    std::optional<std::string> fps;
     std::optional<std::string> amount;
 
     // What an option gave for one of the estimate's fields: a check, such as

@@ -29,6 +29,8 @@ struct PlaceAndDay {
     std::optional<std::string> placeZone;
 };
 
+using ZoneRead = std::variant<std::optional<RequestZone>, ZoneRefused>;
+
 runtime::Named nameOf(const Request& request, SkyField field)
 {
     const layout::EstimateField& row = layout::fieldOf(field);
@@ -70,45 +72,75 @@ Refusal noPlace(const Request& request, const std::optional<RequestZone>& zone)
                                    + ")."};
 }
 
-// The fields' texts, a place or a date not given taken from the zone.
+// A field not given whose default the zone cannot give, refused at its turn.
+struct MissingDefault {
+    SkyField field;
+    Refusal refusal;
+};
+
+// The place's texts when not given: the zone's place.
+std::optional<MissingDefault> defaultPlace(const Request& request, const ZoneRead& zoneRead, SkyTexts& texts,
+                                           PlaceAndDay& read)
+{
+    const bool latitude = request.field(SkyField::Latitud).has_value();
+    if (latitude && request.field(SkyField::Longitud))
+        return std::nullopt;
+    const SkyField first = latitude ? SkyField::Longitud : SkyField::Latitud;
+    const auto* zone = std::get_if<std::optional<RequestZone>>(&zoneRead);
+    if (!zone)
+        return MissingDefault{first, zoneRefusal(request, std::get<ZoneRefused>(zoneRead))};
+    const auto place = *zone ? zones::placeOfZone((*zone)->name) : std::nullopt;
+    if (!place)
+        return MissingDefault{first, noPlace(request, *zone)};
+    read.placeZone = (*zone)->name;
+    texts.latitude = sky::degreesText(place->latitude, request.decimalSeparator);
+    texts.longitude = sky::degreesText(place->longitude, request.decimalSeparator);
+    return std::nullopt;
+}
+
+// The date's text when not given: today on the zone's clock.
+std::optional<MissingDefault> defaultDate(const Request& request, const ZoneRead& zoneRead, SkyTexts& texts)
+{
+    const auto* zone = std::get_if<std::optional<RequestZone>>(&zoneRead);
+    if (!zone)
+        return MissingDefault{SkyField::Fecha, zoneRefusal(request, std::get<ZoneRefused>(zoneRead))};
+    texts.date = sky::dateText(*zone ? (*zone)->today() : todayWithoutZone(), request.dateStyle);
+    return std::nullopt;
+}
+
+// The fields' texts, a place or a date not given taken from the zone, read
+// in the table's order.
 std::variant<PlaceAndDay, Refusal> readPlaceAndDay(const Request& request)
 {
-    const auto zoneRead = zoneOf(request);
-    const auto* zone = std::get_if<std::optional<RequestZone>>(&zoneRead);
+    const ZoneRead zoneRead = zoneOf(request);
     const auto given = [&](SkyField field) { return request.field(field); };
     PlaceAndDay read;
     SkyTexts texts;
     texts.dateStyle = request.dateStyle;
-    if (!given(SkyField::Latitud) || !given(SkyField::Longitud)) {
-        if (!zone)
-            return zoneRefusal(request, std::get<ZoneRefused>(zoneRead));
-        const auto place = *zone ? zones::placeOfZone((*zone)->name) : std::nullopt;
-        if (!place)
-            return noPlace(request, *zone);
-        read.placeZone = (*zone)->name;
-        texts.latitude = sky::degreesText(place->latitude, request.decimalSeparator);
-        texts.longitude = sky::degreesText(place->longitude, request.decimalSeparator);
-    }
+    // Stand-ins that read, until the defaults' turn comes.
+    texts.latitude = texts.longitude = "0";
+    texts.date = sky::dateText(sky::kFirstDate, request.dateStyle);
+    std::optional<MissingDefault> missing = defaultPlace(request, zoneRead, texts, read);
+    if (!given(SkyField::Fecha) && !missing)
+        missing = defaultDate(request, zoneRead, texts);
     texts.latitude = given(SkyField::Latitud).value_or(texts.latitude);
     texts.longitude = given(SkyField::Longitud).value_or(texts.longitude);
-    if (const auto& date = given(SkyField::Fecha))
-        texts.date = *date;
-    else if (!zone)
-        return zoneRefusal(request, std::get<ZoneRefused>(zoneRead));
-    else
-        texts.date = sky::dateText(*zone ? (*zone)->today() : todayWithoutZone(), request.dateStyle);
+    texts.date = given(SkyField::Fecha).value_or(texts.date);
     texts.altitude = given(SkyField::Altitud).value_or("");
     texts.ozone = given(SkyField::Ozono).value_or("");
     texts.snow = given(SkyField::Nieve).has_value();
     texts.cover = given(SkyField::Cielo).value_or("");
 
     auto inputs = readSkyInputs(texts, request.decimalSeparator);
-    if (auto* failure = std::get_if<SkyFailure>(&inputs)) {
+    if (auto* failure = std::get_if<SkyFailure>(&inputs); failure && (!missing || failure->field < missing->field)) {
         // The date input keeps a day it cannot give (30 February) to itself.
         if (request.dateUnreadable && failure->field == SkyField::Fecha && failure->problem == SkyProblem::Empty)
             failure->problem = SkyProblem::NoSuchDay;
         return refusalOf(request, *failure);
     }
+    if (missing)
+        return std::move(missing->refusal);
+    const auto* zone = std::get_if<std::optional<RequestZone>>(&zoneRead);
     if (!zone)
         return zoneRefusal(request, std::get<ZoneRefused>(zoneRead));
     if (auto refused = refusedShape(request))

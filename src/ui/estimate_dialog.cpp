@@ -19,15 +19,16 @@
 #include <cmath>
 #include <variant>
 
-#include "qt/utf8.h"
-#include "runtime/number_format.h"
+#include "day/answer.h"
+#include "day/dialog_texts.h"
 #include "layout/estimate_fields.h"
+#include "qt/utf8.h"
 #include "sky/estimate_text.h"
-#include "zones/local_clock.h"
-#include "zones/nearest_zone.h"
-#include "day/sky_inputs.h"
-#include "zones/system_zone.h"
 #include "ui/command_button.h"
+#include "zones/local_clock.h"
+#include "zones/system_zone.h"
+#include "zones/zone_places.h"
+#include "zones/zone_table.h"
 
 namespace ui {
 namespace {
@@ -176,7 +177,7 @@ EstimateDialog::EstimateDialog(char decimalSeparator, QWidget* parent)
     : QDialog(parent)
     , decimalSeparator_(decimalSeparator)
 {
-    setWindowTitle(QStringLiteral("Estimar el índice máximo"));
+    setWindowTitle(fromUtf8(day::kEstimateTitle));
     // The calendar's months and weekdays in Spanish, as every other text.
     setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
     build();
@@ -189,7 +190,26 @@ EstimateDialog::EstimateDialog(char decimalSeparator, QWidget* parent)
 // The fields are made in reading order, which Tab follows.
 void EstimateDialog::build()
 {
-    std::array<QWidget*, layout::kEstimateFields.size()> made{};
+    const Made made = makeFields();
+    makeResult();
+    QDialogButtonBox* buttons = makeButtons();
+    auto* resultRow = new QHBoxLayout;
+    resultRow->addWidget(f_.warning, 0, Qt::AlignTop);
+    resultRow->addWidget(f_.result, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(formOf(made));
+    layout->addLayout(resultRow);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Wide enough for the result's longest line, so that it stays one line.
+    const QString longest = QStringLiteral("Mediodía solar a las 14:16; ozono 327 DU; el sol a 17,0° del cénit.");
+    f_.result->setFixedWidth(fontMetrics().horizontalAdvance(longest) * 11 / 10);
+    connectFields();
+}
+
+EstimateDialog::Made EstimateDialog::makeFields()
+{
+    Made made{};
     for (const layout::EstimateField& row : layout::kEstimateFields) {
         made[static_cast<std::size_t>(row.field)] = makeField(row, this);
         // Where the place came from, under the place it speaks of.
@@ -216,7 +236,12 @@ void EstimateDialog::build()
     madeAs(layout::SkyField::Zona, f_.zone);
     madeAs(layout::SkyField::Forma, f_.shape);
     f_.date->setDate(qDate(zones::localToday()));
+    return made;
+}
 
+// The result, and the warning sign beside it while a field is bad.
+void EstimateDialog::makeResult()
+{
     f_.warning = new QLabel(this);
     const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
     f_.warning->setFixedSize(iconSize, iconSize);
@@ -229,7 +254,10 @@ void EstimateDialog::build()
     // Three lines always, so that the dialog keeps its size as the text changes.
     f_.result->setMinimumHeight(3 * fontMetrics().lineSpacing());
     f_.result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
 
+QFormLayout* EstimateDialog::formOf(const Made& made)
+{
     auto* form = new QFormLayout;
     const auto row = [&](const QString& caption, QWidget* field) {
         auto* label = new QLabel(caption, this);
@@ -247,14 +275,15 @@ void EstimateDialog::build()
         if (field.field == layout::SkyField::Zona)
             form->addRow(f_.zoneHint);
     }
+    return form;
+}
 
-    auto* result = new QHBoxLayout;
-    result->addWidget(f_.warning, 0, Qt::AlignTop);
-    result->addWidget(f_.result, 1);
-
+// "Usar" and "Cancelar".
+QDialogButtonBox* EstimateDialog::makeButtons()
+{
     f_.use = new CommandButton(QStringLiteral("Usar"), this);
     f_.use->setObjectName(QStringLiteral("Usar"));
-    f_.use->setAccessibleDescription(QStringLiteral("Escribe el índice estimado en «Indice Máximo»"));
+    f_.use->setAccessibleDescription(fromUtf8(day::kUseDescription));
     f_.cancel = new CommandButton(QStringLiteral("Cancelar"), this);
     f_.cancel->setObjectName(QStringLiteral("Cancelar"));
     f_.cancel->setAccessibleDescription(QStringLiteral("Cierra sin cambiar nada"));
@@ -265,15 +294,11 @@ void EstimateDialog::build()
     connect(buttons, &QDialogButtonBox::accepted, this, &EstimateDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &EstimateDialog::reject);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(result);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    // Wide enough for the result's longest line, so that it stays one line.
-    const QString longest = QStringLiteral("Mediodía solar a las 14:16; ozono 327 DU; el sol a 17,0° del cénit.");
-    f_.result->setFixedWidth(fontMetrics().horizontalAdvance(longest) * 11 / 10);
+    return buttons;
+}
 
+void EstimateDialog::connectFields()
+{
     for (QLineEdit* field : {f_.latitude, f_.longitude, f_.altitude, f_.ozone})
         connect(field, &QLineEdit::textChanged, this, &EstimateDialog::refresh);
     connect(static_cast<DateField*>(f_.date)->editor(), &QLineEdit::textChanged, this, &EstimateDialog::refresh);
@@ -283,7 +308,6 @@ void EstimateDialog::build()
     connect(f_.shape, &QComboBox::currentIndexChanged, this, &EstimateDialog::refresh);
 }
 
-// The last place used, else the one of the time zone, else nothing: the user types it.
 // The last place used, else the one of the time zone, else nothing: the user
 // types it. The zone is the last one used, else the system's.
 void EstimateDialog::recall()
@@ -301,7 +325,7 @@ void EstimateDialog::recall()
     }
     f_.placeOrigin->setText(origin);
     const QString rememberedZone = rememberedZoneName();
-    f_.zone->setCurrentText(!rememberedZone.isEmpty() ? rememberedZone : fromUtf8(zone.value_or("UTC")));
+    f_.zone->setCurrentText(!rememberedZone.isEmpty() ? rememberedZone : fromUtf8(zone.value_or(std::string(zones::kFallbackZone))));
 }
 
 // A field's refusal in the result, with the warning sign; "Usar" waits for a mend.
@@ -316,54 +340,50 @@ void EstimateDialog::refuse(const QString& message)
     f_.use->setEnabled(false);
 }
 
+// The fields as the day's request: the dialog wants the estimate, and the
+// sun's day when that shape is chosen.
+day::Request EstimateDialog::request() const
+{
+    using layout::SkyField;
+    day::Request request;
+    const auto set = [&](SkyField field, const QString& text) { request.field(field) = text.toStdString(); };
+    set(SkyField::Latitud, f_.latitude->text());
+    set(SkyField::Longitud, f_.longitude->text());
+    set(SkyField::Fecha, f_.date->text());
+    set(SkyField::Altitud, f_.altitude->text());
+    set(SkyField::Ozono, f_.ozone->text());
+    if (f_.snow->isChecked())
+        request.field(SkyField::Nieve) = std::string();
+    request.field(SkyField::Cielo) =
+        std::string(sky::kSkyCovers[static_cast<std::size_t>(f_.cover->currentIndex())].token);
+    set(SkyField::Zona, f_.zone->currentText());
+    request.field(SkyField::Forma) =
+        std::string(layout::kDayShapes[static_cast<std::size_t>(f_.shape->currentIndex())].token);
+    request.dateStyle = sky::DateStyle::DayMonthYear;
+    request.estimate = true;
+    request.decimalSeparator = decimalSeparator_;
+    return request;
+}
+
 void EstimateDialog::refresh()
 {
-    const day::SkyTexts texts{f_.latitude->text().toStdString(),
-                              f_.longitude->text().toStdString(),
-                              f_.date->text().toStdString(),
-                              f_.altitude->text().toStdString(),
-                              f_.ozone->text().toStdString(),
-                              f_.snow->isChecked(),
-                              sky::DateStyle::DayMonthYear,
-                              std::string(sky::kSkyCovers[static_cast<std::size_t>(f_.cover->currentIndex())].token)};
-    const auto read = day::readSkyInputs(texts, decimalSeparator_);
-    if (const auto* failure = std::get_if<day::SkyFailure>(&read)) {
-        f_.ozone->setPlaceholderText(QStringLiteral("climatología"));
-        refuse(fromUtf8(day::describe(*failure)));
+    const day::Answer answer = day::answer(request());
+    f_.ozone->setPlaceholderText(fromUtf8(answer.ozonePlaceholder));
+    if (answer.refusal) {
+        refuse(fromUtf8(answer.refusal->message));
         return;
     }
-    const std::string zoneName = f_.zone->currentText().trimmed().toStdString();
-    auto found = zones::findZone(zoneName);
-    if (const auto* notAZone = std::get_if<zones::NotAZone>(&found)) {
-        refuse(fromUtf8(day::describeNotAZone(notAZone->text)));
-        return;
-    }
-    const zones::TimeZone& zone = std::get<zones::TimeZone>(found);
-    const sky::SkyInputs& inputs = std::get<sky::SkyInputs>(read);
-    const sky::Place place{inputs.latitude, inputs.longitude};
-    if (layout::kDayShapes[static_cast<std::size_t>(f_.shape->currentIndex())].shape == layout::DayShapeKind::Sun) {
-        auto shape = sky::dayShape(place, inputs.date, zones::utcOffsetAtNoon(zone, inputs.date));
-        if (const auto* none = std::get_if<sky::NoSunrise>(&shape)) {
-            refuse(fromUtf8(sky::describe(*none, decimalSeparator_, sky::DateStyle::DayMonthYear)));
-            return;
-        }
-        sunShape_ = std::get<sky::DayShape>(std::move(shape));
-    } else {
-        sunShape_.reset();
-    }
-    inputs_ = inputs;
-    const sky::SkyEstimate estimate = sky::estimateClearSky(inputs);
-    shownIndex_ = fromUtf8(sky::shownIndexText(estimate, decimalSeparator_));
-    const std::optional<int> noon = zones::localClockMinutes(inputs.date, estimate.solarNoonUt, zone);
-    f_.result->setText(fromUtf8(sky::estimateText(estimate, noon, decimalSeparator_)));
+    const day::EstimateAnswer& estimate = *answer.estimate;
+    inputs_ = estimate.inputs;
+    sunShape_.reset();
+    if (answer.sunDay)
+        sunShape_ = answer.sunDay->shape;
+    shownIndex_ = fromUtf8(estimate.shown);
+    f_.result->setText(fromUtf8(estimate.text));
     f_.warning->clear();
-    const QString hint = fromUtf8(zones::nearerZoneText(place, zone.name()));
+    const QString hint = fromUtf8(estimate.zoneHint);
     f_.zoneHint->setText(hint);
     f_.zoneHint->setVisible(!hint.isEmpty());
-    if (!inputs.ozone) {
-        f_.ozone->setPlaceholderText(
-            QStringLiteral("%1 (climatología)").arg(fromUtf8(runtime::integerToText(std::llround(estimate.ozone)))));
-    }
     f_.use->setEnabled(true);
 }
 

@@ -6,13 +6,18 @@
 
 #include <QDialog>
 #include <QString>
+#include <array>
 #include <optional>
 
+#include "day/request.h"
+#include "layout/estimate_fields.h"
 #include "sky/clear_sky.h"
 #include "sky/day_shape.h"
 
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
+class QFormLayout;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -20,7 +25,7 @@ class QPushButton;
 
 namespace ui {
 
-// "Estimar el índice máximo": the day's maximum UV index under a clear sky
+// "Estimar el índice máximo del día": the day's maximum UV index under a clear sky
 // from the place and the date, for a user without a forecast. The result
 // follows every keystroke; a bad field is named where the result would be
 // and "Usar" waits until it is mended. The place starts as the last one
@@ -60,8 +65,15 @@ public:
     void accept() override;
 
 private:
+    using Made = std::array<QWidget*, layout::kEstimateFields.size()>;  // by layout::SkyField
     void build();
+    Made makeFields();
+    void makeResult();
+    QFormLayout* formOf(const Made& made);
+    QDialogButtonBox* makeButtons();
+    void connectFields();
     void recall();
+    day::Request request() const;
     void refresh();
     void refuse(const QString& message);
 

@@ -12,6 +12,10 @@
 
 namespace zones {
 
+// The zone the estimate's field starts with where the system or the browser
+// names none.
+inline constexpr std::string_view kFallbackZone = "UTC";
+
 // A point on the Earth, in degrees: latitude north positive, longitude east positive.
 // The place that represents the time zone (its principal city, e.g. Madrid
 // for "Europe/Madrid"), from tzdata's zone1970.tab as it was when the program

@@ -126,12 +126,13 @@ TEST_F(CompanionTest, TimeToOneDoseForEachSkinType)
         EXPECT_EQ(report["minutosHastaUnDEM"].toInt(-1), expected[skin - 1]) << skin;
     }
 
+    // The same sentences as the window's tooltip and the page: 11:00 and 20 min.
     Options late = withTexts({"10", "19", "2", "6", "0", "0"});
     late.timeToOneDose = true;
-    EXPECT_NE(run(late, '.').out.find("Tiempo hasta 1 DEM: no se alcanza"), std::string::npos);
+    EXPECT_NE(run(late, '.').out.find("\n1 DEM no se alcanza en el resto del día\n"), std::string::npos);
     Options early = withTexts({"10", "11", "2", "1", "0", "0"});
     early.timeToOneDose = true;
-    EXPECT_NE(run(early, '.').out.find("Tiempo hasta 1 DEM: 0 h 20 min (de 11:00 a 11:20)"), std::string::npos);
+    EXPECT_NE(run(early, '.').out.find("\n1 DEM a las 11:20 (20 min)\n"), std::string::npos);
 }
 
 TEST_F(CompanionTest, ExportsTheChartAsPngAndSvgAndTheCurveAsCsv)
@@ -346,6 +347,18 @@ TEST_F(CompanionTest, EstimateRefusalsNameTheOption)
         {{"--altitud", "9000.5"}, "--altitud: «9000.5» no está entre -500 y 9000 metros.\n"},
         {{"--ozono", "300,5"}, "--ozono: «300,5» no es un número válido; use el punto decimal (300.5).\n"},
         {{"--latitud", " "}, "La opción --latitud está vacía.\n"},
+        {{"--cielo", "nublado"}, "--cielo: «nublado» no es despejado, poco-nuboso, nuboso ni cubierto.\n"},
+        {{"--zona", "Marte/Olimpo"}, "--zona: «Marte/Olimpo» no es una zona horaria.\n"},
+        {{"--curva", "luna"}, "--curva: «luna» no es campana ni sol.\n"},
+        {{"--fps", "1"}, "--fps: «1» no es un FPS válido (un entero de 2 a 100).\n"},
+        {{"--fps", "30,5"}, "--fps: «30,5» no es un FPS válido (un entero de 2 a 100).\n"},
+        {{"--fps", "30", "--cantidad", "mucha"}, "--cantidad: «mucha» no es etiqueta ni habitual.\n"},
+        // One order for every front end: the fields in the table's order, then
+        // the boxes, then the sunscreen.
+        {{"--zona", "Marte/Olimpo", "--latitud", "95"}, "--latitud: «95» no está entre -90 y 90 grados.\n"},
+        {{"--curva", "luna", "--cielo", "nublado"},
+         "--cielo: «nublado» no es despejado, poco-nuboso, nuboso ni cubierto.\n"},
+        {{"--fps", "1", "--duracion", "x"}, "--duracion: «x» no es un número válido.\n"},
     };
     for (const auto& row : rows) {
         std::vector<std::string_view> arguments = row.arguments;

@@ -92,10 +92,14 @@ TEST(ParseOptions, MistakesNameTheOption)
     EXPECT_EQ(refused({"--latitud", "40"}), "--latitud solo vale con --estimar o con --curva sol.");
     EXPECT_EQ(refused({"--curva", "campana", "--fecha", "2026-06-21"}),
               "--fecha solo vale con --estimar o con --curva sol.");
-    EXPECT_EQ(refused({"--curva", "sol", "--altitud", "600"}), "--altitud solo vale con --estimar.");
-    EXPECT_EQ(refused({"--json", "--nieve"}), "--nieve solo vale con --estimar.");
+    EXPECT_EQ(refused({"--indice-maximo", "8", "--curva", "sol", "--altitud", "600"}),
+              "--altitud solo vale con --estimar, o con --curva sol sin --indice-maximo.");
+    EXPECT_EQ(refused({"--json", "--nieve"}), "--nieve solo vale con --estimar, o con --curva sol sin --indice-maximo.");
     EXPECT_EQ(refused({"--cantidad", "habitual"}), "--cantidad solo vale con --fps.");
-    EXPECT_EQ(refused({"--fps", "1"}), "--fps: «1» no es un FPS válido (un entero de 2 a 100).");
+    // The sun's day without a maximum takes the estimate's, which the sky changes.
+    EXPECT_EQ(parsed({"--curva", "sol", "--latitud", "36.5", "--longitud", "-6.3", "--cielo", "poco-nuboso"})
+                  .skyText(layout::SkyField::Cielo),
+              "poco-nuboso");
     EXPECT_EQ(refused({"--estimar", "--fecha"}), "--fecha: falta el valor.");
     EXPECT_EQ(refused({"--estimar=si"}), "--estimar no lleva valor.");
     EXPECT_EQ(refused({"--duracion"}), "--duracion: falta el valor.");

@@ -57,7 +57,7 @@ peak=$(sed -n 500p datos.dat | tr -d '\r')
 # The clear-sky estimate, opened by its key from a text box (where Ctrl+E would
 # only move the cursor): Puno in January, then "Usar" by Enter and "Calcular".
 xdotool key --clearmodifiers ctrl+shift+e
-dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Estimar el índice máximo$' | head -n 1) \
+dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Estimar el índice máximo del día$' | head -n 1) \
   || fail "the estimate's dialog did not open"
 xdotool windowfocus --sync "$dialog"
 xdotool key --clearmodifiers ctrl+a
@@ -70,7 +70,7 @@ xdotool type --delay 20 '22012026'
 xdotool key Tab
 xdotool type --delay 20 '3830'
 xdotool key Return
-for _ in $(seq 100); do xdotool search --onlyvisible --name '^Estimar el índice máximo$' >/dev/null || break; sleep 0.05; done
+for _ in $(seq 100); do xdotool search --onlyvisible --name '^Estimar el índice máximo del día$' >/dev/null || break; sleep 0.05; done
 xdotool windowfocus --sync "$window"
 rm datos.dat
 xdotool key Return

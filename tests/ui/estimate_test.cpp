@@ -88,7 +88,7 @@ TEST_P(EstimateShortcut, OpensTheDialogFrom)
     window->control(GetParam())->setFocus();
     EstimateDialog* dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle(), "Estimar el índice máximo");
+    EXPECT_EQ(dialog->windowTitle(), "Estimar el índice máximo del día");
     EXPECT_TRUE(dialog->isModal());
     dialog->reject();
 }
