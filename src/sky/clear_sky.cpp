@@ -5,11 +5,11 @@
 #include "sky/clear_sky.h"
 
 #include <cmath>
-#include <numbers>
 #include <variant>
 
 #include "runtime/number_format.h"
 #include "runtime/number_text.h"
+#include "sky/angles.h"
 #include "sky/ozone_climatology.h"
 #include "sky/solar_position.h"
 
@@ -49,7 +49,7 @@ SkyEstimate estimateClearSky(const SkyInputs& inputs)
     if (!estimate.sunRises())
         return estimate;
 
-    const double mu0 = std::cos(estimate.zenithAngle * std::numbers::pi / 180.0);
+    const double mu0 = std::cos(estimate.zenithAngle * kRadiansPerDegree);
     const double distance = noon.sun.distance;
     estimate.uvIndex = kOverheadIndex * std::pow(mu0, kZenithExponent)
                        * std::pow(estimate.ozone / kReferenceOzone, kOzoneExponent)

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "sky/angles.h"
 #include "sky/clear_sky.h"
 #include "sky/estimate_text.h"
 #include "sky/solar_position.h"
@@ -15,7 +15,6 @@
 namespace sky {
 namespace {
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 
 DayShape::Sun sunAtUt(const DayShape& shape, double ut)
 {

@@ -5,12 +5,12 @@
 #include "sky/solar_position.h"
 
 #include <cmath>
-#include <numbers>
+
+#include "sky/angles.h"
 
 namespace sky {
 namespace {
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 constexpr double kJ2000 = 2451545.0;
 constexpr double kUnixEpochJulianDate = 2440587.5;
 

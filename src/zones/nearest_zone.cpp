@@ -6,14 +6,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+
+#include "sky/angles.h"
 
 namespace zones {
 
+using sky::kRadiansPerDegree;
 using sky::Place;
 namespace {
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 constexpr double kMeanEarthRadiusKilometres = 6371.0088;
 
 }  // namespace
