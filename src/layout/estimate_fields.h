@@ -127,18 +127,25 @@ static_assert([] {
     return true;
 }());
 
-// The cover's line in --help lists the covers' own words, in their order.
-static_assert([] {
-    std::string_view rest = fieldOf(SkyField::Cielo).optionHelp;
-    for (const sky::SkyCoverRow& row : sky::kSkyCovers) {
-        if (!rest.starts_with(row.token))
+// `text` starts with the rows' words joined by '|', in their order, and
+// what follows is `rest`: --help's lines list the tables' own words.
+template <typename Row, std::size_t N>
+constexpr bool listsTheWords(std::string_view text, const std::array<Row, N>& rows, std::string_view rest)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!text.starts_with(rows[i].token))
             return false;
-        rest.remove_prefix(row.token.size());
-        if (!rest.empty() && rest.front() == '|')
-            rest.remove_prefix(1);
+        text.remove_prefix(rows[i].token.size());
+        if (i + 1 < N) {
+            if (!text.starts_with('|'))
+                return false;
+            text.remove_prefix(1);
+        }
     }
-    return rest == " (despejado)";
-}());
+    return text == rest;
+}
+static_assert(listsTheWords(fieldOf(SkyField::Cielo).optionHelp, sky::kSkyCovers, " (despejado)"));
+static_assert(listsTheWords(fieldOf(SkyField::Forma).optionArgument, kDayShapes, ""));
 
 // "de -90 a 90", as the descriptions and the messages give a number's range.
 std::string rangeText(const FieldLimits& limits);
