@@ -113,56 +113,72 @@ void rememberZoneName(const QString& zone)
     settings.setValue("zona", zone);
 }
 
+// The date's editor, with the calendar's popup and the program's dates.
+QWidget* makeDateField(QWidget* parent)
+{
+    auto* date = new DateField(parent);
+    date->setDisplayFormat(QLatin1String(kDateFormat));
+    date->setCalendarPopup(true);
+    date->setDateRange(qDate(sky::kFirstDate), qDate(sky::kLastDate));
+    return date;
+}
+
+// tzdata's zones in alphabetical order; any other name may be typed.
+QWidget* makeZoneField(QWidget* parent)
+{
+    auto* zones = new QComboBox(parent);
+    zones->setEditable(true);
+    zones->setInsertPolicy(QComboBox::NoInsert);
+    QStringList names;
+    for (const zones::ZonePlace& zone : zones::zonePlaces())
+        names << fromUtf8(zone.zone);
+    names.sort();
+    zones->addItems(names);
+    return zones;
+}
+
+// A choice among a table's rows, by each row's caption.
+template <typename Rows, typename Caption>
+QWidget* makeChoiceField(const Rows& rows, Caption caption, int current, QWidget* parent)
+{
+    auto* choices = new QComboBox(parent);
+    for (const auto& row : rows)
+        choices->addItem(fromUtf8(caption(row)));
+    choices->setCurrentIndex(current);
+    return choices;
+}
+
+QWidget* makeWidget(const layout::EstimateField& row, QWidget* parent)
+{
+    switch (row.kind) {
+    case layout::FieldKind::Number:
+        return new QLineEdit(parent);
+    case layout::FieldKind::Date:
+        return makeDateField(parent);
+    case layout::FieldKind::Check:
+        // A check box says its own caption; it has no label beside it.
+        return new QCheckBox(fromUtf8(row.caption), parent);
+    case layout::FieldKind::Zone:
+        return makeZoneField(parent);
+    case layout::FieldKind::Shape:
+        return makeChoiceField(layout::kDayShapes, [](const layout::DayShapeRow& shape) { return shape.caption; }, 0,
+                               parent);
+    case layout::FieldKind::Cover:
+        return makeChoiceField(
+            sky::kSkyCovers, [](const sky::SkyCoverRow& cover) { return sky::coverChoiceText(cover.cover); },
+            static_cast<int>(sky::kDefaultSkyCover), parent);
+    }
+    return nullptr;
+}
+
 // One field of the estimate's table as a widget, named and described by its row.
 QWidget* makeField(const layout::EstimateField& row, QWidget* parent)
 {
-    QWidget* field = nullptr;
+    QWidget* field = makeWidget(row, parent);
     QString description = fromUtf8(layout::descriptionOf(row));
-    switch (row.kind) {
-    case layout::FieldKind::Number:
-        field = new QLineEdit(parent);
-        break;
-    case layout::FieldKind::Date: {
-        auto* date = new DateField(parent);
-        date->setDisplayFormat(QLatin1String(kDateFormat));
-        date->setCalendarPopup(true);
-        date->setDateRange(qDate(sky::kFirstDate), qDate(sky::kLastDate));
+    if (row.kind == layout::FieldKind::Date) {
         description += QStringLiteral(", %1; Alt+abajo abre el calendario")
                            .arg(fromUtf8(sky::patternOf(sky::DateStyle::DayMonthYear)));
-        field = date;
-        break;
-    }
-    case layout::FieldKind::Check:
-        // A check box says its own caption; it has no label beside it.
-        field = new QCheckBox(fromUtf8(row.caption), parent);
-        break;
-    case layout::FieldKind::Zone: {
-        auto* zones = new QComboBox(parent);
-        zones->setEditable(true);
-        zones->setInsertPolicy(QComboBox::NoInsert);
-        QStringList names;
-        for (const zones::ZonePlace& zone : zones::zonePlaces())
-            names << fromUtf8(zone.zone);
-        names.sort();
-        zones->addItems(names);
-        field = zones;
-        break;
-    }
-    case layout::FieldKind::Shape: {
-        auto* shapes = new QComboBox(parent);
-        for (const layout::DayShapeRow& shape : layout::kDayShapes)
-            shapes->addItem(fromUtf8(shape.caption));
-        field = shapes;
-        break;
-    }
-    case layout::FieldKind::Cover: {
-        auto* covers = new QComboBox(parent);
-        for (const sky::SkyCoverRow& cover : sky::kSkyCovers)
-            covers->addItem(fromUtf8(sky::coverChoiceText(cover.cover)));
-        covers->setCurrentIndex(static_cast<int>(sky::kDefaultSkyCover));
-        field = covers;
-        break;
-    }
     }
     field->setObjectName(fromUtf8(row.name));
     if (row.kind != layout::FieldKind::Check)

@@ -190,6 +190,22 @@ QWidget* Form1::control(std::string_view name) const
 
 void Form1::build()
 {
+    createControls();
+    surface_ = std::make_unique<qt::QtSurface>(chart::kChartWidthTwips, chart::kChartHeightTwips, devicePixelRatioF());
+    // The box shows the chart's image from the first drawing on; until then
+    // its own white background looks the same.
+    describeChart();
+    readout_ = new ChartReadout(c_.Indice, state_, options_.decimalSeparator);
+    chartActions_ = new ChartActions({c_.Indice, &state_, surface_.get(), options_.decimalSeparator,
+                                      options_.messages.get(), options_.fileCalls});
+    estimateEntry_ = new EstimateEntry(c_.Text1, options_.decimalSeparator);
+    estimateEntry_->onShapeChosen([this](const std::optional<sky::DayShape>& shape) { useDayShape(shape); });
+    connectHandlers();
+}
+
+// Every control of the layout table, in its order, and the ones the handlers use by name.
+void Form1::createControls()
+{
     for (const Control& row : layout::kControls) {
         QWidget* widget = create(row);
         widget->setObjectName(fromUtf8(row.name));
@@ -220,17 +236,10 @@ void Form1::build()
     get(c_.Command3, "Command3");
     get(c_.Label4, "Label4");
     get(c_.Indice, "Indice");
+}
 
-    surface_ = std::make_unique<qt::QtSurface>(chart::kChartWidthTwips, chart::kChartHeightTwips, devicePixelRatioF());
-    // The box shows the chart's image from the first drawing on; until then
-    // its own white background looks the same.
-    describeChart();
-    readout_ = new ChartReadout(c_.Indice, state_, options_.decimalSeparator);
-    chartActions_ = new ChartActions({c_.Indice, &state_, surface_.get(), options_.decimalSeparator,
-                                      options_.messages.get(), options_.fileCalls});
-    estimateEntry_ = new EstimateEntry(c_.Text1, options_.decimalSeparator);
-    estimateEntry_->onShapeChosen([this](const std::optional<sky::DayShape>& shape) { useDayShape(shape); });
-
+void Form1::connectHandlers()
+{
     connect(c_.VScroll1, &SpinBar::Change, this, &Form1::VScroll1_Change);
     connect(c_.VScroll2, &SpinBar::Change, this, &Form1::VScroll2_Change);
     connect(c_.VScroll3, &SpinBar::Change, this, &Form1::VScroll3_Change);
@@ -247,24 +256,9 @@ void Form1::build()
 
 QWidget* Form1::create(const Control& row)
 {
-    const QPalette scheme = palette();
-    const QColor buttonFace = scheme.color(QPalette::Window);
     switch (row.kind) {
-    case Kind::Label: {
-        auto* label = new QLabel(fromUtf8(row.text), this);
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignTop
-                            | (row.alignment == layout::Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
-        QPalette colours = scheme;
-        colours.setColor(QPalette::WindowText,
-                         colourOf(row.foreground, scheme, scheme.color(QPalette::WindowText)));
-        colours.setColor(QPalette::Window, colourOf(row.background, scheme, buttonFace));
-        label->setPalette(colours);
-        label->setAutoFillBackground(true);
-        label->setFocusPolicy(Qt::NoFocus);
-        return label;
-    }
+    case Kind::Label:
+        return createLabel(row);
     case Kind::TextBox: {
         auto* box = new QLineEdit(fromUtf8(row.text), this);
         box->setFocusPolicy(Qt::StrongFocus);
@@ -284,28 +278,55 @@ QWidget* Form1::create(const Control& row)
         bar->setFocusPolicy(Qt::StrongFocus);
         return bar;
     }
-    case Kind::PictureBox: {
-        auto* box = new PictureBox(colourOf(row.background, scheme, buttonFace), this);
-        if (!row.image.empty()) {
-            QImage& image = pictures_[fromUtf8(row.name)];
-            image = readScreenPicture(decodedPicture(row.image), "bmp", devicePixelRatioF());
-            box->showImage(&image);
-            box->setFocusHalo(true);
-        }
-        return box;
-    }
-    case Kind::Line: {
-        auto* line = new QWidget(this);
-        QPalette colours = scheme;
-        colours.setColor(QPalette::Window, colourOf(row.foreground, scheme, scheme.color(QPalette::WindowText)));
-        line->setPalette(colours);
-        line->setAutoFillBackground(true);
-        line->setFocusPolicy(Qt::NoFocus);
-        line->setAttribute(Qt::WA_TransparentForMouseEvents);
-        return line;
-    }
+    case Kind::PictureBox:
+        return createPictureBox(row);
+    case Kind::Line:
+        return createLine(row);
     }
     return nullptr;
+}
+
+QWidget* Form1::createLabel(const Control& row)
+{
+    const QPalette scheme = palette();
+    auto* label = new QLabel(fromUtf8(row.text), this);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignTop | (row.alignment == layout::Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+    QPalette colours = scheme;
+    colours.setColor(QPalette::WindowText, colourOf(row.foreground, scheme, scheme.color(QPalette::WindowText)));
+    colours.setColor(QPalette::Window, colourOf(row.background, scheme, scheme.color(QPalette::Window)));
+    label->setPalette(colours);
+    label->setAutoFillBackground(true);
+    label->setFocusPolicy(Qt::NoFocus);
+    return label;
+}
+
+// A picture box: the chart's, or one showing its row's embedded image.
+QWidget* Form1::createPictureBox(const Control& row)
+{
+    const QPalette scheme = palette();
+    auto* box = new PictureBox(colourOf(row.background, scheme, scheme.color(QPalette::Window)), this);
+    if (!row.image.empty()) {
+        QImage& image = pictures_[fromUtf8(row.name)];
+        image = readScreenPicture(decodedPicture(row.image), "bmp", devicePixelRatioF());
+        box->showImage(&image);
+        box->setFocusHalo(true);
+    }
+    return box;
+}
+
+QWidget* Form1::createLine(const Control& row)
+{
+    const QPalette scheme = palette();
+    auto* line = new QWidget(this);
+    QPalette colours = scheme;
+    colours.setColor(QPalette::Window, colourOf(row.foreground, scheme, scheme.color(QPalette::WindowText)));
+    line->setPalette(colours);
+    line->setAutoFillBackground(true);
+    line->setFocusPolicy(Qt::NoFocus);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return line;
 }
 
 // Later siblings paint over earlier ones: raise from the bottom of each list

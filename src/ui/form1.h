@@ -105,6 +105,11 @@ private:
     void stack();
     void orderTabs();
     QWidget* create(const layout::Control& row);
+    QWidget* createLabel(const layout::Control& row);
+    QWidget* createPictureBox(const layout::Control& row);
+    QWidget* createLine(const layout::Control& row);
+    void createControls();
+    void connectHandlers();
     void describeChart();
     void chartRedrawn(const chart::EscalaGrafica& scale);
     void followScreenRatio();
