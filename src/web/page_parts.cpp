@@ -50,10 +50,28 @@ std::string denserPictures(std::string_view image)
     return stem + "@2x" + suffix + " 2x, " + stem + "@3x" + suffix + " 3x";
 }
 
-// The width, in CSS pixels, from which the page keeps the window's layout (the
-// window's 751 and a margin). Every media rule of the page switches here: the
-// generated ones and the style sheet's, which the generator fills in.
-constexpr int kWideScreenFrom = 760;
+// The window's inside, in CSS pixels, which the wide layout draws the form on.
+constexpr int kWindowWidth = pixels(layout::kClientWidthTwips);
+constexpr int kWindowHeight = pixels(layout::kClientHeightTwips);
+
+// The width, in CSS pixels, from which the page keeps the window's layout: the
+// window's width and the margin it needs beside it, the page's 8-pixel padding
+// on its left and the window's 1-pixel frame on its right (page.css.in), so
+// that the window shows whole, frame and all. Every media rule of the page
+// switches here: the generated ones and the style sheet's, which the generator
+// fills in.
+constexpr int kWindowMargin = 8 + 1;
+constexpr int kWideScreenFrom = kWindowWidth + kWindowMargin;
+
+// A picture box's two borders, left and right or top and bottom, in pixels.
+constexpr int kPictureBorders = 2 * layout::kPictureBoxBorder;
+
+// What a picture box shows, inside its border, in pixels: the chart's canvas
+// has as many at first, and keeps these proportions on a phone.
+constexpr layout::Rect insideBorder(const Control& row)
+{
+    return {0, 0, pixels(row.rect.width) - kPictureBorders, pixels(row.rect.height) - kPictureBorders};
+}
 
 // Scheme colours are the page's own custom properties, from the scheme table.
 std::string colourOf(Colour colour, Colour::System kindDefault)
@@ -240,11 +258,10 @@ std::string element(const Control& row, std::string& descriptions)
                  << attribute("srcset", denserPictures(row.image)) << attribute("alt", row.accessibleName)
                  << " tabindex=\"0\"" << description << '>';
         } else {
-            // Its pixels at first: its inner size in the window, inside the border.
-            constexpr int kBorders = 2 * layout::kPictureBoxBorder;
-            html << "<canvas" << id << " class=\"picture\" role=\"img\" tabindex=\"0\" width=\""
-                 << pixels(row.rect.width) - kBorders << "\" height=\"" << pixels(row.rect.height) - kBorders << '"'
-                 << a11y << "></canvas>";
+            // Its pixels at first: its inner size in the window.
+            const layout::Rect inside = insideBorder(row);
+            html << "<canvas" << id << " class=\"picture\" role=\"img\" tabindex=\"0\" width=\"" << inside.width
+                 << "\" height=\"" << inside.height << '"' << a11y << "></canvas>";
         }
         break;
     case Kind::Line:
@@ -382,6 +399,16 @@ constexpr std::array<PageAddition, 4> kPageAdditions = {{
     {"Indice", sunDayLine},
 }};
 
+Generated value(std::string_view text)
+{
+    return {std::string(text), 0, true};
+}
+
+Generated value(int number)
+{
+    return value(std::to_string(number));
+}
+
 }  // namespace
 
 std::string wideScreen()
@@ -456,12 +483,20 @@ std::string pageCodes()
 
 Placeholders pagePlaceholders()
 {
-    return {{"@STYLE@", {pageStyle()}},
-            {"@CONTROLS@", {pageControls()}},
-            {"@ESTIMATE_FIELDS@", {estimateFields()}},
-            {"@CODES@", {pageCodes()}},
-            {"@WIDE_SCREEN@", {wideScreen()}},
-            {"@NARROW_SCREEN@", {narrowScreen()}}};
+    const layout::Rect chart = insideBorder(*layout::find("Indice"));
+    Placeholders placeholders{{"@STYLE@", {pageStyle()}},
+                              {"@CONTROLS@", {pageControls()}},
+                              {"@ESTIMATE_FIELDS@", {estimateFields()}},
+                              {"@CODES@", {pageCodes()}},
+                              {"@WIDE_SCREEN@", {wideScreen()}},
+                              {"@NARROW_SCREEN@", {narrowScreen()}},
+                              {"@WINDOW_WIDTH@", value(kWindowWidth)},
+                              {"@WINDOW_HEIGHT@", value(kWindowHeight)},
+                              {"@PICTURE_BORDER@", value(layout::kPictureBoxBorder)},
+                              {"@PICTURE_BORDERS@", value(kPictureBorders)},
+                              {"@CHART_WIDTH@", value(chart.width)},
+                              {"@CHART_HEIGHT@", value(chart.height)}};
+    return placeholders;
 }
 
 std::string filled(std::istream& in, Placeholders& placeholders)
@@ -487,10 +522,26 @@ std::string filled(std::istream& in, Placeholders& placeholders)
     return out;
 }
 
-bool eachPlacedOnce(const Placeholders& placeholders)
+bool eachPlaced(const Placeholders& placeholders)
 {
-    return std::all_of(placeholders.begin(), placeholders.end(),
-                       [](const auto& entry) { return entry.second.placed == 1; });
+    return std::all_of(placeholders.begin(), placeholders.end(), [](const auto& entry) {
+        return entry.second.isValue ? entry.second.placed > 0 : entry.second.placed == 1;
+    });
+}
+
+// A placeholder's name: capitals, digits and underscores between two @.
+std::string leftPlaceholder(std::string_view text)
+{
+    const auto isNameCharacter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; };
+    for (auto at = text.find('@'); at != std::string_view::npos; at = text.find('@', at + 1)) {
+        const auto end = text.find('@', at + 1);
+        if (end == std::string_view::npos)
+            break;
+        if (end > at + 1 && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at) + 1,
+                                        text.begin() + static_cast<std::ptrdiff_t>(end), isNameCharacter))
+            return std::string(text.substr(at, end - at + 1));
+    }
+    return {};
 }
 
 }  // namespace web

@@ -7,6 +7,7 @@
 #include <istream>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "layout/estimate_fields.h"
 
@@ -37,14 +38,19 @@ std::string estimateFields();
 std::string pageCodes();
 
 // What replaces a placeholder ("@STYLE@"), and how often the templates had it.
+// A part of the page goes in once; a value (a size, an id) wherever a
+// template needs it.
 struct Generated {
     std::string text;
     int placed = 0;
+    bool isValue = false;
 };
 using Placeholders = std::map<std::string, Generated, std::less<>>;
 
 // The page's: "@STYLE@", "@CONTROLS@", "@ESTIMATE_FIELDS@" and "@CODES@" in
-// the page, "@WIDE_SCREEN@" and "@NARROW_SCREEN@" in the style sheet.
+// the page; "@WIDE_SCREEN@", "@NARROW_SCREEN@" and the window's, the chart's
+// and the picture border's sizes in pixels ("@WINDOW_WIDTH@") in the style
+// sheet.
 Placeholders pagePlaceholders();
 
 // The template with its placeholders filled in, each counted: a line holding
@@ -52,7 +58,12 @@ Placeholders pagePlaceholders();
 // ends; one inside a line is replaced where it stands.
 std::string filled(std::istream& in, Placeholders& placeholders);
 
-// Whether the templates had every placeholder exactly once.
-bool eachPlacedOnce(const Placeholders& placeholders);
+// Whether the templates had every part exactly once and every value at
+// least once.
+bool eachPlaced(const Placeholders& placeholders);
+
+// The first "@NAME@" a filled template still has, which no placeholder
+// filled; empty when there is none.
+std::string leftPlaceholder(std::string_view text);
 
 }  // namespace web

@@ -9,7 +9,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "chart/chart_size.h"
 #include "layout/layout.h"
 #include "layout/estimate_fields.h"
 #include "web/page_parts.h"
@@ -52,14 +54,78 @@ int count(const std::string& text, const std::string& part)
     return found;
 }
 
-TEST(PageGenerator, FillsEveryPlaceholderOnce)
+TEST(PageGenerator, FillsEveryPlaceholder)
 {
-    EXPECT_TRUE(eachPlacedOnce(made().placeholders));
+    EXPECT_TRUE(eachPlaced(made().placeholders));
+    for (const std::string* text : {&made().html, &made().css})
+        EXPECT_EQ(leftPlaceholder(*text), "");
     for (const auto& [name, generated] : made().placeholders) {
         EXPECT_EQ(made().html.find(name), std::string::npos) << name;
         EXPECT_EQ(made().css.find(name), std::string::npos) << name;
     }
 }
+
+// A part of the page goes in once; a value wherever a template needs it, but
+// somewhere.
+struct PlacedRow {
+    const char* name;
+    bool isValue;
+    int placed;
+    bool accepted;
+};
+
+std::ostream& operator<<(std::ostream& out, const PlacedRow& row)
+{
+    return out << row.name;
+}
+
+class Placed : public ::testing::TestWithParam<PlacedRow> {};
+
+TEST_P(Placed, IsAcceptedAsMeant)
+{
+    Placeholders placeholders{{"@CONTROLS@", {"<p>", 1}}, {"@WINDOW_WIDTH@", {"751", 2, true}}};
+    placeholders.emplace("@X@", Generated{"x", GetParam().placed, GetParam().isValue});
+    EXPECT_EQ(eachPlaced(placeholders), GetParam().accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Placed,
+                         ::testing::Values(PlacedRow{"PartOnce", false, 1, true},
+                                           PlacedRow{"PartTwice", false, 2, false}, PlacedRow{"PartNowhere", false, 0, false},
+                                           PlacedRow{"ValueOnce", true, 1, true},
+                                           PlacedRow{"ValueThrice", true, 3, true},
+                                           PlacedRow{"ValueNowhere", true, 0, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// What a filled template may still have that no placeholder filled, and what
+// only looks like it.
+struct LeftRow {
+    const char* name;
+    const char* text;
+    const char* left;
+};
+
+std::ostream& operator<<(std::ostream& out, const LeftRow& row)
+{
+    return out << row.name;
+}
+
+class Left : public ::testing::TestWithParam<LeftRow> {};
+
+TEST_P(Left, IsTheFirstPlaceholderName)
+{
+    EXPECT_EQ(leftPlaceholder(GetParam().text), GetParam().left);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Left,
+    ::testing::Values(LeftRow{"InAScript", "byId('@ONE_DOSE_ID@')", "@ONE_DOSE_ID@"},
+                      LeftRow{"AfterAMediaRule", "@media (min-width: @WIDE@) {", "@WIDE@"},
+                      LeftRow{"WithDigits", "width: @SIZE_2@px", "@SIZE_2@"},
+                      LeftRow{"DensePictures", "banner@2x.jpg 2x, banner@3x.jpg 3x", ""},
+                      LeftRow{"RulesAndAddresses", "@font-face {} @media screen {} a@b.es", ""},
+                      LeftRow{"LowerCase", "@one_dose@", ""}, LeftRow{"TwoSigns", "a @@ b", ""},
+                      LeftRow{"OneSign", "@CODES_ID", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The templates leave the width to the generator; both layouts' rules get it.
 TEST(PageGenerator, WritesTheWideScreensWidthIntoTheStyleSheet)
@@ -116,6 +182,57 @@ INSTANTIATE_TEST_SUITE_P(Rows, ControlPlace,
                                            PlaceRow{"Line5", "70px;top:527px;width:651px;height:2px"},
                                            PlaceRow{"Line6", "71px;top:527px;width:2px;height:98px"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The style sheet's sizes worked out from the layout table's twips, 15 to a
+// pixel: the window's inside, and the chart's, which is what its picture box
+// shows inside the border.
+struct SizeRow {
+    std::string name;
+    std::string rule;
+};
+
+std::ostream& operator<<(std::ostream& out, const SizeRow& row)
+{
+    return out << row.name;
+}
+
+std::vector<SizeRow> sizeRows()
+{
+    constexpr int kTwips = 15;
+    const std::string width = std::to_string(layout::kClientWidthTwips / kTwips);
+    const std::string height = std::to_string(layout::kClientHeightTwips / kTwips);
+    const layout::Rect box = layout::find("Indice")->rect;
+    const int chartWidth = static_cast<int>(chart::kChartWidthTwips) / kTwips;
+    const int chartHeight = static_cast<int>(chart::kChartHeightTwips) / kTwips;
+    const std::string border = std::to_string((box.width / kTwips - chartWidth) / 2);
+    return {
+        {"FormOnAWideScreen", "#Form1 { width: " + width + "px; padding-top: " + height + "px;"},
+        {"WindowsFace", "left: 0; top: 0; width: " + width + "px; height: " + height + "px;"},
+        {"PictureBorder", ".picture {\n  border: " + border + "px solid;"},
+        {"ChartOnAPhone", "width: calc(100% - " + std::to_string(box.width / kTwips - chartWidth) + "px); height: auto; "
+                          "aspect-ratio: " + std::to_string(chartWidth) + " / " + std::to_string(chartHeight) + "; }"},
+    };
+}
+
+class StyleSize : public ::testing::TestWithParam<SizeRow> {};
+
+TEST_P(StyleSize, IsTheLayoutTables)
+{
+    EXPECT_EQ(count(made().css, GetParam().rule), 1) << GetParam().rule;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, StyleSize, ::testing::ValuesIn(sizeRows()),
+                         [](const auto& info) { return info.param.name; });
+
+// The style sheet and the script leave the window's and the chart's sizes to
+// the generator.
+TEST(PageGenerator, LeavesTheSizesToTheGenerator)
+{
+    for (const char* name : {"page.css.in", "page.js"}) {
+        for (const char* size : {"751", "641", "541", "381"})
+            EXPECT_EQ(source(name).find(size), std::string::npos) << name << ": " << size;
+    }
+}
 
 TEST(PageGenerator, SizesTheChartsCanvasToItsBoxInsideTheBorder)
 {
