@@ -12,6 +12,8 @@
 'use strict';
 
 (() => {
+  // An id between @ signs is one the page generator makes up: it writes it
+  // here at build time as it writes it into the page.
   const byId = (id) => document.getElementById(id);
   const form = byId('Form1');
 
@@ -36,7 +38,7 @@
 
   // The chart's operations, which the page generator writes from the
   // calculator's own definitions.
-  const { op, operands } = JSON.parse(byId('codigos').textContent);
+  const { op, operands } = JSON.parse(byId('@CODES_ID@').textContent);
 
   // Each bar names the box it steps; its ends and start come from the layout
   // table, Min (data-min) at its top end and Max (data-max) at its bottom end.
@@ -198,15 +200,15 @@
   }
 
   const boxes = ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6'].map(byId);
-  const oneDose = byId('hasta-dem');
+  const oneDose = byId('@ONE_DOSE_ID@');
 
   // The last result under sunscreen, as the factor and the amount are typed
   // or chosen; nothing with the field empty.
-  const [fps, amount, protectedLine] = ['fps', 'cantidad', 'protegida'].map(byId);
+  const [fps, amount, protectedLine] = ['@FACTOR_ID@', '@AMOUNT_ID@', '@PROTECTED_LINE_ID@'].map(byId);
   function refreshProtection() {
     if (!api) return;
     const protection = api.protection(fps.value, amount.selectedIndex, separatorCode());
-    const note = byId('cantidad-nota');
+    const note = byId('@AMOUNT_NOTE_ID@');
     if (note.textContent !== protection.note) note.textContent = protection.note;
     const refused = 'message' in protection;
     protectedLine.textContent = refused ? protection.message : protection.line || '';
@@ -391,10 +393,10 @@
   const isCheck = (field) => field.type === 'checkbox';
   const fieldValue = (field) => (isCheck(field) ? Number(field.checked) : field.value);
   const [latitude, longitude, date, altitude, ozone, zone, shape] =
-    ['latitud', 'longitud', 'fecha', 'altitud', 'ozono', 'zona', 'forma'].map(byId);
+    ['@LATITUD_ID@', '@LONGITUD_ID@', '@FECHA_ID@', '@ALTITUD_ID@', '@OZONO_ID@', '@ZONA_ID@', '@FORMA_ID@'].map(byId);
   const estimateDialog = byId('estimar');
   const estimation = byId('estimacion');
-  const [glance, useGlance, openEstimate] = ['estimacion-breve', 'usar-estimacion', 'abrir-estimar'].map(byId);
+  const [glance, useGlance, openEstimate] = ['@GLANCE_ID@', '@USE_GLANCE_ID@', '@OPEN_ESTIMATE_ID@'].map(byId);
   const useInDialog = byId('estimar-usar');
   const twoDigits = (n) => String(n).padStart(2, '0');
   const isoDay = (day) => `${day.getFullYear()}-${twoDigits(day.getMonth() + 1)}-${twoDigits(day.getDate())}`;
@@ -444,7 +446,7 @@
     glance.hidden = !ok;
     useGlance.hidden = !ok;
     openEstimate.textContent = ok ? openEstimate.dataset.conLugar : withoutPlaceText;
-    byId('zona-cercana').textContent = ok ? estimate.zoneHint : '';
+    byId('@ZONE_HINT_ID@').textContent = ok ? estimate.zoneHint : '';
     ozone.placeholder = estimate.ozonePlaceholder;
     if (ok) {
       estimation.textContent = estimate.text;
@@ -463,10 +465,10 @@
   }
 
   // While the sun's day is in force, the line by the chart says so.
-  const sunDay = byId('dia-sol');
+  const sunDay = byId('@SUN_DAY_ID@');
   function showShapeInForce(inForce) {
     sunDay.hidden = !inForce.line;
-    byId('dia-sol-texto').textContent = inForce.line || '';
+    byId('@SUN_DAY_TEXT_ID@').textContent = inForce.line || '';
   }
 
   // "Usar", on the line or in the dialog: the value into "Indice Máximo",
@@ -493,7 +495,7 @@
   // button that opened it, unless "Usar" sent it to "Indice Máximo".
   function openTheEstimate() {
     if (!api) return;
-    const zones = byId('zonas');
+    const zones = byId('@ZONE_LIST_ID@');
     if (!zones.children.length) {
       for (const name of api.zoneNames().zones.split('\n').filter(Boolean)) zones.append(new Option('', name));
     }
@@ -508,7 +510,7 @@
   // Where the user is, from the device, in the fields; a refusal or a
   // failure is said, and the fields stay as they were, to be typed.
   function locate() {
-    const status = byId('ubicacion-estado');
+    const status = byId('@LOCATION_STATUS_ID@');
     const failed = (why) => { status.textContent = `No se pudo usar la ubicación: ${why}. Escriba la latitud y la longitud.`; };
     if (!navigator.geolocation) {
       failed('este navegador no la da');
@@ -544,7 +546,7 @@
       if (!longitude.value) longitude.value = place.longitude;
     }
     if (!zone.value) zone.value = browserZone || 'UTC';
-    byId('lugar-por-defecto').textContent = place.line;
+    byId('@PLACE_LINE_ID@').textContent = place.line;
     if (!date.value && !date.validity.badInput) date.value = isoDay(new Date());
     // In a task of its own: the zone's offset loads more of the browser's
     // time zone data, which the page's other work need not wait for.
@@ -572,8 +574,8 @@
   useInDialog.addEventListener('click', useTheEstimate);
   openEstimate.addEventListener('click', openTheEstimate);
   byId('estimar-cancelar').addEventListener('click', () => estimateDialog.close());
-  byId('volver-campana').addEventListener('click', backToTheBell);
-  byId('ubicacion').addEventListener('click', locate);
+  byId('@BACK_TO_BELL_ID@').addEventListener('click', backToTheBell);
+  byId('@LOCATE_ID@').addEventListener('click', locate);
 
   const fonts = ['400 16px "IUV Sans"', '700 16px "IUV Sans"'].map((font) => document.fonts.load(font));
   Promise.all([createIndiceUV(), ...fonts]).then(([module]) => {

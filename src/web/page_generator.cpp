@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Writes the page and its style sheet from their templates at build time,
-// with the parts web/page_parts.h makes. Usage: page_generator TEMPLATE
-// OUTPUT [TEMPLATE OUTPUT]...
+// Writes the page, its style sheet and its script from their templates at
+// build time, with the parts web/page_parts.h makes. Usage: page_generator
+// TEMPLATE OUTPUT [TEMPLATE OUTPUT]...
 #include <fstream>
 #include <iostream>
 #include <string>

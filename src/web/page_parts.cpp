@@ -271,6 +271,8 @@ std::string element(const Control& row, std::string& descriptions)
     return html.str();
 }
 
+// The ids of the page's own parts. Those the script looks up reach it from
+// here too (kScriptIds).
 // The line that says where the offered place comes from; it describes both
 // coordinates, which it speaks of.
 constexpr std::string_view kPlaceLine = "lugar-por-defecto";
@@ -278,6 +280,27 @@ constexpr std::string_view kPlaceLine = "lugar-por-defecto";
 constexpr std::string_view kOzoneNote = "ozono-nota";
 // The line that names a nearer zone, when the place lies far from the zone's.
 constexpr std::string_view kZoneHint = "zona-cercana";
+// The zones offered to the zone's field, listed by the script.
+constexpr std::string_view kZoneList = "zonas";
+// The device's place for the estimate, and what became of asking for it.
+constexpr std::string_view kLocate = "ubicacion";
+constexpr std::string_view kLocationStatus = "ubicacion-estado";
+constexpr std::string_view kOneDoseLine = "hasta-dem";
+// The estimate at a glance, its "Usar" and the way to its dialog.
+constexpr std::string_view kGlance = "estimacion-breve";
+constexpr std::string_view kUseGlance = "usar-estimacion";
+constexpr std::string_view kOpenEstimate = "abrir-estimar";
+// The sunscreen's factor, its amount, the protected line and the amount's note.
+constexpr std::string_view kFactor = "fps";
+constexpr std::string_view kAmount = "cantidad";
+constexpr std::string_view kProtectedLine = "protegida";
+constexpr std::string_view kAmountNote = "cantidad-nota";
+// The line by the chart while the sun's day is in force, its text and the way back.
+constexpr std::string_view kSunDay = "dia-sol";
+constexpr std::string_view kSunDayText = "dia-sol-texto";
+constexpr std::string_view kBackToBell = "volver-campana";
+// The calculator's numbers for the script (pageCodes).
+constexpr std::string_view kCodes = "codigos";
 
 // One field of the estimate's table, its caption a <label for> it and its
 // number in the table (layout::SkyField) for the script, which hands the fields
@@ -310,9 +333,10 @@ std::string estimateField(const layout::EstimateField& row)
         // Typed or chosen from tzdata's zones, which the script lists when the
         // dialog first opens; the browser's zone is filled in when the page
         // starts. The nearer zone's line follows it.
-        return label + "<input" + field + " class=\"campo\" list=\"zonas\" autocomplete=\"off\" spellcheck=\"false\""
-            + attribute("aria-describedby", kZoneHint) + ">\n<datalist id=\"zonas\"></datalist>\n<p"
-            + attribute("id", kZoneHint) + " class=\"ancho\" role=\"status\"></p>\n";
+        return label + "<input" + field + " class=\"campo\"" + attribute("list", kZoneList)
+            + " autocomplete=\"off\" spellcheck=\"false\"" + attribute("aria-describedby", kZoneHint) + ">\n<datalist"
+            + attribute("id", kZoneList) + "></datalist>\n<p" + attribute("id", kZoneHint)
+            + " class=\"ancho\" role=\"status\"></p>\n";
     }
     case layout::FieldKind::Shape: {
         std::string options;
@@ -333,9 +357,9 @@ std::string estimateField(const layout::EstimateField& row)
     if (ozone)
         html += "<span" + attribute("id", kOzoneNote) + " hidden>" + runtime::escapedForMarkup(layout::descriptionOf(row)) + "</span>\n";
     if (row.field == layout::SkyField::Longitud) {
-        html += "<p" + attribute("id", kPlaceLine) + " class=\"ancho\"></p>\n"
-                "<p class=\"ancho ubicacion\"><button type=\"button\" id=\"ubicacion\">Usar mi ubicación</button>\n"
-                "<span id=\"ubicacion-estado\" role=\"status\"></span></p>\n";
+        html += "<p" + attribute("id", kPlaceLine) + " class=\"ancho\"></p>\n<p class=\"ancho ubicacion\"><button type=\"button\""
+            + attribute("id", kLocate) + ">Usar mi ubicación</button>\n<span" + attribute("id", kLocationStatus)
+            + " role=\"status\"></span></p>\n";
     }
     return html;
 }
@@ -354,18 +378,18 @@ struct PageAddition {
 
 std::string oneDoseLine()
 {
-    return "<p id=\"hasta-dem\" class=\"extra\" aria-live=\"polite\"></p>\n";
+    return "<p" + attribute("id", kOneDoseLine) + " class=\"extra\" aria-live=\"polite\"></p>\n";
 }
 
 std::string estimateLine()
 {
     // The value and its "Usar" show once the estimate reads.
-    return "<p id=\"estimar-linea\" class=\"extra\"><span id=\"estimacion-breve\" hidden></span>"
-           "<span class=\"separa\" aria-hidden=\"true\"> · </span>"
-           "<button type=\"button\" id=\"usar-estimacion\" class=\"boton\" hidden>Usar</button>"
-           "<span class=\"separa\" aria-hidden=\"true\"> · </span>"
-           "<button type=\"button\" id=\"abrir-estimar\" class=\"boton\" aria-haspopup=\"dialog\""
-           " data-con-lugar=\"Otro lugar o fecha…\">Estimar desde el lugar y la fecha…</button></p>\n";
+    const std::string separator = "<span class=\"separa\" aria-hidden=\"true\"> · </span>";
+    return "<p id=\"estimar-linea\" class=\"extra\"><span" + attribute("id", kGlance) + " hidden></span>" + separator
+        + "<button type=\"button\"" + attribute("id", kUseGlance) + " class=\"boton\" hidden>Usar</button>" + separator
+        + "<button type=\"button\"" + attribute("id", kOpenEstimate)
+        + " class=\"boton\" aria-haspopup=\"dialog\" data-con-lugar=\"Otro lugar o fecha…\">Estimar desde el lugar y la"
+          " fecha…</button></p>\n";
 }
 
 // The note on the amount is in the page from the start, with the point: the
@@ -375,21 +399,21 @@ std::string sunscreenPart()
     std::string amounts;
     for (const model::SunscreenAmountRow& row : model::kSunscreenAmounts)
         amounts += "<option" + attribute("value", row.token) + '>' + runtime::escapedForMarkup(row.description) + "</option>";
-    return "<div id=\"proteccion\" class=\"extra\" role=\"group\"" + attribute("aria-label", "Protector solar") + ">\n"
-           "<label for=\"fps\">" + runtime::escapedForMarkup(model::kSunscreenFactorCaption) + "</label>\n"
-           "<input id=\"fps\" class=\"campo\" inputmode=\"numeric\" autocomplete=\"off\" placeholder=\"sin protector\""
-           " aria-describedby=\"cantidad-nota\">\n"
-           "<label for=\"cantidad\">" + runtime::escapedForMarkup(model::kSunscreenAmountCaption) + "</label>\n"
-           "<select id=\"cantidad\" class=\"campo\">" + amounts + "</select>\n"
-           "<p id=\"protegida\" class=\"ancho\" aria-live=\"polite\"></p>\n"
-           "<p id=\"cantidad-nota\" class=\"ancho nota\">" + runtime::escapedForMarkup(model::sunscreenAmountNote('.')) + "</p>\n"
-           "<p class=\"ancho nota\">" + runtime::escapedForMarkup(model::kReapplyNote) + "</p>\n</div>\n";
+    return "<div id=\"proteccion\" class=\"extra\" role=\"group\"" + attribute("aria-label", "Protector solar") + ">\n<label"
+        + attribute("for", kFactor) + '>' + runtime::escapedForMarkup(model::kSunscreenFactorCaption) + "</label>\n<input"
+        + attribute("id", kFactor) + " class=\"campo\" inputmode=\"numeric\" autocomplete=\"off\" placeholder=\"sin protector\""
+        + attribute("aria-describedby", kAmountNote) + ">\n<label" + attribute("for", kAmount) + '>'
+        + runtime::escapedForMarkup(model::kSunscreenAmountCaption) + "</label>\n<select" + attribute("id", kAmount)
+        + " class=\"campo\">" + amounts + "</select>\n<p" + attribute("id", kProtectedLine)
+        + " class=\"ancho\" aria-live=\"polite\"></p>\n<p" + attribute("id", kAmountNote) + " class=\"ancho nota\">"
+        + runtime::escapedForMarkup(model::sunscreenAmountNote('.')) + "</p>\n<p class=\"ancho nota\">"
+        + runtime::escapedForMarkup(model::kReapplyNote) + "</p>\n</div>\n";
 }
 
 std::string sunDayLine()
 {
-    return "<p id=\"dia-sol\" class=\"extra\" hidden><span id=\"dia-sol-texto\"></span> "
-           "<button type=\"button\" id=\"volver-campana\" class=\"boton\">Volver a la campana</button></p>\n";
+    return "<p" + attribute("id", kSunDay) + " class=\"extra\" hidden><span" + attribute("id", kSunDayText)
+        + "></span> <button type=\"button\"" + attribute("id", kBackToBell) + " class=\"boton\">Volver a la campana</button></p>\n";
 }
 
 constexpr std::array<PageAddition, 4> kPageAdditions = {{
@@ -397,6 +421,47 @@ constexpr std::array<PageAddition, 4> kPageAdditions = {{
     {"VScroll4", estimateLine},
     {"Command1", sunscreenPart},
     {"Indice", sunDayLine},
+}};
+
+// The ids the script looks up among the page's own parts and the estimate's
+// fields, under the placeholders page.js has for them ('@ONE_DOSE_ID@'): the
+// generator writes each into the page and into the script, so that one
+// renamed here or in the estimate's table is renamed in both.
+struct ScriptId {
+    std::string_view placeholder;
+    std::string_view id;
+};
+
+constexpr std::string_view fieldId(layout::SkyField field)
+{
+    return layout::fieldOf(field).elementId;
+}
+
+constexpr std::array<ScriptId, 24> kScriptIds = {{
+    {"@CODES_ID@", kCodes},
+    {"@ONE_DOSE_ID@", kOneDoseLine},
+    {"@FACTOR_ID@", kFactor},
+    {"@AMOUNT_ID@", kAmount},
+    {"@PROTECTED_LINE_ID@", kProtectedLine},
+    {"@AMOUNT_NOTE_ID@", kAmountNote},
+    {"@GLANCE_ID@", kGlance},
+    {"@USE_GLANCE_ID@", kUseGlance},
+    {"@OPEN_ESTIMATE_ID@", kOpenEstimate},
+    {"@SUN_DAY_ID@", kSunDay},
+    {"@SUN_DAY_TEXT_ID@", kSunDayText},
+    {"@BACK_TO_BELL_ID@", kBackToBell},
+    {"@PLACE_LINE_ID@", kPlaceLine},
+    {"@ZONE_HINT_ID@", kZoneHint},
+    {"@ZONE_LIST_ID@", kZoneList},
+    {"@LOCATE_ID@", kLocate},
+    {"@LOCATION_STATUS_ID@", kLocationStatus},
+    {"@LATITUD_ID@", fieldId(layout::SkyField::Latitud)},
+    {"@LONGITUD_ID@", fieldId(layout::SkyField::Longitud)},
+    {"@FECHA_ID@", fieldId(layout::SkyField::Fecha)},
+    {"@ALTITUD_ID@", fieldId(layout::SkyField::Altitud)},
+    {"@OZONO_ID@", fieldId(layout::SkyField::Ozono)},
+    {"@ZONA_ID@", fieldId(layout::SkyField::Zona)},
+    {"@FORMA_ID@", fieldId(layout::SkyField::Forma)},
 }};
 
 Generated value(std::string_view text)
@@ -478,7 +543,7 @@ std::string pageCodes()
         operands.number(std::to_string(code), CanvasSurface::operandCount(code));
     }
     const JsonObject codes = JsonObject().object("op", op).object("operands", operands);
-    return "<script type=\"application/json\" id=\"codigos\">" + codes.json() + "</script>\n";
+    return "<script type=\"application/json\"" + attribute("id", kCodes) + '>' + codes.json() + "</script>\n";
 }
 
 Placeholders pagePlaceholders()
@@ -496,6 +561,8 @@ Placeholders pagePlaceholders()
                               {"@PICTURE_BORDERS@", value(kPictureBorders)},
                               {"@CHART_WIDTH@", value(chart.width)},
                               {"@CHART_HEIGHT@", value(chart.height)}};
+    for (const ScriptId& script : kScriptIds)
+        placeholders.emplace(script.placeholder, value(script.id));
     return placeholders;
 }
 

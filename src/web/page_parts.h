@@ -50,7 +50,8 @@ using Placeholders = std::map<std::string, Generated, std::less<>>;
 // The page's: "@STYLE@", "@CONTROLS@", "@ESTIMATE_FIELDS@" and "@CODES@" in
 // the page; "@WIDE_SCREEN@", "@NARROW_SCREEN@" and the window's, the chart's
 // and the picture border's sizes in pixels ("@WINDOW_WIDTH@") in the style
-// sheet.
+// sheet; in the script, the ids of the page's own parts it looks up
+// ("@ONE_DOSE_ID@"), which the page generator makes up.
 Placeholders pagePlaceholders();
 
 // The template with its placeholders filled in, each counted: a line holding

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@ std::string source(const std::string& name)
 struct MadePage {
     std::string html;
     std::string css;
+    std::string js;
     Placeholders placeholders = pagePlaceholders();
 };
 
@@ -39,8 +41,10 @@ const MadePage& made()
         MadePage made;
         std::istringstream html(source("index.html.in"));
         std::istringstream css(source("page.css.in"));
+        std::istringstream js(source("page.js"));
         made.html = filled(html, made.placeholders);
         made.css = filled(css, made.placeholders);
+        made.js = filled(js, made.placeholders);
         return made;
     }();
     return page;
@@ -57,11 +61,12 @@ int count(const std::string& text, const std::string& part)
 TEST(PageGenerator, FillsEveryPlaceholder)
 {
     EXPECT_TRUE(eachPlaced(made().placeholders));
-    for (const std::string* text : {&made().html, &made().css})
+    for (const std::string* text : {&made().html, &made().css, &made().js})
         EXPECT_EQ(leftPlaceholder(*text), "");
     for (const auto& [name, generated] : made().placeholders) {
         EXPECT_EQ(made().html.find(name), std::string::npos) << name;
         EXPECT_EQ(made().css.find(name), std::string::npos) << name;
+        EXPECT_EQ(made().js.find(name), std::string::npos) << name;
     }
 }
 
@@ -240,6 +245,37 @@ TEST(PageGenerator, SizesTheChartsCanvasToItsBoxInsideTheBorder)
     const auto canvas = html.find("<canvas id=\"Indice\"");
     ASSERT_NE(canvas, std::string::npos);
     EXPECT_NE(html.substr(canvas, html.find('>', canvas) - canvas).find(" width=\"541\" height=\"381\""), std::string::npos);
+}
+
+// The ids the script looks elements up by, as the generator fills them in:
+// byId('…') and the lists it maps through byId.
+std::set<std::string> idsTheScriptLooksUp(const std::string& js)
+{
+    std::set<std::string> ids;
+    const auto quoted = [&](std::size_t from, std::size_t to) {
+        for (auto open = js.find('\'', from); open < to;) {
+            const auto close = js.find('\'', open + 1);
+            ids.insert(js.substr(open + 1, close - open - 1));
+            open = js.find('\'', close + 1);
+        }
+    };
+    for (auto at = js.find("byId('"); at != std::string::npos; at = js.find("byId('", at + 1))
+        quoted(at, js.find(')', at));
+    for (auto at = js.find("].map(byId)"); at != std::string::npos; at = js.find("].map(byId)", at + 1))
+        quoted(js.rfind('[', at), at);
+    return ids;
+}
+
+// Every id the script finds an element by is on the page, once: the page's
+// own parts' as the generator hands them over, the controls' and the
+// template's as the script has them.
+TEST(PageGenerator, HasEveryElementTheScriptLooksUp)
+{
+    const std::set<std::string> ids = idsTheScriptLooksUp(made().js);
+    for (const char* id : {"codigos", "hasta-dem", "Command1", "Text1", "latitud", "zonas", "Form1"})
+        EXPECT_EQ(ids.count(id), 1U) << id;
+    for (const std::string& id : ids)
+        EXPECT_EQ(count(made().html, " id=\"" + id + '"'), 1) << id;
 }
 
 // Each field once, numbered for the script as the calculator numbers it, and
