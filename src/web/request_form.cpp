@@ -4,6 +4,7 @@
 
 #include "web/request_form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -16,13 +17,8 @@
 namespace web {
 namespace {
 
-static_assert([] {
-    for (int box = 0; box < model::kInputCount; ++box) {
-        if (boxKey(static_cast<model::InputBox>(box)).empty())
-            return false;
-    }
-    return true;
-}(), "every box's caption names a box of the window");
+static_assert(std::none_of(kBoxKeys.begin(), kBoxKeys.end(), [](std::string_view key) { return key.empty(); }),
+              "every box's caption names a box of the window");
 
 int hexDigit(char c)
 {

@@ -38,28 +38,37 @@ inline constexpr std::string_view kSeparatorKey = "separador";  // "," or "."
 inline constexpr std::string_view kEstimateKey = "estimar";     // given: the estimate is wanted
 inline constexpr std::string_view kDateUnreadableKey = "fecha-ilegible";  // given: the date input holds no day
 
-// The keys the page's script builds its requests with, by the names the
-// script knows them by; the page generator hands them over.
+// The keys the page's script builds its requests with, under the
+// placeholders it has for them, which the page generator fills in.
 struct ScriptKey {
-    std::string_view name;
+    std::string_view placeholder;
     std::string_view key;
 };
 inline constexpr std::array<ScriptKey, 5> kScriptKeys = {{
-    {"offset", kOffsetKey},
-    {"today", kTodayKey},
-    {"separator", kSeparatorKey},
-    {"estimate", kEstimateKey},
-    {"dateUnreadable", kDateUnreadableKey},
+    {"@OFFSET_KEY@", kOffsetKey},
+    {"@TODAY_KEY@", kTodayKey},
+    {"@SEPARATOR_KEY@", kSeparatorKey},
+    {"@ESTIMATE_KEY@", kEstimateKey},
+    {"@DATE_UNREADABLE_KEY@", kDateUnreadableKey},
 }};
 
-// A box's key: the name of the window's box its caption names.
+// The boxes' keys, Text1 first: the names of the window's boxes their
+// captions name, found at compile time, so that the layout table itself stays
+// out of the page's calculator.
+inline constexpr std::array<std::string_view, model::kInputCount> kBoxKeys = [] {
+    std::array<std::string_view, model::kInputCount> keys{};
+    for (int box = 0; box < model::kInputCount; ++box) {
+        for (const layout::Control& row : layout::kControls) {
+            if (row.kind == layout::Kind::TextBox && row.accessibleName == model::captionOf(static_cast<model::InputBox>(box)))
+                keys[static_cast<std::size_t>(box)] = row.name;
+        }
+    }
+    return keys;
+}();
+
 constexpr std::string_view boxKey(model::InputBox box)
 {
-    for (const layout::Control& row : layout::kControls) {
-        if (row.kind == layout::Kind::TextBox && row.accessibleName == model::captionOf(box))
-            return row.name;
-    }
-    return {};
+    return kBoxKeys[static_cast<std::size_t>(box)];
 }
 
 // The request the form asks. A check, and a flag, is on when its key is
