@@ -31,10 +31,11 @@
   // Looked up at its first use: the browser's number formats take tens of
   // milliseconds to load on a phone, which the page's load need not wait for.
   let separator = null;
-  function separatorCode() {
+  function separatorText() {
     separator = separator || decimalSeparator();
-    return separator.charCodeAt(0);
+    return separator;
   }
+  const separatorCode = () => separatorText().charCodeAt(0);
 
   // The chart's operations, which the page generator writes from the
   // calculator's own definitions.
@@ -202,19 +203,42 @@
   const boxes = ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6'].map(byId);
   const oneDose = byId('@ONE_DOSE_ID@');
 
-  // The last result under sunscreen, as the factor and the amount are typed
-  // or chosen; nothing with the field empty.
+  // A question about the day goes to the calculator whole, as one request:
+  // the fields by their ids (URLSearchParams), and the answer comes back
+  // whole. The page keeps two requests as values: the sun's day "Usar" put in
+  // force, which every "Calcular" carries, and the last "Calcular", whose
+  // answer the chart drawn again, its readout and the sunscreen's line are.
+  let accepted = null;
+  let pressed = null;
   const [fps, amount, protectedLine] = ['@FACTOR_ID@', '@AMOUNT_ID@', '@PROTECTED_LINE_ID@'].map(byId);
-  function refreshProtection() {
-    if (!api) return;
-    const protection = api.protection(fps.value, amount.selectedIndex, separatorCode());
+  function pressRequest() {
+    const request = new URLSearchParams(accepted || '');
+    for (const field of [...boxes, fps, amount]) request.set(field.id, field.value);
+    request.set('@SEPARATOR_KEY@', separatorText());
+    return request;
+  }
+
+  // The sunscreen on the last result, as the factor and the amount are typed
+  // or chosen; nothing with the field empty, or before a result.
+  function showAmountNote(answer) {
     const note = byId('@AMOUNT_NOTE_ID@');
-    if (note.textContent !== protection.note) note.textContent = protection.note;
-    const refused = 'message' in protection;
-    protectedLine.textContent = refused ? protection.message : protection.line || '';
-    protectedLine.classList.toggle('aviso', refused);
-    if (refused) fps.setAttribute('aria-invalid', 'true');
-    else fps.removeAttribute('aria-invalid');
+    if (note.textContent !== answer.amountNote) note.textContent = answer.amountNote;
+  }
+  function showProtection(answer) {
+    const refused = answer.refusal && [fps, amount].find((field) => field.id === answer.refusal.field);
+    protectedLine.textContent = refused ? answer.refusal.message : (answer.stay && answer.stay.protectedLine) || '';
+    protectedLine.classList.toggle('aviso', Boolean(refused));
+    for (const field of [fps, amount]) {
+      if (field === refused) field.setAttribute('aria-invalid', 'true');
+      else field.removeAttribute('aria-invalid');
+    }
+    showAmountNote(answer);
+  }
+  function refreshProtection() {
+    if (!pressed) return;
+    const request = new URLSearchParams(pressed);
+    for (const field of [fps, amount]) request.set(field.id, field.value);
+    showProtection(api.day(request, 0));
   }
   fps.addEventListener('input', refreshProtection);
   amount.addEventListener('change', refreshProtection);
@@ -222,22 +246,29 @@
   function Command1_Click() {
     if (!api) return;
     const returnTo = document.activeElement;
-    const press = api.calcular(...boxes.map((box) => box.value), separatorCode());
-    if (press.refused) {
+    const request = pressRequest();
+    const answer = api.day(request, canvasRatio || 1);
+    const press = answer.stay;
+    if (!press) {
       // A text that is not a number changes nothing; the user corrects it in place.
-      const box = boxes[press.refused.box];
-      showMessage(press.refused.message, () => {
-        box.focus();
-        box.select();
+      const box = boxes.find((field) => field.id === answer.refusal.field);
+      showMessage(answer.refusal.message, () => {
+        if (box) {
+          box.focus();
+          box.select();
+        } else if (returnTo) {
+          returnTo.focus();
+        }
       });
       return;
     }
+    pressed = request;
     if (press.text7 !== null) byId('Text7').value = press.text7;
     oneDose.textContent = press.oneDose || '';
     byId('Label4').title = press.oneDoseDescription || '';
-    refreshProtection();
+    showProtection(answer);
     hideReadout();
-    replayChart(press.chart);
+    replayChart(answer.chart);
     chartDescription = press.description;
     description.textContent = chartDescription;
     offerDatos(press.datos);
@@ -303,7 +334,7 @@
     if (!api || !(ratio > 0) || ratio === canvasRatio) return;
     canvasRatio = ratio;
     hideReadout();
-    const redrawn = api.setPixelRatio(ratio);
+    const redrawn = pressed ? api.day(pressed, ratio) : {};
     if (redrawn.chart) {
       replayChart(redrawn.chart);
       return;
@@ -346,7 +377,7 @@
     const box = canvas.getBoundingClientRect();
     const x = event.clientX - box.left - canvas.clientLeft;
     const y = event.clientY - box.top - canvas.clientTop;
-    const shown = api ? api.readout(x / chart.scale, y / chart.scale) : {};
+    const shown = pressed ? api.readout(pressed, x / chart.scale, y / chart.scale) : {};
     if (!shown.text) {
       hideReadout();
       return;
@@ -386,12 +417,10 @@
   // through the same C++. The browser gives what the window asks the system
   // for: the time zone, its offset and today. "Usar" writes the shown value
   // into Text1 and puts the chosen shape of the day in force.
-  // The fields in the calculator's order (sky::SkyField), which the page
-  // generator writes on each as data-sky-field; a check box is given as 1 or 0.
-  const estimateFields = [];
-  for (const field of document.querySelectorAll('[data-sky-field]')) estimateFields[Number(field.dataset.skyField)] = field;
+  // The fields, which the page generator marks with data-sky-field, in the
+  // page's order.
+  const estimateFields = [...document.querySelectorAll('[data-sky-field]')];
   const isCheck = (field) => field.type === 'checkbox';
-  const fieldValue = (field) => (isCheck(field) ? Number(field.checked) : field.value);
   const [latitude, longitude, date, altitude, ozone, zone, shape] =
     ['@LATITUD_ID@', '@LONGITUD_ID@', '@FECHA_ID@', '@ALTITUD_ID@', '@OZONO_ID@', '@ZONA_ID@', '@FORMA_ID@'].map(byId);
   const estimateDialog = byId('estimar');
@@ -401,7 +430,7 @@
   const twoDigits = (n) => String(n).padStart(2, '0');
   const isoDay = (day) => `${day.getFullYear()}-${twoDigits(day.getMonth() + 1)}-${twoDigits(day.getDate())}`;
   const withoutPlaceText = openEstimate.textContent;
-  let estimateShown = '';
+  let offered = null;  // what "Usar" would put in force, from the last estimate that read
   let estimateTouched = false;  // a field typed in, or the device's place taken
 
   // Hours the zone's clock is ahead of UT at 12:00 of the date on that clock,
@@ -432,27 +461,46 @@
     return offsetAt(noon.getTime() - offsetAt(noon.getTime()) * 3600000);
   }
 
+  // The fields as a request, a check box given only when checked, with what
+  // the browser knows of the zone: its offset at noon of the date, and today.
+  function estimateRequest() {
+    const request = new URLSearchParams();
+    for (const field of estimateFields) {
+      if (!isCheck(field) || field.checked) request.set(field.id, isCheck(field) ? '' : field.value);
+    }
+    // A day the date input cannot read (30 February) leaves it empty, but is not nothing.
+    if (date.validity.badInput) request.set('@DATE_UNREADABLE_KEY@', '');
+    request.set('@OFFSET_KEY@', String(offsetAtNoon(zone.value, date.value)));
+    request.set('@TODAY_KEY@', isoDay(new Date()));
+    request.set('@SEPARATOR_KEY@', separatorText());
+    return request;
+  }
+
   function refreshEstimate() {
     if (!api) return;
     for (const field of estimateFields) field.removeAttribute('aria-invalid');
-    // A day the date input cannot read (30 February) leaves it empty, but is not nothing.
-    const estimate = api.estimate(...estimateFields.map(fieldValue), date.validity.badInput ? 1 : 0,
-                                  offsetAtNoon(zone.value, date.value), isoDay(new Date()), separatorCode());
-    const ok = !('field' in estimate);
+    const request = estimateRequest();
+    const asked = new URLSearchParams(request);
+    asked.set('@ESTIMATE_KEY@', '');
+    const answer = api.day(asked, 0);
+    const { estimate } = answer;
+    const ok = !answer.refusal;
     estimation.classList.toggle('aviso', !ok);
     useInDialog.setAttribute('aria-disabled', String(!ok));
-    estimateShown = ok ? estimate.shown : '';
+    // What "Usar" puts in force: the value, and the sun's day as this request asks it.
+    offered = ok ? { shown: estimate.shown, sunDay: answer.sunDay ? request : null, inForce: answer.sunDay || {} } : null;
     glance.textContent = ok ? estimate.line : '';
     glance.hidden = !ok;
     useGlance.hidden = !ok;
     openEstimate.textContent = ok ? openEstimate.dataset.conLugar : withoutPlaceText;
     byId('@ZONE_HINT_ID@').textContent = ok ? estimate.zoneHint : '';
-    ozone.placeholder = estimate.ozonePlaceholder;
+    ozone.placeholder = answer.ozonePlaceholder;
+    showAmountNote(answer);
     if (ok) {
       estimation.textContent = estimate.text;
       return;
     }
-    const bad = estimateFields[estimate.field];
+    const bad = estimateFields.find((field) => field.id === answer.refusal.field);
     // An empty place the user has not come to yet (no zone's place) is a
     // question, not a mistake: nothing said until a field is typed in.
     if (!estimateTouched && !bad.value && !bad.validity.badInput) {
@@ -460,7 +508,7 @@
       estimation.classList.remove('aviso');
       return;
     }
-    estimation.textContent = estimate.message;
+    estimation.textContent = answer.refusal.message;
     bad.setAttribute('aria-invalid', 'true');
   }
 
@@ -474,9 +522,10 @@
   // "Usar", on the line or in the dialog: the value into "Indice Máximo",
   // which takes the focus, and the chosen day's shape in force.
   function useTheEstimate() {
-    if (!estimateShown) return;
-    showShapeInForce(api.useEstimate(separatorCode()));
-    boxes[0].value = estimateShown;
+    if (!offered) return;
+    accepted = offered.sunDay;
+    showShapeInForce(offered.inForce);
+    boxes[0].value = offered.shown;
     if (estimateDialog.open) estimateDialog.close();
     boxes[0].focus();
   }
@@ -484,7 +533,7 @@
   // "Volver a la campana": the window's own curve for the next "Calcular",
   // the focus on it.
   function backToTheBell() {
-    api.useBell();
+    accepted = null;
     shape.selectedIndex = 0;
     showShapeInForce({});
     refreshEstimate();
@@ -545,15 +594,13 @@
       if (!latitude.value) latitude.value = place.latitude;
       if (!longitude.value) longitude.value = place.longitude;
     }
-    if (!zone.value) zone.value = browserZone || 'UTC';
+    if (!zone.value) zone.value = place.zone;
     byId('@PLACE_LINE_ID@').textContent = place.line;
     if (!date.value && !date.validity.badInput) date.value = isoDay(new Date());
     // In a task of its own: the zone's offset loads more of the browser's
-    // time zone data, which the page's other work need not wait for.
-    setTimeout(() => {
-      refreshEstimate();
-      refreshProtection();
-    }, 0);
+    // time zone data, which the page's other work need not wait for. Its
+    // answer also writes the amount's note with the browser's separator.
+    setTimeout(refreshEstimate, 0);
   }
 
   for (const field of estimateFields) {
@@ -590,23 +637,19 @@
       module.ccall('iuv_release', null, ['number'], [reply]);
       return answer;
     };
-    const fieldTypes = estimateFields.map((field) => (isCheck(field) ? 'number' : 'string'));
-    const estimateTypes = [...fieldTypes, 'number', 'number', 'string', 'number'];
+    // A request goes as its text; the chart is drawn for a ratio above 0.
+    const day = ask('iuv_day', ['string', 'number']);
+    const readoutAt = ask('iuv_readout', ['string', 'number', 'number']);
     api = {
-      calcular: ask('iuv_calcular', ['string', 'string', 'string', 'string', 'string', 'string', 'number']),
+      day: (request, ratio) => day(request.toString(), ratio),
       chartDescription: ask('iuv_chart_description', []),
-      setPixelRatio: ask('iuv_set_pixel_ratio', ['number']),
-      readout: ask('iuv_readout', ['number', 'number']),
+      readout: (request, x, y) => readoutAt(request.toString(), x, y),
       readoutBox: ask('iuv_readout_box', ['number', 'number', 'number', 'number', 'number', 'number', 'number']),
       barStep: ask('iuv_bar_step', ['string', 'number', 'number', 'number', 'number', 'number']),
       reiniciar: ask('iuv_reiniciar', []),
       zoneDefault: ask('iuv_zone_default', ['string', 'number']),
       placeTexts: ask('iuv_place_texts', ['number', 'number', 'number']),
-      estimate: ask('iuv_estimate', estimateTypes),
-      useEstimate: ask('iuv_use_estimate', ['number']),
-      useBell: ask('iuv_use_bell', []),
       zoneNames: ask('iuv_zone_names', []),
-      protection: ask('iuv_protection', ['string', 'number', 'number']),
     };
     followPixelRatio();
     new ResizeObserver(fitChart).observe(canvas);

@@ -24,6 +24,7 @@
 #include "day/dialog_texts.h"
 #include "web/page_colours.h"
 #include "web/reading_order.h"
+#include "web/request_form.h"
 
 namespace web {
 namespace {
@@ -291,8 +292,8 @@ constexpr std::string_view kGlance = "estimacion-breve";
 constexpr std::string_view kUseGlance = "usar-estimacion";
 constexpr std::string_view kOpenEstimate = "abrir-estimar";
 // The sunscreen's factor, its amount, the protected line and the amount's note.
-constexpr std::string_view kFactor = "fps";
-constexpr std::string_view kAmount = "cantidad";
+constexpr std::string_view kFactor = kFpsKey;  // the request's keys too
+constexpr std::string_view kAmount = kAmountKey;
 constexpr std::string_view kProtectedLine = "protegida";
 constexpr std::string_view kAmountNote = "cantidad-nota";
 // The line by the chart while the sun's day is in force, its text and the way back.
@@ -563,6 +564,9 @@ Placeholders pagePlaceholders()
                               {"@CHART_HEIGHT@", value(chart.height)}};
     for (const ScriptId& script : kScriptIds)
         placeholders.emplace(script.placeholder, value(script.id));
+    // The keys of the requests the script builds, besides its fields' ids.
+    for (const ScriptKey& key : kScriptKeys)
+        placeholders.emplace(key.placeholder, value(key.key));
     return placeholders;
 }
 

@@ -323,6 +323,17 @@ TEST(PageGenerator, TheSunscreenSaysToReapply)
     EXPECT_EQ(count(part, ">Vuelva a aplicarlo después de bañarse y cada dos horas.</p>"), 1);
 }
 
+// The script asks with the keys the calculator reads: the zone's offset,
+// today, the separator and the two flags by their keys, the sunscreen by its
+// fields' ids.
+TEST(PageGenerator, TheScriptsRequestsUseTheCalculatorsKeys)
+{
+    for (const char* key : {"'desfase'", "'hoy'", "'separador'", "'estimar'", "'fecha-ilegible'"})
+        EXPECT_GE(count(made().js, key), 1) << key;
+    EXPECT_EQ(count(made().html, "<input id=\"fps\""), 1);
+    EXPECT_EQ(count(made().html, "<select id=\"cantidad\""), 1);
+}
+
 // The page's own parts come each after the control it goes with, in one
 // order for the eye, Tab and a screen reader.
 struct AdditionRow {

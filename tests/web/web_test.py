@@ -908,7 +908,7 @@ def check_sunscreen(driver, comma):
     by_id(driver, "Command1").click()
     type_into(driver, "fps", "1")
     check([by_id(driver, "protegida").text, by_id(driver, "fps").get_attribute("aria-invalid")]
-          == ["«FPS»: «1» no es un FPS entre 2 y 100.", "true"], f"FPS 1: {by_id(driver, 'protegida').text!r}")
+          == ["«FPS»: «1» no es un FPS válido (un entero de 2 a 100).", "true"], f"FPS 1: {by_id(driver, 'protegida').text!r}")
     type_into(driver, "fps", "")
     check(by_id(driver, "protegida").text == "", "sin protector queda una línea")
     note = by_id(driver, "cantidad-nota").text
