@@ -567,6 +567,9 @@ Placeholders pagePlaceholders()
     // The keys of the requests the script builds, besides its fields' ids.
     for (const ScriptKey& key : kScriptKeys)
         placeholders.emplace(key.placeholder, value(key.key));
+    // What the estimate's dialog says as the window's does.
+    placeholders.emplace("@ESTIMATE_TITLE@", value(runtime::escapedForMarkup(day::kEstimateTitle)));
+    placeholders.emplace("@USE_DESCRIPTION@", value(runtime::escapedForMarkup(day::kUseDescription)));
     return placeholders;
 }
 

@@ -323,6 +323,13 @@ TEST(PageGenerator, TheSunscreenSaysToReapply)
     EXPECT_EQ(count(part, ">Vuelva a aplicarlo después de bañarse y cada dos horas.</p>"), 1);
 }
 
+// The estimate's dialog says what the window's does, in its words.
+TEST(PageGenerator, TheEstimateDialogSaysWhatTheWindowsDoes)
+{
+    EXPECT_EQ(count(made().html, "<h2 id=\"estimar-titulo\" class=\"titulo\">Estimar el índice máximo del día</h2>"), 1);
+    EXPECT_EQ(count(made().html, ">Escribe el índice estimado en «Indice Máximo»</p>"), 1);
+}
+
 // The script asks with the keys the calculator reads: the zone's offset,
 // today, the separator and the two flags by their keys, the sunscreen by its
 // fields' ids.
