@@ -12,8 +12,8 @@
 # the script is interrupted, and the build is brought back to the sources at
 # the end.
 #
-#   bash tools/mutants.sh [BUILD_DIR [PATH]]   # default build/, configured and built;
-#                                              # PATH keeps the faults in files under it (src/chart)
+#   bash tools/mutants.sh [BUILD_DIR [PATH...]]   # default build/, configured and built;
+#                                                 # each PATH keeps the faults in files under it (src/chart)
 #
 # One line per fault: CAUGHT (with the first test that failed), MISSED, STALE
 # (the text is no longer in the file: update the row), BROKEN (the fault does
@@ -24,7 +24,7 @@ set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 build=${1:-build}
-only=${2:-}
+only=("${@:2}")
 # What a one-line fault does not need: the soak, the kill loop over datos.dat,
 # the program under an X server, the fuzz corpora and the package.
 slow='soak|DatosCrash|end_to_end|fuzz|package|install|startup'
@@ -48,7 +48,9 @@ faults=(
   src/model/inputs.cpp 'InputBox::Text1, InputBox::Text6, InputBox::Text5,' 'InputBox::Text1, InputBox::Text5, InputBox::Text6,'
   src/model/inputs.cpp 'InputBox::Text5,\n    InputBox::Text2,' 'InputBox::Text2,\n    InputBox::Text5,'
   # Time to one dose only once the dose is past 1.
-  src/model/time_to_dose.cpp 'exposureInDoses(state).value_or(0) >= 1' 'exposureInDoses(state).value_or(0) > 1'
+  src/model/time_to_dose.cpp 'exposureInDoses(state).value_or(0) >= doses' 'exposureInDoses(state).value_or(0) > doses'
+  # The sunscreen's protection taken as linear in the amount, not exponential.
+  src/model/sunscreen.cpp 'std::pow(static_cast<double>(sunscreen.fps), amountRow(sunscreen.amount).mgPerCm2 / kTestedMgPerCm2)' 'static_cast<double>(sunscreen.fps) * (amountRow(sunscreen.amount).mgPerCm2 / kTestedMgPerCm2)'
   # The window handing the chart's own height as the base of the tick length.
   src/ui/form1_handlers.cpp 'chart::GraficaIndice(state_, *surface_, chart::kFormScaleHeight, separator);' 'chart::GraficaIndice(state_, *surface_, surface_->ScaleHeight(), separator);'
   # A bar's ends set the wrong way round by the window.
@@ -138,25 +140,68 @@ faults=(
   src/ui/form1.cpp 'layout::kDecorStacking.rbegin(); name != layout::kDecorStacking.rend();' 'layout::kDecorStacking.begin(); name != layout::kDecorStacking.end();'
   src/ui/form1.cpp 'layout::kWindowedStacking.rbegin(); name != layout::kWindowedStacking.rend();' 'layout::kWindowedStacking.begin(); name != layout::kWindowedStacking.end();'
   # The clear-sky estimate: the snow factor rounded, the months' means at their
-  # starts instead of their middles, the top of a field's range refused, the
-  # clock reading a TZ changed since the last call wrong.
+  # starts instead of their middles, the top of a field's range refused.
   src/sky/clear_sky.cpp 'kSnowFactor = 1.22' 'kSnowFactor = 1.2'
   src/sky/ozone_climatology.cpp '/ kDaysPerMonth - 0.5;' '/ kDaysPerMonth;'
   src/day/sky_inputs.cpp 'value <= limits.highest' 'value < limits.highest'
-  src/zones/local_clock.cpp '    // localtime_r need not look at TZ again; tzset makes it.\n    tzset();' ''
+  # A cloud cover's share rounded.
+  src/sky/sky_cover.h '20, 70, 0.89}' '20, 70, 0.9}'
+  # The day's shape: a weight of the cubic through the hours with its sign
+  # turned, the equation of time taken at the hour before instead of interpolated.
+  src/sky/day_shape.cpp 'const double w2 = -(s + 1) * s * (s - 2) / 2;' 'const double w2 = (s + 1) * s * (s - 2) / 2;'
+  src/sky/day_shape.cpp 'w0 * a.equationOfTime + w1 * b.equationOfTime + w2 * c.equationOfTime + w3 * d.equationOfTime' 'b.equationOfTime'
+  # The zones' closing rules: the south's summer, which spans the new year,
+  # lost; its end read on the standard clock; a change past 24 h refused
+  # (Gaza's and Hebron's 50 h).
+  src/zones/posix_rule.cpp ': unixSeconds >= start || unixSeconds < end;' ': unixSeconds >= start && unixSeconds < end;'
+  src/zones/posix_rule.cpp 'changeInstant(rule.summerEnd, year, *rule.summerOffset)' 'changeInstant(rule.summerEnd, year, rule.standardOffset)'
+  src/zones/posix_rule.cpp 'const auto seconds = time(167);' 'const auto seconds = time(24);'
+  # The day's offset taken at midnight, an hour off on the days the clocks change.
+  src/zones/time_zone.cpp 'zone.offsetAtClock(date, 12 * 3600)' 'zone.offsetAtClock(date, 0)'
+  # The system's zone: TZ read once, so a zone set later is not seen.
+  src/zones/system_zone.cpp '    if (const char* tz = std::getenv("TZ")) {' '    static const char* const first = std::getenv("TZ");\n    static const std::string kept = first ? first : "";\n    if (const char* tz = first ? kept.c_str() : nullptr) {'
+  # The nearer zone suggested however near the zone's own place, or from 500 km
+  # (Barcelona lies 504 km from Madrid).
+  src/zones/nearest_zone.cpp '    constexpr double kFarKilometres = 800;\n    const ZonePlace& nearest = nearestZone(place);\n    const auto own = placeOfZone(zone);\n    if (nearest.zone == zone || (own && distanceKilometres(place, *own) <= kFarKilometres))' '    const ZonePlace& nearest = nearestZone(place);\n    if (nearest.zone == zone)'
+  src/zones/nearest_zone.cpp 'constexpr double kFarKilometres = 800;' 'constexpr double kFarKilometres = 500;'
+  # The page's JSON: the reverse solidus and the controls from U+0010 left
+  # unescaped, UTF-8's bytes taken as signed (escaped), an infinity written as
+  # such, two digits short of reading back as the same double.
+  src/web/json_object.cpp "c >= 0x20 && c != '\"' && c != '\\\\'" "c >= 0x20 && c != '\"'"
+  src/web/json_object.cpp 'c >= 0x20' 'c >= 0x10'
+  src/web/json_object.cpp 'const auto c = static_cast<unsigned char>(text[i]);' 'const auto c = text[i];'
+  src/web/json_object.cpp 'if (!std::isfinite(value))' 'if (std::isnan(value))'
+  src/web/json_object.cpp '"%.17g"' '"%.15g"'
   # The window's DD/MM/AAAA read with the day and the month swapped.
   src/sky/civil_date.cpp 'CivilDate{number(6, 4), number(3, 2), number(0, 2)}' 'CivilDate{number(6, 4), number(0, 2), number(3, 2)}'
+  # The day's answer: a bad field after a place or date the zone could not
+  # give refused first, solar noon's minute rounded instead of dropped or left
+  # past midnight (UT+14), the stay's maximum typed replaced though the
+  # estimate was not asked to give it, or replaced by the unrounded estimate,
+  # a refused sunscreen dropping the stay, the estimate's fields not read
+  # for the maximum it gives, the zone not read for the sun's day, the
+  # browser's today ignored, the ozone typed shown as the climatology's.
+  src/day/place_answer.cpp 'failure && (!missing || failure->field < missing->field)' 'failure && (!missing || failure->field > missing->field)'
+  src/day/place_answer.cpp 'static_cast<int>(std::floor(seconds / 60))' 'static_cast<int>(std::round(seconds / 60))'
+  src/day/place_answer.cpp 'return ((minutes % 1440) + 1440) % 1440;' 'return minutes;'
+  src/day/stay_answer.cpp 'if (stay.maximumFromEstimate && answer.estimate)' 'if (answer.estimate)'
+  src/day/stay_answer.cpp '= answer.estimate->shown;' '= std::to_string(answer.estimate->estimate.uvIndex);'
+  src/day/stay_answer.cpp '        refused = std::move(*refusal);' '        return std::move(*refusal);'
+  src/day/answer.cpp 'return request.estimate || (request.stay && request.stay->maximumFromEstimate);' 'return request.estimate;'
+  src/day/answer.cpp '(row.placesTheSun || field == layout::SkyField::Zona)' 'row.placesTheSun'
+  src/day/request_zone.cpp 'return today.value_or(todayWithoutZone());' 'return todayWithoutZone();'
+  src/day/place_answer.cpp 'ozonePlaceholder(sky::climatologicalOzone(in.latitude, sky::dayOfYear(in.date)))' 'ozonePlaceholder(in.ozone)'
   # The estimate's dialog: the place not remembered, "Usar" left enabled on a
   # bad field, solar noon in UT, its entry last in the box's menu.
   src/ui/estimate_dialog.cpp '    rememberPlace(*inputs_);' '    if (false) rememberPlace(*inputs_);'
-  src/ui/estimate_dialog.cpp '        f_.use->setEnabled(false);' ''
-  src/ui/estimate_dialog.cpp 'sky::localClockMinutes(inputs.date, estimate.solarNoonUt)' 'std::optional<int>()'
+  src/ui/estimate_dialog.cpp '    f_.use->setEnabled(false);' ''
+  src/ui/estimate_dialog.cpp 'zones::localClockMinutes(inputs.date, estimate.solarNoonUt, zone)' 'std::optional<int>()'
   src/ui/estimate_entry.cpp 'menu->insertAction(first, action_);' 'menu->addAction(action_);'
   # The companion: the estimate replacing a maximum given, its fields taken
   # without --estimar, snow ignored.
   src/cli/companion.cpp 'if (!options.given[maximum])' 'if (true)'
-  src/cli/options.cpp 'if (!row->onlyWith.empty() && !std::ranges::any_of' 'if (false && !std::ranges::any_of'
-  src/cli/estimate.cpp '    texts.snow = options.snow;' ''
+  src/cli/options.cpp 'if (row->onlyWith && !row->onlyWith->met(options))' 'if (false && row->onlyWith && !row->onlyWith->met(options))'
+  src/cli/estimate.cpp '    texts.snow = options.skyText(SkyField::Nieve).has_value();' ''
 )
 
 mutated=""
@@ -202,7 +247,13 @@ total=0
 caught=0
 for ((i = 0; i < ${#faults[@]}; i += 3)); do
     file=${faults[i]} orig=${faults[i + 1]} repl=${faults[i + 2]}
-    [[ $file == "$only"* ]] || continue
+    if ((${#only[@]} > 0)); then
+        wanted=false
+        for path in "${only[@]}"; do
+            [[ $file == "$path"* ]] && wanted=true
+        done
+        $wanted || continue
+    fi
     total=$((total + 1))
     label="$file: ${orig//\\n/ } -> ${repl//\\n/ }"
     if [[ $repl == *-mfma* ]] && ! grep -qw fma /proc/cpuinfo; then
