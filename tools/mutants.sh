@@ -92,7 +92,7 @@ faults=(
   src/chart/readout.cpp '    if (start + size > high)\n        start = at - gap - size;' ''
   src/ui/chart_readout.cpp 'std::floor((scale_->y0 + scale_->H) / kTwips) - top}' 'height() - top}'
   # The pictures' focus mark without its halo.
-  src/ui/form1.cpp '            box->setFocusHalo(true);' ''
+  src/ui/form1.cpp '        box->setFocusHalo(true);' ''
   # The 1x pictures at every pixel ratio.
   src/ui/screen_picture.cpp 'qt_findAtNxFile(path, ratio, &drawnFor)' 'path'
   # The plot's width rounded instead of floored.
@@ -192,16 +192,17 @@ faults=(
   src/day/request_zone.cpp 'return today.value_or(todayWithoutZone());' 'return todayWithoutZone();'
   src/day/place_answer.cpp 'ozonePlaceholder(sky::climatologicalOzone(in.latitude, sky::dayOfYear(in.date)))' 'ozonePlaceholder(in.ozone)'
   # The estimate's dialog: the place not remembered, "Usar" left enabled on a
-  # bad field, solar noon in UT, its entry last in the box's menu.
+  # bad field, its entry last in the box's menu.
   src/ui/estimate_dialog.cpp '    rememberPlace(*inputs_);' '    if (false) rememberPlace(*inputs_);'
   src/ui/estimate_dialog.cpp '    f_.use->setEnabled(false);' ''
-  src/ui/estimate_dialog.cpp 'zones::localClockMinutes(inputs.date, estimate.solarNoonUt, zone)' 'std::optional<int>()'
   src/ui/estimate_entry.cpp 'menu->insertAction(first, action_);' 'menu->addAction(action_);'
+  # The day's answer, for every front end: solar noon told in UT, snow ignored.
+  src/day/place_answer.cpp 'clockMinutes(estimate.solarNoonUt, read.zone->offsetAtNoon(in.date))' 'clockMinutes(estimate.solarNoonUt, 0)'
+  src/day/place_answer.cpp '    texts.snow = given(SkyField::Nieve).has_value();' ''
   # The companion: the estimate replacing a maximum given, its fields taken
-  # without --estimar, snow ignored.
-  src/cli/companion.cpp 'if (!options.given[maximum])' 'if (true)'
+  # without --estimar.
+  src/cli/request.cpp '!options.given[static_cast<std::size_t>(model::InputBox::Text1)] && (options.estimate || options.sunShape())' '(options.estimate || options.sunShape())'
   src/cli/options.cpp 'if (row->onlyWith && !row->onlyWith->met(options))' 'if (false && row->onlyWith && !row->onlyWith->met(options))'
-  src/cli/estimate.cpp '    texts.snow = options.skyText(SkyField::Nieve).has_value();' ''
 )
 
 mutated=""
