@@ -21,7 +21,10 @@ std::string estimateReport(const day::EstimateAnswer& run, char separator)
         place += " (zona horaria " + *run.placeZone + ")";
     if (in.snow)
         place += ", con nieve";
-    return "Índice máximo estimado (cielo " + std::string(sky::coverRow(in.cover).word) + "): " + run.shown + "\n"
+    std::string assumed = "cielo " + std::string(sky::coverRow(in.cover).word);
+    if (in.air != sky::Air::Clean)
+        assumed += ", aire " + std::string(sky::airRow(in.air).token);
+    return "Índice máximo estimado (" + assumed + "): " + run.shown + "\n"
         + "Lugar " + place + ", " + sky::dateText(in.date) + ". "
         + sky::sunAndOzoneText(run.estimate, run.noonMinutes, separator) + "\n"
         + std::string(sky::caveatFor(in.cover)) + "\n";
@@ -41,6 +44,8 @@ QJsonObject estimateJson(const day::EstimateAnswer& run)
         {"altitud", in.altitude},
         {"nieve", in.snow},
         {"cielo", qt::fromUtf8(sky::coverRow(in.cover).token)},
+        {"aire", qt::fromUtf8(sky::airRow(in.air).token)},
+        {"factorAire", estimate.airFactor},
         {"fecha", QString::fromStdString(sky::dateText(in.date))},
     };
     object["mediodiaSolar"] = run.noonMinutes ? QJsonValue(QString::fromStdString(sky::clockText(*run.noonMinutes)))

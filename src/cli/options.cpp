@@ -70,7 +70,7 @@ constexpr std::string_view kInputs =
 constexpr std::string_view kResults = "Resultados:";
 constexpr std::string_view kShape = "Forma del día:";
 constexpr std::string_view kSunscreen = "Protector solar:";
-constexpr std::string_view kEstimate = "Estimación del índice máximo con cielo despejado (un límite superior):";
+constexpr std::string_view kEstimate = "Estimación del índice máximo con cielo despejado:";
 
 // clang-format off
 constexpr auto kInputRows = std::to_array<OptionRow>({

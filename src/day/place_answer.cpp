@@ -130,6 +130,7 @@ std::variant<PlaceAndDay, Refusal> readPlaceAndDay(const Request& request)
     texts.ozone = given(SkyField::Ozono).value_or("");
     texts.snow = given(SkyField::Nieve).has_value();
     texts.cover = given(SkyField::Cielo).value_or("");
+    texts.air = given(SkyField::Aire).value_or("");
 
     auto inputs = readSkyInputs(texts, request.decimalSeparator);
     if (auto* failure = std::get_if<SkyFailure>(&inputs); failure && (!missing || failure->field < missing->field)) {

@@ -69,6 +69,8 @@ std::string whatIsWrong(const SkyFailure& failure)
         return quoted + "no es un día del calendario";
     case SkyProblem::NotACover:
         return quoted + "no es " + runtime::choicesText(runtime::tokensOf(sky::kSkyCovers));
+    case SkyProblem::NotAnAir:
+        return quoted + "no es " + runtime::choicesText(runtime::tokensOf(sky::kAirs));
     case SkyProblem::NotAShape:
         return quoted + "no es " + runtime::choicesText(runtime::tokensOf(layout::kDayShapes));
     }
@@ -173,6 +175,12 @@ std::variant<SkyInputs, SkyFailure> readSkyInputs(const SkyTexts& texts, char de
         if (!cover)
             return SkyFailure{SkyField::Cielo, texts.cover, SkyProblem::NotACover, decimalSeparator};
         inputs.cover = *cover;
+    }
+    if (!texts.air.empty()) {
+        const auto air = sky::airFromToken(texts.air);
+        if (!air)
+            return SkyFailure{SkyField::Aire, texts.air, SkyProblem::NotAnAir, decimalSeparator};
+        inputs.air = *air;
     }
     return inputs;
 }

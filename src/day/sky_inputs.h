@@ -28,6 +28,7 @@ struct SkyTexts {
     bool snow = false;
     sky::DateStyle dateStyle = sky::DateStyle::Iso;
     std::string cover = {};  // the companion's word for it; empty, a clear sky
+    std::string air = {};    // the air's word; empty, clean air
 };
 
 layout::FieldLimits limitsOf(layout::SkyField field);  // numbers only; a date lies from kFirstDate to kLastDate
@@ -41,6 +42,7 @@ enum class SkyProblem {
     NoSuchDay,      // "AAAA-MM-DD", but not a day of the calendar (2026-02-30)
     NotACover,      // not one of the sky's covers
     NotAShape,      // not one of the day's shapes
+    NotAnAir,       // not one of the airs
 };
 
 // The first field, in reading order, that cannot be used, and why.

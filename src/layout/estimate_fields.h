@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "sky/air.h"
 #include "sky/sky_cover.h"
 
 // The estimate's fields as data, one row per field, as the window's layout
@@ -18,13 +19,14 @@
 namespace layout {
 
 // The fields in reading order, which is also Tab's and the rows' order.
-enum class SkyField { Latitud, Longitud, Fecha, Altitud, Ozono, Nieve, Cielo, Zona, Forma };
+enum class SkyField { Latitud, Longitud, Fecha, Altitud, Ozono, Nieve, Cielo, Aire, Zona, Forma };
 
 enum class FieldKind {
     Number,  // a decimal number between the row's limits
     Date,    // a day from kFirstDate to kLastDate
     Check,   // yes or no
     Cover,   // one of the sky's covers (kSkyCovers), by its word
+    Air,     // one of the airs (sky::kAirs), by its word
     Zone,    // an IANA time zone, "Europe/Madrid"
     Shape,   // the day's shape (kDayShapes), by its word
 };
@@ -79,7 +81,7 @@ struct EstimateField {
 };
 
 // clang-format off
-inline constexpr std::array<EstimateField, 9> kEstimateFields = {{
+inline constexpr std::array<EstimateField, 10> kEstimateFields = {{
     {SkyField::Latitud, FieldKind::Number, "Latitud", "Latitud (°, + norte, − sur)", {-90, 90, "grados"},
      "Grados de latitud", ": positivos al norte, negativos al sur",
      "latitud", "--latitud", "G", "latitud en grados; + norte, - sur (la de la zona horaria)", true},
@@ -101,6 +103,9 @@ inline constexpr std::array<EstimateField, 9> kEstimateFields = {{
     {SkyField::Cielo, FieldKind::Cover, "Cielo", "Cielo", {},
      "La parte del cielo cubierta por nubes; el índice despejado se multiplica por lo que dejan pasar", "",
      "cielo", "--cielo", "CIELO", "despejado|poco-nuboso|nuboso|cubierto (despejado)"},
+    {SkyField::Aire, FieldKind::Air, "Aire", "Aire", {},
+     "La calima y la contaminación bajan el índice; el aire limpio es el del mar abierto y la montaña", "",
+     "aire", "--aire", "AIRE", "limpio|normal|turbio (limpio)"},
     {SkyField::Zona, FieldKind::Zone, "Zona horaria", "Zona horaria", {},
      "La zona horaria de las horas del día, como Europe/Madrid", "",
      "zona", "--zona", "ZONA", "zona horaria de las horas, p. ej. Europe/Madrid (la del sistema)", false,
@@ -145,6 +150,7 @@ constexpr bool listsTheWords(std::string_view text, const std::array<Row, N>& ro
     return text == rest;
 }
 static_assert(listsTheWords(fieldOf(SkyField::Cielo).optionHelp, sky::kSkyCovers, " (despejado)"));
+static_assert(listsTheWords(fieldOf(SkyField::Aire).optionHelp, sky::kAirs, " (limpio)"));
 static_assert(listsTheWords(fieldOf(SkyField::Forma).optionArgument, kDayShapes, ""));
 
 // "de -90 a 90", as the descriptions and the messages give a number's range.

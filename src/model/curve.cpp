@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "uv/altitude.h"
+
 namespace model {
 namespace {
 
@@ -15,7 +17,6 @@ constexpr double kCentreHour = 13;
 constexpr double kInnerWidth = 3.3;
 constexpr double kOuterWidth = 5;
 constexpr double kIndexPerDegree = 0.15;
-constexpr double kFractionPer1000m = 0.081;
 
 }  // namespace
 
@@ -23,7 +24,7 @@ double correctedMaximum(float indiceMaximo, float diferenciaLatitud, float difer
 {
     double maximum = indiceMaximo;
     maximum = maximum + diferenciaLatitud * kIndexPerDegree;
-    maximum = maximum + ((maximum * diferenciaAltitud) * kFractionPer1000m) / 1000;
+    maximum = maximum + ((maximum * diferenciaAltitud) * uv::kAltitudeGainPer1000m) / 1000;
     return maximum;
 }
 

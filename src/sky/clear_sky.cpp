@@ -12,6 +12,7 @@
 #include "sky/angles.h"
 #include "sky/ozone_climatology.h"
 #include "sky/solar_position.h"
+#include "uv/altitude.h"
 
 namespace sky {
 namespace {
@@ -22,7 +23,6 @@ constexpr double kOverheadIndex = 12.5;
 constexpr double kReferenceOzone = 300.0;
 constexpr double kOzoneExponent = -1.23;
 // +5 % per kilometre of altitude; a fresh snow cover (albedo 0.8) adds 22 %.
-constexpr double kGainPerKilometre = 0.05;
 constexpr double kSnowFactor = 1.22;
 
 // The value the shown text stands for: "Usar" writes that text, so the
@@ -44,18 +44,21 @@ SkyEstimate estimateClearSky(const SkyInputs& inputs)
     SkyEstimate estimate;
     estimate.solarNoonUt = noon.utHours;
     estimate.cover = inputs.cover;
+    estimate.air = inputs.air;
     estimate.zenithAngle = std::abs(inputs.latitude - noon.sun.declination);
     estimate.ozone = inputs.ozone.value_or(climatologicalOzone(inputs.latitude, dayOfYear(inputs.date)));
     if (!estimate.sunRises())
         return estimate;
 
     const double mu0 = std::cos(estimate.zenithAngle * kRadiansPerDegree);
+    estimate.airFactor = airFactor(inputs.air, mu0, inputs.altitude);
     const double distance = noon.sun.distance;
     estimate.uvIndex = kOverheadIndex * std::pow(mu0, kZenithExponent)
                        * std::pow(estimate.ozone / kReferenceOzone, kOzoneExponent)
                        * (1.0 / (distance * distance))
-                       * (1.0 + kGainPerKilometre * inputs.altitude / 1000.0)
+                       * (1.0 + uv::kAltitudeGainPer1000m * inputs.altitude / 1000.0)
                        * (inputs.snow ? kSnowFactor : 1.0)
+                       * estimate.airFactor
                        * coverFactor(inputs.cover);
     estimate.shownIndex = shownValue(estimate.uvIndex);
     return estimate;

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "sky/air.h"
 #include "sky/civil_date.h"
 #include "sky/sky_cover.h"
 
@@ -26,6 +27,7 @@ struct SkyInputs {
     std::optional<double> ozone;   // Dobson units, 100 to 600; none: the climatology's
     bool snow = false;             // snow on the ground
     SkyCover cover = kDefaultSkyCover;  // the share of the clear-sky index that gets through
+    Air air = kDefaultAir;              // the aerosol it assumes
 };
 
 struct SkyEstimate {
@@ -34,15 +36,17 @@ struct SkyEstimate {
     double zenithAngle = 0;  // degrees, the Sun's at solar noon; 90 or more: it does not rise
     double ozone = 0;        // Dobson units, given or from the climatology
     SkyCover cover = kDefaultSkyCover;  // the sky the index is for
+    Air air = kDefaultAir;              // the air it is for
+    double airFactor = 1;    // the share of the aerosol-free index the air lets through
     double solarNoonUt = 0;  // hours after 0:00 UT of the date (may fall outside 0 to 24)
 
     bool sunRises() const { return zenithAngle < 90; }
 };
 
 // The day's maximum UV index under a cloudless sky: the Sun's zenith angle at
-// solar noon, the total ozone, the Sun's distance, the altitude and snow, by
-// Madronich's (2007) clear-sky formula with the altitude and snow factors of
-// the TEMIS service. An upper bound: clouds, haze and pollution lower it.
+// solar noon, the total ozone, the Sun's distance, the altitude, snow and the
+// air, by Madronich's (2007) clear-sky formula, with the window's own altitude
+// rule, the TEMIS service's snow factor and an aerosol factor fitted to TUV.
 SkyEstimate estimateClearSky(const SkyInputs& inputs);
 
 }  // namespace sky

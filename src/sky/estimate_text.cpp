@@ -71,7 +71,15 @@ std::string estimateLineText(const SkyEstimate& estimate, const SkyInputs& input
                                  && sameDegrees(place.longitude, zonePlace->longitude);
     const std::string day = today && inputs.date == *today ? "Hoy" : "El " + dateText(inputs.date, DateStyle::DayMonthYear);
     const std::string where = atTheZonesPlace ? std::string(zone) : placeText(place, decimalSeparator);
-    return day + " en " + where + ", " + withSkyText(estimate.cover) + ": " + shownIndexText(estimate, decimalSeparator);
+    return day + " en " + where + ", " + assumptionText(estimate) + ": " + shownIndexText(estimate, decimalSeparator);
+}
+
+std::string assumptionText(const SkyEstimate& estimate)
+{
+    std::string text = withSkyText(estimate.cover);
+    if (estimate.air != Air::Clean)
+        text += " y aire " + std::string(airRow(estimate.air).token);
+    return text;
 }
 
 std::string_view caveatFor(SkyCover cover)
@@ -81,7 +89,7 @@ std::string_view caveatFor(SkyCover cover)
 
 std::string estimateText(const SkyEstimate& estimate, std::optional<int> localNoonMinutes, char decimalSeparator)
 {
-    return "Índice UV máximo " + withSkyText(estimate.cover) + ": " + shownIndexText(estimate, decimalSeparator) + "\n"
+    return "Índice UV máximo " + assumptionText(estimate) + ": " + shownIndexText(estimate, decimalSeparator) + "\n"
            + sunAndOzoneText(estimate, localNoonMinutes, decimalSeparator) + "\n"
            + std::string(caveatFor(estimate.cover));
 }

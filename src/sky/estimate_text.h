@@ -53,11 +53,17 @@ std::string estimateText(const SkyEstimate& estimate, std::optional<int> localNo
 // The second and third of those lines, for a front end that words the first
 // its own way.
 std::string sunAndOzoneText(const SkyEstimate& estimate, std::optional<int> localNoonMinutes, char decimalSeparator);
-inline constexpr std::string_view kClearSkyCaveat = "Las nubes, la calima y la contaminación lo reducen.";
+// What moves the clear sky's index either way.
+inline constexpr std::string_view kClearSkyCaveat =
+    "La calima y la contaminación lo bajan; la nieve, la arena, el agua y las nubes sueltas pueden subirlo un rato.";
 // Under part of a cloudy sky the index is a mean: sunlit cloud edges raise it
 // above the clear sky's for minutes at a time.
 inline constexpr std::string_view kCloudyCaveat =
     "Es un valor medio: entre nubes dispersas el índice puede subir por encima durante unos minutos.";
+
+// The sky and the air the estimate assumes, the air only when it is not
+// clean: "con cielo despejado", "con cielo nuboso y aire turbio".
+std::string assumptionText(const SkyEstimate& estimate);
 
 // The caveat for the estimate's sky.
 std::string_view caveatFor(SkyCover cover);

@@ -167,6 +167,9 @@ QWidget* makeWidget(const layout::EstimateField& row, QWidget* parent)
         return makeChoiceField(
             sky::kSkyCovers, [](const sky::SkyCoverRow& cover) { return sky::coverChoiceText(cover.cover); },
             static_cast<int>(sky::kDefaultSkyCover), parent);
+    case layout::FieldKind::Air:
+        return makeChoiceField(sky::kAirs, [](const sky::AirRow& air) { return air.caption; },
+                               static_cast<int>(sky::kDefaultAir), parent);
     }
     return nullptr;
 }
@@ -249,6 +252,7 @@ EstimateDialog::Made EstimateDialog::makeFields()
     madeAs(layout::SkyField::Ozono, f_.ozone);
     madeAs(layout::SkyField::Nieve, f_.snow);
     madeAs(layout::SkyField::Cielo, f_.cover);
+    madeAs(layout::SkyField::Aire, f_.air);
     madeAs(layout::SkyField::Zona, f_.zone);
     madeAs(layout::SkyField::Forma, f_.shape);
     f_.date->setDate(qDate(zones::localToday()));
@@ -267,8 +271,9 @@ void EstimateDialog::makeResult()
     f_.result->setTextFormat(Qt::PlainText);
     f_.result->setWordWrap(true);
     f_.result->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Three lines always, so that the dialog keeps its size as the text changes.
-    f_.result->setMinimumHeight(3 * fontMetrics().lineSpacing());
+    // Four lines always (the caveat takes two), so that the dialog keeps its
+    // size as the text changes.
+    f_.result->setMinimumHeight(4 * fontMetrics().lineSpacing());
     f_.result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -320,6 +325,7 @@ void EstimateDialog::connectFields()
     connect(static_cast<DateField*>(f_.date)->editor(), &QLineEdit::textChanged, this, &EstimateDialog::refresh);
     connect(f_.snow, &QCheckBox::toggled, this, &EstimateDialog::refresh);
     connect(f_.cover, &QComboBox::currentIndexChanged, this, &EstimateDialog::refresh);
+    connect(f_.air, &QComboBox::currentIndexChanged, this, &EstimateDialog::refresh);
     connect(f_.zone, &QComboBox::currentTextChanged, this, &EstimateDialog::refresh);
     connect(f_.shape, &QComboBox::currentIndexChanged, this, &EstimateDialog::refresh);
 }
@@ -372,6 +378,7 @@ day::Request EstimateDialog::request() const
         request.field(SkyField::Nieve) = std::string();
     request.field(SkyField::Cielo) =
         std::string(sky::kSkyCovers[static_cast<std::size_t>(f_.cover->currentIndex())].token);
+    request.field(SkyField::Aire) = std::string(sky::kAirs[static_cast<std::size_t>(f_.air->currentIndex())].token);
     set(SkyField::Zona, f_.zone->currentText());
     request.field(SkyField::Forma) =
         std::string(layout::kDayShapes[static_cast<std::size_t>(f_.shape->currentIndex())].token);

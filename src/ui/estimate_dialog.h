@@ -46,6 +46,7 @@ public:
         QLineEdit* ozone = nullptr;
         QCheckBox* snow = nullptr;
         QComboBox* cover = nullptr;  // the sky's cover, in kSkyCovers' order
+        QComboBox* air = nullptr;    // the air, in kAirs' order
         QComboBox* zone = nullptr;   // editable: any zone name may be typed
         QLabel* zoneHint = nullptr;  // the nearest zone, when the place is far from the chosen one's
         QComboBox* shape = nullptr;  // the day's shape, in kDayShapes' order

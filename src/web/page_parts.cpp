@@ -330,6 +330,14 @@ std::string estimateField(const layout::EstimateField& row)
         }
         return label + "<select" + field + " class=\"campo\">" + options + "</select>\n";
     }
+    case layout::FieldKind::Air: {
+        std::string options;
+        for (const sky::AirRow& air : sky::kAirs) {
+            options += "<option" + attribute("value", air.token) + (air.air == sky::kDefaultAir ? " selected" : "")
+                + '>' + runtime::escapedForMarkup(air.caption) + "</option>";
+        }
+        return label + "<select" + field + " class=\"campo\">" + options + "</select>\n";
+    }
     case layout::FieldKind::Zone: {
         // Typed or chosen from tzdata's zones, which the script lists when the
         // dialog first opens; the browser's zone is filled in when the page

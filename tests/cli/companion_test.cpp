@@ -279,16 +279,29 @@ INSTANTIATE_TEST_SUITE_P(
     ReferenceDays, Estimar,
     testing::Values(
         EstimateRow{"Madrid", {"--latitud", "40.45", "--longitud", "-3.70", "--fecha", "2026-06-21", "--altitud", "690"},
-                    17.0146, 327.436, 10.0891},
+                    17.0146, 327.436, 10.2977},
         EstimateRow{"Puno", {"--latitud", "-15.84", "--longitud", "-70.02", "--fecha", "2026-01-22", "--altitud", "3830"},
-                    3.7189, 255.190, 18.6655},
+                    3.7189, 255.190, 20.5255},
         EstimateRow{"BuenosAires", {"--latitud=-34.60", "--longitud=-58.38", "--fecha=2026-01-12", "--altitud=25"},
-                    13.0351, 273.740, 13.5959},
+                    13.0351, 273.740, 13.6064},
         EstimateRow{"TromsoInThePolarNight", {"--latitud", "69.65", "--longitud", "18.96", "--fecha", "2026-12-21"},
                     93.0847, 364.639, 0},
         EstimateRow{"EquinoxOnSnowWithOzoneGiven",
                     {"--latitud", "0", "--longitud", "0", "--fecha", "2026-03-20", "--ozono", "300", "--nieve"},
-                    0.0419, 300, 15.3777}),
+                    0.0419, 300, 15.3777},
+        // The air's factor worked out apart: exp(−τ e^(−H/1500) (550/320)^α (0.16 + 1.4 (1 − ω)) max(μ₀, 0.5)^−0.55).
+        EstimateRow{"MadridInNormalAir",
+                    {"--latitud", "40.45", "--longitud", "-3.70", "--fecha", "2026-06-21", "--altitud", "690", "--aire",
+                     "normal"},
+                    17.0146, 327.436, 10.2977 * 0.9603570},
+        EstimateRow{"MadridInTurbidAir",
+                    {"--latitud", "40.45", "--longitud", "-3.70", "--fecha", "2026-06-21", "--altitud", "690", "--aire",
+                     "turbio"},
+                    17.0146, 327.436, 10.2977 * 0.9065410},
+        EstimateRow{"EquinoxOnSnowInTurbidAir",
+                    {"--latitud", "0", "--longitud", "0", "--fecha", "2026-03-20", "--ozono", "300", "--nieve", "--aire",
+                     "turbio"},
+                    0.0419, 300, 15.3777 * 0.8592904}),
     [](const testing::TestParamInfo<EstimateRow>& info) { return std::string(info.param.name); });
 
 // The text, and the calculation that follows it with the rounded estimate
@@ -301,16 +314,25 @@ TEST_F(CompanionTest, EstimateReportAndTheCalculationAfterIt)
                                                   "--fecha",   "2026-06-21", "--altitud", "690"};
     const RunResult result = run(fromArguments(madrid), ',');
     ASSERT_EQ(result.exitStatus, kExitOk) << result.err;
-    const std::string exposure = run(withTexts({"10,1", "11", "2", "3", "0", "0"}), ',').out;
+    const std::string exposure = run(withTexts({"10,3", "11", "2", "3", "0", "0"}), ',').out;
     EXPECT_EQ(result.out,
-              "Índice máximo estimado (cielo despejado): 10,1\n"
+              "Índice máximo estimado (cielo despejado): 10,3\n"
               "Lugar 40,45, -3,70 y 690 m, 2026-06-21. Mediodía solar a las 14:16; ozono 327 DU; el sol a 17,0° del cénit.\n"
-              "Las nubes, la calima y la contaminación lo reducen.\n"
+              "La calima y la contaminación lo bajan; la nieve, la arena, el agua y las nubes sueltas pueden subirlo un rato.\n"
                   + exposure);
 
     std::vector<std::string_view> given = madrid;
     given.insert(given.end(), {"--indice-maximo", "8"});
     EXPECT_TRUE(run(fromArguments(given), ',').out.ends_with(run(withTexts({"8", "11", "2", "3", "0", "0"}), ',').out));
+
+    // The air is named when it is not clean: 10.2977 × 0.90654 = 9.335.
+    std::vector<std::string_view> turbid = madrid;
+    turbid.insert(turbid.end(), {"--aire", "turbio"});
+    EXPECT_TRUE(run(fromArguments(turbid), ',').out.starts_with("Índice máximo estimado (cielo despejado, aire turbio): 9,3\n"));
+    turbid.push_back("--json");
+    const QJsonObject air = jsonOf(run(fromArguments(turbid), ','))["estimacion"].toObject();
+    EXPECT_EQ(air["aire"].toString(), "turbio");
+    EXPECT_NEAR(air["factorAire"].toDouble(), 0.9065410, 1e-6);
 }
 
 TEST_F(CompanionTest, EstimateStartsFromTheZonesPlaceAndToday)
@@ -348,6 +370,7 @@ TEST_F(CompanionTest, EstimateRefusalsNameTheOption)
         {{"--ozono", "300,5"}, "--ozono: «300,5» no es un número válido; use el punto decimal (300.5).\n"},
         {{"--latitud", " "}, "La opción --latitud está vacía.\n"},
         {{"--cielo", "nublado"}, "--cielo: «nublado» no es despejado, poco-nuboso, nuboso ni cubierto.\n"},
+        {{"--aire", "sucio"}, "--aire: «sucio» no es limpio, normal ni turbio.\n"},
         {{"--zona", "Marte/Olimpo"}, "--zona: «Marte/Olimpo» no es una zona horaria.\n"},
         {{"--curva", "luna"}, "--curva: «luna» no es campana ni sol.\n"},
         {{"--fps", "1"}, "--fps: «1» no es un FPS válido (un entero de 2 a 100).\n"},

@@ -35,30 +35,30 @@ INSTANTIATE_TEST_SUITE_P(
     Table, EstimateText,
     testing::Values(
         Shown{"MadridInSummerTime", kMadrid, 14 * 60 + 16, ',',
-              "Índice UV máximo con cielo despejado: 10,1\n"
+              "Índice UV máximo con cielo despejado: 10,3\n"
               "Mediodía solar a las 14:16; ozono 327 DU; el sol a 17,0° del cénit.\n"
-              "Las nubes, la calima y la contaminación lo reducen.",
-              "10,1"},
+              "La calima y la contaminación lo bajan; la nieve, la arena, el agua y las nubes sueltas pueden subirlo un rato.",
+              "10,3"},
         Shown{"PointLocale", kMadrid, 14 * 60 + 16, '.',
-              "Índice UV máximo con cielo despejado: 10.1\n"
+              "Índice UV máximo con cielo despejado: 10.3\n"
               "Mediodía solar a las 14:16; ozono 327 DU; el sol a 17.0° del cénit.\n"
-              "Las nubes, la calima y la contaminación lo reducen.",
-              "10.1"},
+              "La calima y la contaminación lo bajan; la nieve, la arena, el agua y las nubes sueltas pueden subirlo un rato.",
+              "10.3"},
         Shown{"NoLocalClockGivesUniversalTime", kMadrid, std::nullopt, ',',
-              "Índice UV máximo con cielo despejado: 10,1\n"
+              "Índice UV máximo con cielo despejado: 10,3\n"
               "Mediodía solar a las 12:16 UT; ozono 327 DU; el sol a 17,0° del cénit.\n"
-              "Las nubes, la calima y la contaminación lo reducen.",
-              "10,1"},
+              "La calima y la contaminación lo bajan; la nieve, la arena, el agua y las nubes sueltas pueden subirlo un rato.",
+              "10,3"},
         Shown{"OzoneRoundedUpAndHourWithoutLeadingZero", {-15.84, -70.02, {2026, 1, 22}, 3830, 255.5, false}, 9 * 60 + 5,
               ',',
-              "Índice UV máximo con cielo despejado: 18,6\n"
+              "Índice UV máximo con cielo despejado: 20,5\n"
               "Mediodía solar a las 9:05; ozono 256 DU; el sol a 3,7° del cénit.\n"
-              "Las nubes, la calima y la contaminación lo reducen.",
-              "18,6"},
+              "La calima y la contaminación lo bajan; la nieve, la arena, el agua y las nubes sueltas pueden subirlo un rato.",
+              "20,5"},
         Shown{"SunDoesNotRise", kTromso, 11 * 60 + 42, ',',
               "Índice UV máximo con cielo despejado: 0,0\n"
               "Ese día el sol no sale en ese lugar; ozono 365 DU.\n"
-              "Las nubes, la calima y la contaminación lo reducen.",
+              "La calima y la contaminación lo bajan; la nieve, la arena, el agua y las nubes sueltas pueden subirlo un rato.",
               "0,0"}),
     [](const testing::TestParamInfo<Shown>& info) { return std::string(info.param.name); });
 

@@ -181,10 +181,10 @@ TEST_F(Estimate, ShowsTheResultAsTheUserTypes)
     EXPECT_EQ(f.latitude->text(), "40,40");
     fill(*dialog, "40,45", "-3,70", QDate(2026, 6, 21), "690");
     EXPECT_EQ(f.result->text(),
-              "Índice UV máximo con cielo despejado: 10,1\n"
+              "Índice UV máximo con cielo despejado: 10,3\n"
               "Mediodía solar a las 14:16; ozono 327 DU; el sol a 17,0° del cénit.\n"
-              "Las nubes, la calima y la contaminación lo reducen.");
-    EXPECT_EQ(dialog->shownIndex(), "10,1");
+              "La calima y la contaminación lo bajan; la nieve, la arena, el agua y las nubes sueltas pueden subirlo un rato.");
+    EXPECT_EQ(dialog->shownIndex(), "10,3");
     EXPECT_EQ(f.ozone->placeholderText(), "327 (climatología)");
     EXPECT_TRUE(f.warning->pixmap().isNull());
 
@@ -195,11 +195,17 @@ TEST_F(Estimate, ShowsTheResultAsTheUserTypes)
     f.snow->click();
     EXPECT_NE(dialog->shownIndex(), withoutSnow);
 
-    // A cloudy sky names itself and lowers the number by its factor, 0.89 here.
+    // A cloudy sky names itself and lowers the number by its factor, 0.89
+    // here (10.2977 × 0.89 = 9.165); a turbid air too, by 0.90654 at Madrid's
+    // sun and 690 m (9.165 × 0.90654 = 8.309).
     type(f.ozone, "");
     f.snow->click();
     f.cover->setCurrentIndex(1);
-    EXPECT_TRUE(f.result->text().startsWith("Índice UV máximo con cielo poco nuboso: 9,0\n")) << f.result->text().toStdString();
+    EXPECT_TRUE(f.result->text().startsWith("Índice UV máximo con cielo poco nuboso: 9,2\n")) << f.result->text().toStdString();
+    f.air->setCurrentIndex(static_cast<int>(sky::Air::Turbid));
+    EXPECT_TRUE(f.result->text().startsWith("Índice UV máximo con cielo poco nuboso y aire turbio: 8,3\n"))
+        << f.result->text().toStdString();
+    f.air->setCurrentIndex(static_cast<int>(sky::Air::Clean));
 
     // A place far from the zone's own is offered the nearest zone, never given it.
     EXPECT_TRUE(f.zoneHint->isHidden());
@@ -320,7 +326,7 @@ TEST_P(EstimateUsar, WritesTheRoundedValueIntoText1Only)
         QTest::keyClick(field, Qt::Key_Return);
     }
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(c().Text1->text(), "18,7");
+    EXPECT_EQ(c().Text1->text(), "20,5");
     QStringList after;
     for (QLineEdit* box : {c().Text2, c().Text3, c().Text4, c().Text5, c().Text6, c().Text7})
         after << box->text();
@@ -387,6 +393,7 @@ TEST_F(Estimate, EveryFieldIsNamedAndShowsTheFocus)
         {f.ozone, "Ozono"},
         {f.snow, "Nieve en el suelo"},
         {f.cover, "despejado (menos del 20 %)"},
+        {f.air, "limpio (mar abierto, montaña)"},
         {f.zone, f.zone->currentText()},
         {f.shape, "Campana centrada a las 13:00"},
         {f.use, "Usar"},
