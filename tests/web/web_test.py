@@ -457,7 +457,7 @@ ESTIMATES = [
 ]
 
 
-def estimate_companion(values, comma):
+def estimate_companion(values, comma, air=None):
     """The companion's --estimar --json for the same fields, in Madrid's zone."""
     latitude, longitude, day, altitude, ozone, snow = (v.replace(".", ",") if comma and isinstance(v, str) else v
                                                        for v in values)
@@ -466,6 +466,7 @@ def estimate_companion(values, comma):
     command += [f"--altitud={altitude}"] if altitude else []
     command += [f"--ozono={ozone}"] if ozone else []
     command += ["--nieve"] if snow else []
+    command += [f"--aire={air}"] if air else []
     environment = dict(os.environ, LC_ALL="es_ES.UTF-8" if comma else "C.UTF-8", TZ="Europe/Madrid")
     result = subprocess.run(command, env=environment, capture_output=True, text=True)
     return json.loads(result.stdout) if result.returncode == 0 else None
@@ -552,6 +553,21 @@ def check_estimate(driver, comma):
             else:
                 check(lines[1].startswith("Ese día el sol no sale"), f"estimación {values}: {lines[1]!r}")
             check(lines[2] == "La calima y la contaminación lo bajan; la nieve, la arena, el agua y las nubes sueltas pueden subirlo un rato.", f"estimación: {lines[2]!r}")
+        # Each air, chosen as a person would, gives the companion's --aire and names itself when not clean.
+        fill_estimate(driver, ESTIMATES[0], comma)
+        for air in ("normal", "turbio", "limpio"):
+            Select(by_id(driver, "aire")).select_by_value(air)
+            expected = estimate_companion(ESTIMATES[0], comma, air)
+            shown = expected["estimacion"]["indiceMaximoTexto"] if expected else None
+            named = "" if air == "limpio" else f" y aire {air}"
+            wanted = f"Índice UV máximo con cielo despejado{named}: {shown}"
+            try:
+                WebDriverWait(driver, 5).until(lambda d: estimate_text(d).split("\n")[0] == wanted)
+            except TimeoutException:
+                pass
+            first = estimate_text(driver).split("\n")[0]
+            check(first == wanted,
+                  f"estimación con aire {air}: {first!r}, el compañero da {shown}")
         # "Usar" by Enter in a field writes Text1 only; "Calcular" then agrees with the companion's --estimar.
         fill_estimate(driver, ESTIMATES[0], comma)
         by_id(driver, "altitud").send_keys(Keys.ENTER)
