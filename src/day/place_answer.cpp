@@ -62,8 +62,10 @@ std::string sunOption()
 // A place not typed, where the zone has none to offer.
 Refusal noPlace(const Request& request, const std::optional<RequestZone>& zone)
 {
-    if (naming(request, runtime::Holder::Box))
-        return refusalOf(request, {SkyField::Latitud, "", SkyProblem::Empty});
+    if (naming(request, runtime::Holder::Box)) {
+        const SkyField empty = request.field(SkyField::Latitud) ? SkyField::Longitud : SkyField::Latitud;
+        return refusalOf(request, {empty, "", SkyProblem::Empty});
+    }
     const std::string asking = request.estimate ? std::string(layout::kEstimateOption) : sunOption();
     return {SkyField::Latitud, asking + ": indique " + std::string(layout::fieldOf(SkyField::Latitud).option) + " y "
                                    + std::string(layout::fieldOf(SkyField::Longitud).option) + " ("
@@ -126,11 +128,13 @@ std::variant<PlaceAndDay, Refusal> readPlaceAndDay(const Request& request)
     texts.latitude = given(SkyField::Latitud).value_or(texts.latitude);
     texts.longitude = given(SkyField::Longitud).value_or(texts.longitude);
     texts.date = given(SkyField::Fecha).value_or(texts.date);
-    texts.altitude = given(SkyField::Altitud).value_or("");
-    texts.ozone = given(SkyField::Ozono).value_or("");
-    texts.snow = given(SkyField::Nieve).has_value();
-    texts.cover = given(SkyField::Cielo).value_or("");
-    texts.air = given(SkyField::Aire).value_or("");
+    // What only the estimate reads counts only when it is read.
+    const auto readIfRead = [&](SkyField field) { return readsField(request, field) ? given(field) : std::nullopt; };
+    texts.altitude = readIfRead(SkyField::Altitud).value_or("");
+    texts.ozone = readIfRead(SkyField::Ozono).value_or("");
+    texts.snow = readIfRead(SkyField::Nieve).has_value();
+    texts.cover = readIfRead(SkyField::Cielo).value_or("");
+    texts.air = readIfRead(SkyField::Aire).value_or("");
 
     auto inputs = readSkyInputs(texts, request.decimalSeparator);
     if (auto* failure = std::get_if<SkyFailure>(&inputs); failure && (!missing || failure->field < missing->field)) {

@@ -563,10 +563,7 @@ const auto rowName = [](const testing::TestParamInfo<ReadsRow>& info) { return s
 INSTANTIATE_TEST_SUITE_P(Table, ReadsField, testing::ValuesIn(kReadsRows), rowName);
 INSTANTIATE_TEST_SUITE_P(SunsDayAlone, ReadsField, testing::ValuesIn(kSunsDayAlone), rowName);
 INSTANTIATE_TEST_SUITE_P(Table, AnswerReads, testing::ValuesIn(kReadsRows), rowName);
-// Disabled: the answer still refuses a bad altitude, ozone or sky for the
-// sun's day alone, which readsField says it does not read (the companion
-// refuses those options first; the page sends only fields its estimate took).
-INSTANTIATE_TEST_SUITE_P(DISABLED_SunsDayAlone, AnswerReads, testing::ValuesIn(kSunsDayAlone), rowName);
+INSTANTIATE_TEST_SUITE_P(SunsDayAlone, AnswerReads, testing::ValuesIn(kSunsDayAlone), rowName);
 
 // --- What the empty ozone field stands for -----------------------------------
 
