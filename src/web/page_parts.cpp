@@ -303,6 +303,43 @@ constexpr std::string_view kBackToBell = "volver-campana";
 // The calculator's numbers for the script (pageCodes).
 constexpr std::string_view kCodes = "codigos";
 
+// A choice among a table's rows: each row's word as the value, its caption
+// as the text, the default selected.
+template <typename Rows, typename Caption, typename Selected>
+std::string choiceField(const std::string& label, const std::string& field, const Rows& rows, Caption caption,
+                        Selected selected)
+{
+    std::string options;
+    for (const auto& row : rows) {
+        options += "<option" + attribute("value", row.token) + (selected(row) ? " selected" : "") + '>'
+            + runtime::escapedForMarkup(caption(row)) + "</option>";
+    }
+    return label + "<select" + field + " class=\"campo\">" + options + "</select>\n";
+}
+
+// A number typed with the browser's separator; the place's line and the
+// device's place follow the longitude, and the ozone's note the ozone.
+std::string numberField(const layout::EstimateField& row, const std::string& label, const std::string& field)
+{
+    const bool place = row.field == layout::SkyField::Latitud || row.field == layout::SkyField::Longitud;
+    const bool ozone = row.field == layout::SkyField::Ozono;
+    std::string html = label + "<input" + field
+        + " class=\"campo\" inputmode=\"decimal\" autocomplete=\"off\" spellcheck=\"false\"";
+    if (place)
+        html += attribute("aria-describedby", kPlaceLine);
+    if (ozone)
+        html += attribute("placeholder", day::ozonePlaceholder(std::nullopt)) + attribute("aria-describedby", kOzoneNote);
+    html += ">\n";
+    if (ozone)
+        html += "<span" + attribute("id", kOzoneNote) + " hidden>" + runtime::escapedForMarkup(layout::descriptionOf(row)) + "</span>\n";
+    if (row.field == layout::SkyField::Longitud) {
+        html += "<p" + attribute("id", kPlaceLine) + " class=\"ancho\"></p>\n<p class=\"ancho ubicacion\"><button type=\"button\""
+            + attribute("id", kLocate) + ">Usar mi ubicación</button>\n<span" + attribute("id", kLocationStatus)
+            + " role=\"status\"></span></p>\n";
+    }
+    return html;
+}
+
 // One field of the estimate's table, its caption a <label for> it and its
 // number in the table (layout::SkyField) for the script, which hands the fields
 // to the calculator in that order. The place's line and the device's place
@@ -321,24 +358,16 @@ std::string estimateField(const layout::EstimateField& row)
         return label + "<input" + field + " class=\"campo\" type=\"date\"" + attribute("min", sky::dateText(sky::kFirstDate))
             + attribute("max", sky::dateText(sky::kLastDate)) + ">\n";
     case layout::FieldKind::Number:
-        break;
-    case layout::FieldKind::Cover: {
-        std::string options;
-        for (const sky::SkyCoverRow& cover : sky::kSkyCovers) {
-            options += "<option" + attribute("value", cover.token) + (cover.cover == sky::kDefaultSkyCover ? " selected" : "")
-                + '>' + runtime::escapedForMarkup(sky::coverChoiceText(cover.cover)) + "</option>";
-        }
-        return label + "<select" + field + " class=\"campo\">" + options + "</select>\n";
-    }
-    case layout::FieldKind::Air: {
-        std::string options;
-        for (const sky::AirRow& air : sky::kAirs) {
-            options += "<option" + attribute("value", air.token) + (air.air == sky::kDefaultAir ? " selected" : "")
-                + '>' + runtime::escapedForMarkup(air.caption) + "</option>";
-        }
-        return label + "<select" + field + " class=\"campo\">" + options + "</select>\n";
-    }
-    case layout::FieldKind::Zone: {
+        return numberField(row, label, field);
+    case layout::FieldKind::Cover:
+        return choiceField(
+            label, field, sky::kSkyCovers, [](const sky::SkyCoverRow& cover) { return sky::coverChoiceText(cover.cover); },
+            [](const sky::SkyCoverRow& cover) { return cover.cover == sky::kDefaultSkyCover; });
+    case layout::FieldKind::Air:
+        return choiceField(
+            label, field, sky::kAirs, [](const sky::AirRow& air) { return std::string(air.caption); },
+            [](const sky::AirRow& air) { return air.air == sky::kDefaultAir; });
+    case layout::FieldKind::Zone:
         // Typed or chosen from tzdata's zones, which the script lists when the
         // dialog first opens; the browser's zone is filled in when the page
         // starts. The nearer zone's line follows it.
@@ -346,31 +375,12 @@ std::string estimateField(const layout::EstimateField& row)
             + " autocomplete=\"off\" spellcheck=\"false\"" + attribute("aria-describedby", kZoneHint) + ">\n<datalist"
             + attribute("id", kZoneList) + "></datalist>\n<p" + attribute("id", kZoneHint)
             + " class=\"ancho\" role=\"status\"></p>\n";
+    case layout::FieldKind::Shape:
+        return choiceField(
+            label, field, layout::kDayShapes, [](const layout::DayShapeRow& shape) { return std::string(shape.caption); },
+            [](const layout::DayShapeRow&) { return false; });
     }
-    case layout::FieldKind::Shape: {
-        std::string options;
-        for (const layout::DayShapeRow& shape : layout::kDayShapes)
-            options += "<option" + attribute("value", shape.token) + '>' + runtime::escapedForMarkup(shape.caption) + "</option>";
-        return label + "<select" + field + " class=\"campo\">" + options + "</select>\n";
-    }
-    }
-    const bool place = row.field == layout::SkyField::Latitud || row.field == layout::SkyField::Longitud;
-    const bool ozone = row.field == layout::SkyField::Ozono;
-    std::string html = label + "<input" + field
-        + " class=\"campo\" inputmode=\"decimal\" autocomplete=\"off\" spellcheck=\"false\"";
-    if (place)
-        html += attribute("aria-describedby", kPlaceLine);
-    if (ozone)
-        html += attribute("placeholder", day::ozonePlaceholder(std::nullopt)) + attribute("aria-describedby", kOzoneNote);
-    html += ">\n";
-    if (ozone)
-        html += "<span" + attribute("id", kOzoneNote) + " hidden>" + runtime::escapedForMarkup(layout::descriptionOf(row)) + "</span>\n";
-    if (row.field == layout::SkyField::Longitud) {
-        html += "<p" + attribute("id", kPlaceLine) + " class=\"ancho\"></p>\n<p class=\"ancho ubicacion\"><button type=\"button\""
-            + attribute("id", kLocate) + ">Usar mi ubicación</button>\n<span" + attribute("id", kLocationStatus)
-            + " role=\"status\"></span></p>\n";
-    }
-    return html;
+    return {};
 }
 
 // The page's own parts among the window's controls, each after the control it
