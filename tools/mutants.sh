@@ -187,8 +187,8 @@ faults=(
   src/day/stay_answer.cpp 'if (stay.maximumFromEstimate && answer.estimate)' 'if (answer.estimate)'
   src/day/stay_answer.cpp '= answer.estimate->shown;' '= std::to_string(answer.estimate->estimate.uvIndex);'
   src/day/stay_answer.cpp '        refused = std::move(*refusal);' '        return std::move(*refusal);'
-  src/day/answer.cpp 'return request.estimate || (request.stay && request.stay->maximumFromEstimate);' 'return request.estimate;'
-  src/day/answer.cpp '(row.placesTheSun || field == layout::SkyField::Zona)' 'row.placesTheSun'
+  src/day/request.cpp 'return request.estimate || (request.stay && request.stay->maximumFromEstimate);' 'return request.estimate;'
+  src/day/request.cpp '(row.placesTheSun || field == layout::SkyField::Zona)' 'row.placesTheSun'
   src/day/request_zone.cpp 'return today.value_or(todayWithoutZone());' 'return todayWithoutZone();'
   src/day/place_answer.cpp 'ozonePlaceholder(sky::climatologicalOzone(in.latitude, sky::dayOfYear(in.date)))' 'ozonePlaceholder(in.ozone)'
   # The estimate's dialog: the place not remembered, "Usar" left enabled on a
@@ -201,7 +201,7 @@ faults=(
   src/day/place_answer.cpp '    texts.snow = given(SkyField::Nieve).has_value();' ''
   # The companion: the estimate replacing a maximum given, its fields taken
   # without --estimar.
-  src/cli/request.cpp '!options.given[static_cast<std::size_t>(model::InputBox::Text1)] && (options.estimate || options.sunShape())' '(options.estimate || options.sunShape())'
+  src/cli/day_request.cpp '!options.given[static_cast<std::size_t>(model::InputBox::Text1)] && (options.estimate || options.sunShape())' '(options.estimate || options.sunShape())'
   src/cli/options.cpp 'if (row->onlyWith && !row->onlyWith->met(options))' 'if (false && row->onlyWith && !row->onlyWith->met(options))'
 )
 

@@ -11,9 +11,9 @@
 
 #include "cli/chart_export.h"
 #include "cli/estimate.h"
-#include "cli/request.h"
-#include "day/answer.h"
-#include "layout/options.h"
+#include "cli/day_request.h"
+#include "day/ask.h"
+#include "layout/option_names.h"
 #include "model/curve_csv.h"
 #include "model/data_file.h"
 #include "model/dose.h"

@@ -8,9 +8,9 @@
 #include <charconv>
 #include <utility>
 
-#include "cli/request.h"
-#include "day/answer.h"
-#include "layout/options.h"
+#include "cli/day_request.h"
+#include "day/request.h"
+#include "layout/option_names.h"
 #include "model/data_file.h"
 #include "model/sunscreen.h"
 #include "runtime/help_line.h"

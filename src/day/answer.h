@@ -75,6 +75,4 @@ struct Answer {
     std::optional<StayAnswer> stay;
 };
 
-Answer answer(const Request& request);
-
 }  // namespace day

@@ -11,7 +11,7 @@
 #include "day/dialog_texts.h"
 #include "day/request_zone.h"
 #include "day/sky_inputs.h"
-#include "layout/options.h"
+#include "layout/option_names.h"
 #include "sky/estimate_text.h"
 #include "sky/ozone_climatology.h"
 #include "zones/nearest_zone.h"

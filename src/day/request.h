@@ -61,6 +61,10 @@ struct Request {
 // The day's shape the request asks for: the sun's only for its word.
 bool asksForTheSun(const Request& request);
 
+// The estimate's fields count when the estimate is wanted or gives the
+// stay's maximum.
+bool readsTheEstimate(const Request& request);
+
 // Whether the answer reads `field`: the estimate's fields while the estimate
 // is wanted or gives the maximum, the place, the date and the zone while the
 // sun's day is asked for, the shape always.

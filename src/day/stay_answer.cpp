@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "day/sun_curve.h"
-#include "layout/options.h"
+#include "layout/option_names.h"
 #include "model/curve.h"
 #include "model/dose.h"
 #include "model/sunscreen_text.h"

@@ -19,7 +19,7 @@
 #include <cmath>
 #include <variant>
 
-#include "day/answer.h"
+#include "day/ask.h"
 #include "day/dialog_texts.h"
 #include "layout/estimate_fields.h"
 #include "qt/utf8.h"

@@ -18,7 +18,7 @@
 #include "chart/escala_grafica.h"
 #include "chart/grafica_indice.h"
 #include "chart/readout.h"
-#include "day/answer.h"
+#include "day/ask.h"
 #include "layout/layout.h"
 #include "model/bar_step.h"
 #include "model/form_state.h"

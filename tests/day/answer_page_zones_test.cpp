@@ -4,7 +4,7 @@
 
 // The day's answer with the page's zone library, which has no zones of its
 // own: a request the browser gave no offset knows no zone.
-#include "day/answer.h"
+#include "day/ask.h"
 
 #include <cmath>
 #include <limits>

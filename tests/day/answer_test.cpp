@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "day/answer.h"
+#include "day/ask.h"
 
 #include <algorithm>
 #include <iterator>

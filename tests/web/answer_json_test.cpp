@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "day/ask.h"
 #include "web/request_form.h"
 
 namespace web {

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cli/request.h"
+#include "cli/day_request.h"
 
 namespace cli {
 
