@@ -5,7 +5,9 @@
 // Speed of the clear-sky estimate, which the window's dialog and the page
 // recompute on every key the user types: the estimate alone, and from the
 // typed texts to the three lines shown. And the day's curve as the sun draws
-// it, 1000 samples on every "Calcular" (the aim: 100 µs at most).
+// it, 1000 samples on every "Calcular" (the aim: 100 µs at most). And the
+// day's whole answer as the page asks it: the dialog's estimate on every key,
+// and a press on the sun's day with sunscreen.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -14,6 +16,7 @@
 #include "sky/clear_sky.h"
 #include "sky/day_shape.h"
 #include "sky/estimate_text.h"
+#include "day/ask.h"
 #include "day/sky_inputs.h"
 
 namespace {
@@ -56,6 +59,43 @@ void BM_DayShapeSamples(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DayShapeSamples)->Unit(benchmark::kMicrosecond);
+
+// The page's request, its offset at noon given as the browser gives it.
+day::Request madridRequest()
+{
+    day::Request request;
+    using layout::SkyField;
+    request.field(SkyField::Latitud) = "40.42";
+    request.field(SkyField::Longitud) = "-3.70";
+    request.field(SkyField::Fecha) = "2026-06-21";
+    request.field(SkyField::Zona) = "Europe/Madrid";
+    request.noonOffset = 2;
+    request.today = sky::CivilDate{2026, 6, 21};
+    request.estimate = true;
+    return request;
+}
+
+void BM_DialogAnswer(benchmark::State& state)
+{
+    const day::Request request = madridRequest();
+    for (auto _ : state) {
+        auto answered = day::answer(request);
+        benchmark::DoNotOptimize(answered);
+    }
+}
+BENCHMARK(BM_DialogAnswer)->Unit(benchmark::kMicrosecond);
+
+void BM_SunDayPressAnswer(benchmark::State& state)
+{
+    day::Request request = madridRequest();
+    request.field(layout::SkyField::Forma) = "sol";
+    request.stay = day::Stay{{"10", "15", "2", "3", "0", "0"}, false, "30", std::nullopt};
+    for (auto _ : state) {
+        auto answered = day::answer(request);
+        benchmark::DoNotOptimize(answered);
+    }
+}
+BENCHMARK(BM_SunDayPressAnswer)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
