@@ -36,7 +36,7 @@ packages=(
   clang libclang-rt-14-dev
   desktop-file-utils dpkg-dev file
   help2man appstream lintian reuse man-db
-  python3
+  python3 python3-icalendar dbus-daemon
   emscripten binaryen node-acorn python3-fonttools python3-brotli
   chromium chromium-driver python3-selenium
 )

@@ -8,6 +8,8 @@
 #include <string>
 #include <variant>
 
+#include "day/protection.h"
+#include "day/reminders.h"
 #include "day/request.h"
 #include "layout/estimate_fields.h"
 #include "model/calcular.h"
@@ -41,6 +43,8 @@ struct EstimateAnswer {
     std::string text;                      // the three lines of the dialogs
     std::string line;                      // the same at a glance
     std::string zoneHint;                  // a nearer zone for a far place, or empty
+    std::string subject;                   // the line's day, place and sky: "Hoy en Europe/Madrid, con cielo despejado"
+    std::optional<double> utcOffset;       // the zone's at noon of the date; none: no zone known
 };
 
 // The sun's day, when it is the shape asked for.
@@ -73,6 +77,10 @@ struct Answer {
     std::optional<EstimateAnswer> estimate;
     std::optional<SunDay> sunDay;
     std::optional<StayAnswer> stay;
+    // When to protect, on the sun's day: none where no place is known.
+    std::optional<Protection> protection;
+    // The stay's reminders: none without a stay, or where its clock is unknown.
+    std::optional<StayReminders> reminders;
 };
 
 }  // namespace day

@@ -6,6 +6,7 @@
 
 #include "day/dialog_texts.h"
 #include "day/place_answer.h"
+#include "day/protection_answer.h"
 #include "day/stay_answer.h"
 
 namespace day {
@@ -25,6 +26,11 @@ Answer answer(const Request& request)
     }
     if (request.stay)
         made.refusal = answerTheStay(request, made);
+    // A refused sunscreen leaves the stay answered, and with it its day.
+    if (made.refusal && !std::holds_alternative<SunscreenField>(made.refusal->subject))
+        return made;
+    answerTheProtection(request, made);
+    answerTheReminders(request, made);
     return made;
 }
 

@@ -191,7 +191,7 @@ EstimateAnswer estimateOf(const Request& request, const PlaceAndDay& read)
 {
     const char separator = request.decimalSeparator;
     const sky::SkyInputs& in = read.inputs;
-    EstimateAnswer made{in, sky::estimateClearSky(in), std::nullopt, read.placeZone, {}, {}, {}, {}};
+    EstimateAnswer made{in, sky::estimateClearSky(in), std::nullopt, read.placeZone, {}, {}, {}, {}, {}, {}};
     const sky::SkyEstimate& estimate = made.estimate;
     const std::string zone = read.zone ? read.zone->name : std::string();
     if (read.zone)
@@ -200,8 +200,11 @@ EstimateAnswer estimateOf(const Request& request, const PlaceAndDay& read)
     made.text = sky::estimateText(estimate, made.noonMinutes, separator);
     const sky::CivilDate today = read.zone ? read.zone->today() : todayWithoutZone();
     made.line = sky::estimateLineText(estimate, in, today, zone, zones::placeOfZone(zone), separator);
-    if (read.zone)
+    made.subject = sky::estimateSubjectText(estimate, in, today, zone, zones::placeOfZone(zone), separator);
+    if (read.zone) {
         made.zoneHint = zones::nearerZoneText({in.latitude, in.longitude}, zone);
+        made.utcOffset = read.zone->offsetAtNoon(in.date);
+    }
     return made;
 }
 

@@ -60,8 +60,8 @@ std::string sunDayText(const Place& place, const CivilDate& date, char decimalSe
            + dateText(date, DateStyle::DayMonthYear);
 }
 
-std::string estimateLineText(const SkyEstimate& estimate, const SkyInputs& inputs, std::optional<CivilDate> today,
-                             std::string_view zone, std::optional<Place> zonePlace, char decimalSeparator)
+std::string estimateSubjectText(const SkyEstimate& estimate, const SkyInputs& inputs, std::optional<CivilDate> today,
+                                std::string_view zone, std::optional<Place> zonePlace, char decimalSeparator)
 {
     const auto sameDegrees = [&](double a, double b) {
         return degreesText(a, decimalSeparator) == degreesText(b, decimalSeparator);
@@ -71,7 +71,14 @@ std::string estimateLineText(const SkyEstimate& estimate, const SkyInputs& input
                                  && sameDegrees(place.longitude, zonePlace->longitude);
     const std::string day = today && inputs.date == *today ? "Hoy" : "El " + dateText(inputs.date, DateStyle::DayMonthYear);
     const std::string where = atTheZonesPlace ? std::string(zone) : placeText(place, decimalSeparator);
-    return day + " en " + where + ", " + assumptionText(estimate) + ": " + shownIndexText(estimate, decimalSeparator);
+    return day + " en " + where + ", " + assumptionText(estimate);
+}
+
+std::string estimateLineText(const SkyEstimate& estimate, const SkyInputs& inputs, std::optional<CivilDate> today,
+                             std::string_view zone, std::optional<Place> zonePlace, char decimalSeparator)
+{
+    return estimateSubjectText(estimate, inputs, today, zone, zonePlace, decimalSeparator) + ": "
+           + shownIndexText(estimate, decimalSeparator);
 }
 
 std::string assumptionText(const SkyEstimate& estimate)

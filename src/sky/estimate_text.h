@@ -38,6 +38,11 @@ std::string sunDayText(const Place& place, const CivilDate& date, char decimalSe
 std::string estimateLineText(const SkyEstimate& estimate, const SkyInputs& inputs, std::optional<CivilDate> today,
                              std::string_view zone, std::optional<Place> zonePlace, char decimalSeparator);
 
+// That line's words before the colon: "Hoy en Europe/Madrid, con cielo
+// despejado", what other lines of the estimate's day begin with.
+std::string estimateSubjectText(const SkyEstimate& estimate, const SkyInputs& inputs, std::optional<CivilDate> today,
+                                std::string_view zone, std::optional<Place> zonePlace, char decimalSeparator);
+
 // Minutes after midnight as "h:mm" ("14:16", "9:05").
 std::string clockText(int minutes);
 
