@@ -7,12 +7,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <chrono>
 #include <cmath>
 
 #include "cli/chart_export.h"
 #include "cli/estimate.h"
 #include "cli/day_request.h"
 #include "day/ask.h"
+#include "day/calendar.h"
+#include "day/clock.h"
 #include "layout/option_names.h"
 #include "model/curve_csv.h"
 #include "model/data_file.h"
@@ -20,6 +23,8 @@
 #include "model/sunscreen_text.h"
 #include "qt/utf8.h"
 #include "runtime/number_format.h"
+#include "runtime/text_file.h"
+#include "sky/civil_date.h"
 
 namespace cli {
 namespace {
@@ -76,6 +81,15 @@ std::string bySkinTypeText(const Results& results, char separator)
     return out;
 }
 
+// One reminder a line, the zone's clock first: "11:18 En 15 minutos llegas a 1 DEM".
+std::string remindersText(const day::StayReminders& reminders)
+{
+    std::string out = "Avisos (" + reminders.clock.zone + ", " + sky::dateText(reminders.clock.date) + "):\n";
+    for (const day::Reminder& reminder : reminders.list)
+        out += "  " + day::hhmm(reminder.clockMinutes) + " " + reminder.text + "\n";
+    return out;
+}
+
 std::string textReport(const Options& options, const Results& results, char separator)
 {
     const day::Answer& answer = results.answer;
@@ -93,8 +107,12 @@ std::string textReport(const Options& options, const Results& results, char sepa
         out += stay.oneDose + "\n";
     if (stay.protection)
         out += stay.protectedLine + "\n";
+    if (answer.protection)
+        out += answer.protection->line + "\n";
     if (const auto& sun = answer.sunDay)
         out += "Curva del día según el sol (zona horaria " + sun->zone + ", UTC" + offsetText(sun->utcOffset) + ")\n";
+    if (options.reminders && answer.reminders)
+        out += remindersText(*answer.reminders);
     return out;
 }
 
@@ -125,6 +143,46 @@ void addProtection(QJsonObject& report, const model::ProtectedExposure& protecti
     report["minutosHastaUnDEMProtegido"] = orNull(protection.minutesToOneDose);
 }
 
+// The hours to the minute, the start down and the end up, as they may be
+// relied on, and the exact hours beside them; all four null on a day under
+// the threshold.
+QJsonValue protectionJson(const std::optional<day::Protection>& protection)
+{
+    if (!protection)
+        return QJsonValue::Null;
+    QJsonObject made{
+        {"desde", QJsonValue::Null},
+        {"hasta", QJsonValue::Null},
+        {"desdeHoras", QJsonValue::Null},
+        {"hastaHoras", QJsonValue::Null},
+        {"umbral", day::kProtectionThreshold},
+        {"curva", qt::fromUtf8(day::curveWord(protection->curve))},
+        {"texto", qt::fromUtf8(protection->line)},
+    };
+    if (const auto& hours = protection->hours) {
+        made["desde"] = qt::fromUtf8(day::hhmm(day::minutesDown(hours->from)));
+        made["hasta"] = qt::fromUtf8(day::hhmm(day::minutesUp(hours->to)));
+        made["desdeHoras"] = hours->from;
+        made["hastaHoras"] = hours->to;
+    }
+    return made;
+}
+
+QJsonArray remindersJson(const std::optional<day::StayReminders>& reminders)
+{
+    QJsonArray list;
+    if (!reminders)
+        return list;
+    for (const day::Reminder& reminder : reminders->list) {
+        list.append(QJsonObject{
+            {"hora", qt::fromUtf8(day::hhmm(reminder.clockMinutes))},
+            {"horaUTC", qt::fromUtf8(day::utcText(reminder.unixSeconds))},
+            {"texto", qt::fromUtf8(reminder.text)},
+        });
+    }
+    return list;
+}
+
 std::string jsonReport(const Options& options, const Results& results, char separator)
 {
     const day::Answer& answer = results.answer;
@@ -151,12 +209,20 @@ std::string jsonReport(const Options& options, const Results& results, char sepa
     }
     if (stay.protection)
         addProtection(report, *stay.protection);
+    report["proteccion"] = protectionJson(answer.protection);
+    report["recordatorios"] = remindersJson(answer.reminders);
     if (options.dataFile)
         report["datos"] = QJsonObject{{"archivo", QString::fromStdString(results.dataFile)}, {"guardado", results.dataFileSaved}};
     std::string text = QJsonDocument(report).toJson(QJsonDocument::Indented).toStdString();
     if (text.empty() || text.back() != '\n')
         text += '\n';
     return text;
+}
+
+long long nowUnixSeconds()
+{
+    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
 }
 
 // The files asked for; a failure is reported and makes the exit status 1.
@@ -182,6 +248,11 @@ void saveFiles(const Options& options, Results& results, char separator, RunResu
     if (options.pngFile) {
         if (const auto saved = savePng(state, *options.pngFile, separator, options.scale, calls); !saved.saved)
             reportFailure(*options.pngFile, saved.reason);
+    }
+    if (options.calendarFile) {
+        const std::string calendar = day::calendarText(results.answer, nowUnixSeconds());
+        if (const auto saved = runtime::saveTextFile(*options.calendarFile, calendar, calls); !saved.saved)
+            reportFailure(*options.calendarFile, saved.reason);
     }
     if (options.svgFile) {
         if (const auto saved = saveSvg(state, *options.svgFile, separator, calls); !saved.saved)

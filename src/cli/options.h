@@ -31,6 +31,8 @@ struct Options {
     std::optional<std::string> pngFile;
     std::optional<std::string> svgFile;
     std::optional<std::string> csvFile;
+    std::optional<std::string> calendarFile;  // the stay and its reminders, iCalendar
+    bool reminders = false;
     int scale = 1;
     // The boxes an option set; the others keep the window's starting texts.
     std::array<bool, model::kInputCount> given{};

@@ -201,7 +201,8 @@ INSTANTIATE_TEST_SUITE_P(Files, AFailedFile,
                          testing::Values(FileOption{"Datos", &Options::dataFile, "datos.dat"},
                                          FileOption{"Csv", &Options::csvFile, "curva.csv"},
                                          FileOption{"Png", &Options::pngFile, "grafica.png"},
-                                         FileOption{"Svg", &Options::svgFile, "grafica.svg"}),
+                                         FileOption{"Svg", &Options::svgFile, "grafica.svg"},
+                                         FileOption{"Calendario", &Options::calendarFile, "estancia.ics"}),
                          [](const testing::TestParamInfo<FileOption>& info) { return std::string(info.param.name); });
 
 TEST_F(CompanionTest, BadInputTouchesNoFile)
@@ -314,16 +315,23 @@ TEST_F(CompanionTest, EstimateReportAndTheCalculationAfterIt)
                                                   "--fecha",   "2026-06-21", "--altitud", "690"};
     const RunResult result = run(fromArguments(madrid), ',');
     ASSERT_EQ(result.exitStatus, kExitOk) << result.err;
-    const std::string exposure = run(withTexts({"10,3", "11", "2", "3", "0", "0"}), ',').out;
+    const auto exposure = [&](const char* maximum) {
+        return "Exposición (DEM), tipo de piel 3: "
+               + *window({maximum, "11", "2", "3", "0", "0"}, ',').dose.label4Caption + "\n";
+    };
+    // A little more than Madrid's 9,8 at sea level, whose crossings of 3 are
+    // 10:08,8 and 18:24,4, moves them out by minutes, within the same tens.
+    const std::string protection =
+        "El 21/06/2026 en 40,45° N, 3,70° O, con cielo despejado: protección solar de 10:00 a 18:30 (índice 3 o más)\n";
     EXPECT_EQ(result.out,
               "Índice máximo estimado (cielo despejado): 10,3\n"
               "Lugar 40,45, -3,70 y 690 m, 2026-06-21. Mediodía solar a las 14:16; ozono 327 DU; el sol a 17,0° del cénit.\n"
               "La calima y la contaminación lo bajan; la nieve, la arena, el agua y las nubes sueltas pueden subirlo un rato.\n"
-                  + exposure);
+                  + exposure("10,3") + protection);
 
     std::vector<std::string_view> given = madrid;
     given.insert(given.end(), {"--indice-maximo", "8"});
-    EXPECT_TRUE(run(fromArguments(given), ',').out.ends_with(run(withTexts({"8", "11", "2", "3", "0", "0"}), ',').out));
+    EXPECT_TRUE(run(fromArguments(given), ',').out.ends_with(exposure("8") + protection));
 
     // The air is named when it is not clean: 10.2977 × 0.90654 = 9.335.
     std::vector<std::string_view> turbid = madrid;
@@ -456,6 +464,121 @@ std::vector<BeyondTheBellRow> beyondTheBellRows()
 }
 
 INSTANTIATE_TEST_SUITE_P(Reference, BeyondTheBell, testing::ValuesIn(beyondTheBellRows()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// When to protect, against the interpolated crossings of index 3 worked out
+// apart from this program (to a tenth of a minute): the clock texts are the
+// start's minute rounded down and the end's rounded up.
+struct ProtectionRow {
+    const char* name;
+    std::vector<std::string_view> arguments;
+    const char* curve;
+    const char* from;  // nullptr: the index stays under 3
+    const char* to;
+    double fromMinutes;  // after midnight
+    double toMinutes;
+    const char* line;
+};
+
+class ProtectionHours : public CompanionTest, public testing::WithParamInterface<ProtectionRow> {};
+
+TEST_P(ProtectionHours, GivesTheHoursOfIndexThreeOrMore)
+{
+    const ProtectionRow& row = GetParam();
+    std::vector<std::string_view> arguments = row.arguments;
+    const RunResult text = run(fromArguments(arguments), '.');
+    arguments.push_back("--json");
+    const RunResult result = run(fromArguments(arguments), '.');
+    ASSERT_EQ(result.exitStatus, kExitOk) << result.err;
+    const QJsonObject protection = jsonOf(result)["proteccion"].toObject();
+    EXPECT_EQ(protection["curva"].toString().toStdString(), row.curve);
+    EXPECT_EQ(protection["umbral"].toDouble(), 3);
+    EXPECT_NE(text.out.find(std::string("\n") + row.line + "\n"), std::string::npos) << text.out;
+    if (!row.from) {
+        for (const char* key : {"desde", "hasta", "desdeHoras", "hastaHoras"})
+            EXPECT_TRUE(protection[key].isNull()) << key;
+        return;
+    }
+    EXPECT_EQ(protection["desde"].toString().toStdString(), row.from);
+    EXPECT_EQ(protection["hasta"].toString().toStdString(), row.to);
+    EXPECT_NEAR(protection["desdeHoras"].toDouble() * 60, row.fromMinutes, 0.1);
+    EXPECT_NEAR(protection["hastaHoras"].toDouble() * 60, row.toMinutes, 0.1);
+}
+
+// clang-format off
+const ProtectionRow kProtectionRows[] = {
+    {"MadridJuneSun", {"--curva", "sol", "--latitud", "40.42", "--longitud", "-3.70", "--fecha", "2026-06-21", "--zona", "Europe/Madrid", "--indice-maximo", "10"},
+     "sol", "10:07", "18:27", 607.0, 1106.3, "Protección solar de 10:00 a 18:30 (índice 3 o más)"},
+    {"MadridJuneEstimate", {"--estimar", "--latitud", "40.42", "--longitud", "-3.70", "--fecha", "2026-06-21", "--zona", "Europe/Madrid", "--indice-maximo", "4"},
+     "estimacion", "10:08", "18:25", 608.8, 1104.4, "El 21/06/2026 en 40.42° N, 3.70° O, con cielo despejado: protección solar de 10:00 a 18:30 (índice 3 o más)"},
+    {"MadridDecemberSun", {"--curva", "sol", "--latitud", "40.42", "--longitud", "-3.70", "--fecha", "2026-12-21", "--zona", "Europe/Madrid", "--indice-maximo", "3.5"},
+     "sol", "12:08", "14:18", 728.7, 857.1, "Protección solar de 12:00 a 14:20 (índice 3 o más)"},
+    {"MadridDecemberEstimate", {"--estimar", "--latitud", "40.42", "--longitud", "-3.70", "--fecha", "2026-12-21", "--zona", "Europe/Madrid"},
+     "estimacion", nullptr, nullptr, 0, 0, "El 21/12/2026 en 40.42° N, 3.70° O, con cielo despejado, no hace falta protección: el índice no llega a 3."},
+    {"MelbourneSun", {"--curva", "sol", "--latitud", "-37.73", "--longitud", "145.10", "--fecha", "2026-01-15", "--zona", "Australia/Melbourne", "--indice-maximo", "12"},
+     "sol", "09:11", "17:47", 551.5, 1066.1, "Protección solar de 9:10 a 17:50 (índice 3 o más)"},
+    {"MelbourneEstimate", {"--estimar", "--latitud", "-37.73", "--longitud", "145.10", "--fecha", "2026-01-15", "--zona", "Australia/Melbourne", "--indice-maximo", "12"},
+     "estimacion", "09:06", "17:52", 546.0, 1071.5, "El 15/01/2026 en 37.73° S, 145.10° E, con cielo despejado: protección solar de 9:00 a 18:00 (índice 3 o más)"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(ReferenceDays, ProtectionHours, testing::ValuesIn(kProtectionRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CompanionTest, NoProtectionWhereNoPlaceIsKnown)
+{
+    test_support::ScopedTz tz("UTC");
+    const RunResult result = run(fromArguments({"--json"}), '.');
+    ASSERT_EQ(result.exitStatus, kExitOk) << result.err;
+    EXPECT_TRUE(jsonOf(result)["proteccion"].isNull());
+    EXPECT_EQ(run(Options{}, '.').out, "Exposición (DEM), tipo de piel 3: 4.45\n");
+}
+
+// The stay's reminders on the zone's clock and in UT: the start's instant is
+// the clock's time less the zone's offset, worked out by hand.
+struct ReminderRow {
+    const char* name;
+    std::vector<std::string_view> arguments;
+    const char* firstClock;
+    const char* firstUtc;
+    const char* firstText;
+};
+
+class StayReminders : public CompanionTest, public testing::WithParamInterface<ReminderRow> {};
+
+TEST_P(StayReminders, StartTheStayAndListOneALine)
+{
+    const ReminderRow& row = GetParam();
+    std::vector<std::string_view> arguments = row.arguments;
+    arguments.push_back("--recordatorios");
+    const RunResult text = run(fromArguments(arguments), '.');
+    arguments.push_back("--json");
+    const RunResult result = run(fromArguments(arguments), '.');
+    ASSERT_EQ(result.exitStatus, kExitOk) << result.err;
+    const QJsonArray reminders = jsonOf(result)["recordatorios"].toArray();
+    ASSERT_FALSE(reminders.isEmpty());
+    const QJsonObject first = reminders.first().toObject();
+    EXPECT_EQ(first["hora"].toString().toStdString(), row.firstClock);
+    EXPECT_EQ(first["horaUTC"].toString().toStdString(), row.firstUtc);
+    EXPECT_EQ(first["texto"].toString().toStdString(), row.firstText);
+    // The text report lists the same reminders, clock first, one a line.
+    for (const QJsonValue& reminder : reminders) {
+        const std::string line = "  " + reminder["hora"].toString().toStdString() + " "
+                                 + reminder["texto"].toString().toStdString() + "\n";
+        EXPECT_NE(text.out.find(line), std::string::npos) << line;
+    }
+}
+
+// clang-format off
+const ReminderRow kReminderRows[] = {
+    {"MadridSunWithSunscreen", {"--curva", "sol", "--latitud", "40.42", "--longitud", "-3.70", "--fecha", "2026-06-21", "--zona", "Europe/Madrid", "--indice-maximo", "10", "--fps", "30"},
+     "11:00", "2026-06-21T09:00:00Z", "Al sol hasta las 13:00. Ponte el protector FPS 30. Protección solar de 10:00 a 18:30."},
+    {"MelbourneAheadOfUtc", {"--curva", "sol", "--latitud", "-37.73", "--longitud", "145.10", "--fecha", "2026-01-15", "--zona", "Australia/Melbourne", "--indice-maximo", "12", "--hora-exposicion", "10", "--duracion", "3"},
+     "10:00", "2026-01-14T23:00:00Z", "Al sol hasta las 13:00. Protección solar de 9:10 a 17:50."},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Stays, StayReminders, testing::ValuesIn(kReminderRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CompanionTest, TheProgramExitsWithTwoAndWritesNothing)
