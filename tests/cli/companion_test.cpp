@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <vector>
 #include <filesystem>
 #include <fstream>
@@ -480,6 +481,11 @@ struct ProtectionRow {
     const char* line;
 };
 
+void PrintTo(const ProtectionRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class ProtectionHours : public CompanionTest, public testing::WithParamInterface<ProtectionRow> {};
 
 TEST_P(ProtectionHours, GivesTheHoursOfIndexThreeOrMore)
@@ -543,6 +549,11 @@ struct ReminderRow {
     const char* firstUtc;
     const char* firstText;
 };
+
+void PrintTo(const ReminderRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class StayReminders : public CompanionTest, public testing::WithParamInterface<ReminderRow> {};
 

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,11 @@ struct ProtectionRow {
     double from;  // minutes after midnight, -1: no protection
     double to;
 };
+
+void PrintTo(const ProtectionRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 // clang-format off
 const ProtectionRow kProtectionRows[] = {
@@ -95,6 +101,11 @@ struct LineRow {
     ProtectionRow day;
     const char* line;
 };
+
+void PrintTo(const LineRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 // clang-format off
 const LineRow kLineRows[] = {
@@ -154,6 +165,11 @@ struct CrossingRow {
     double to;
 };
 
+void PrintTo(const CrossingRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 // clang-format off
 const CrossingRow kCrossingRows[] = {
     // 1 → 5 over an hour crosses 3 halfway; 5 → 2 crosses a third of the way.
@@ -204,6 +220,11 @@ struct RoundingRow {
     const char* down;
     const char* up;
 };
+
+void PrintTo(const RoundingRow& row, std::ostream* out)
+{
+    *out << row.hours << " h";
+}
 
 // clang-format off
 const RoundingRow kRoundingRows[] = {

@@ -5,6 +5,7 @@
 #include "day/reminders.h"
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,11 @@ struct ReminderRow {
     StayClock clock;
     std::vector<Expected> reminders;
 };
+
+void PrintTo(const ReminderRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 constexpr const char* kSoon = "En 15 minutos llegas a 1 DEM";
 constexpr const char* kAtDose = "Has llegado a 1 DEM: busca la sombra";
@@ -162,6 +168,11 @@ struct CalendarRule {
     const char* name;
     const char* content;  // a whole unfolded line the file must hold
 };
+
+void PrintTo(const CalendarRule& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 // clang-format off
 const CalendarRule kCalendarRules[] = {
