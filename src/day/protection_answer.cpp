@@ -72,6 +72,14 @@ StayClock clockOf(const Request& request, const Answer& answer)
     return {today, (*known)->offsetAtNoon(today), (*known)->name};
 }
 
+// The boxes take any number, but a calendar only a stay that starts within
+// the day and lasts no more than one.
+bool withinADay(double start, double end)
+{
+    constexpr double kDay = 24;
+    return start >= 0 && start < kDay && end >= start && end - start <= kDay;
+}
+
 }  // namespace
 
 void answerTheProtection(const Request& request, Answer& answer)
@@ -94,6 +102,8 @@ void answerTheReminders(const Request& request, Answer& answer)
     StayFacts facts;
     facts.start = stay.state.HoraExposicion;
     facts.end = model::exposureWindowEnd(stay.state);
+    if (!withinADay(facts.start, facts.end))
+        return;
     facts.minutesToOneDose = stay.minutesToOneDose;
     if (stay.protection) {
         facts.fps = stay.protection->sunscreen.fps;

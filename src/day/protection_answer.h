@@ -16,7 +16,8 @@ namespace day {
 void answerTheProtection(const Request& request, Answer& answer);
 
 // The stay's reminders, on the sun's day's date when it is in force, today
-// otherwise, on the zone's clock (UT where no zone is known).
+// otherwise, on the zone's clock (UT where no zone is known); none for a
+// stay that does not start within the day or lasts more than one.
 void answerTheReminders(const Request& request, Answer& answer);
 
 }  // namespace day

@@ -155,6 +155,49 @@ TEST(DayProtectionPlace, TheZonesOwnPlaceTodayIsNamedByTheZone)
         << answer.protection->line;
 }
 
+// --- Stays a calendar cannot hold ---------------------------------------------
+
+struct OddStayRow {
+    const char* name;
+    const char* start;
+    const char* duration;
+    bool reminded;
+};
+
+void PrintTo(const OddStayRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+// clang-format off
+const OddStayRow kOddStays[] = {
+    {"Midnight", "0", "2", true},
+    {"AWholeDay", "0", "24", true},
+    {"LateInTheDay", "23.9", "0.1", true},
+    {"NoTimeAtAll", "11", "0", true},
+    {"StartsTomorrow", "24", "2", false},
+    {"StartsYesterday", "-1", "2", false},
+    {"EndsBeforeItStarts", "11", "-2", false},
+    {"LongerThanADay", "11", "24.5", false},
+    {"FarBeyondAnyClock", "3e38", "3e38", false},
+};
+// clang-format on
+
+class OddStays : public testing::TestWithParam<OddStayRow> {};
+
+TEST_P(OddStays, GetRemindersOnlyWithinADay)
+{
+    Request request;
+    request.field(SkyField::Zona) = "Europe/Madrid";
+    request.stay = Stay{{"10", GetParam().start, GetParam().duration, "3", "0", "0"}, false, std::nullopt, std::nullopt};
+    const Answer answer = day::answer(request);
+    ASSERT_FALSE(answer.refusal) << answer.refusal->message;
+    EXPECT_EQ(answer.reminders.has_value(), GetParam().reminded);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, OddStays, testing::ValuesIn(kOddStays),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // --- Crossings on hand-made curves -------------------------------------------
 
 struct CrossingRow {
