@@ -5,8 +5,11 @@
 #include "web/answer_json.h"
 
 #include <variant>
+#include <vector>
 
 #include "chart/chart_description.h"
+#include "day/calendar.h"
+#include "day/clock.h"
 #include "model/dose.h"
 #include "model/sunscreen_text.h"
 #include "web/request_form.h"
@@ -41,6 +44,18 @@ JsonObject stayJson(const day::StayAnswer& stay, char separator)
         .text("oneDoseDescription", stay.oneDoseDescription);
 }
 
+std::vector<JsonObject> remindersJson(const day::StayReminders& reminders)
+{
+    std::vector<JsonObject> list;
+    for (const day::Reminder& reminder : reminders.list) {
+        list.push_back(JsonObject()
+                           .text("clock", day::hhmm(reminder.clockMinutes))
+                           .number("unix", static_cast<double>(reminder.unixSeconds))
+                           .text("text", reminder.text));
+    }
+    return list;
+}
+
 }  // namespace
 
 std::string_view keyOf(const day::Subject& subject)
@@ -65,7 +80,20 @@ JsonObject answerJson(const day::Request& request, const day::Answer& answer)
         json.object("sunDay", JsonObject().text("line", answer.sunDay->line));
     if (answer.stay)
         json.object("stay", stayJson(*answer.stay, separator));
+    if (answer.protection)
+        json.object("protection", JsonObject().text("line", answer.protection->line));
+    if (answer.reminders)
+        json.objects("reminders", remindersJson(*answer.reminders));
     return json;
+}
+
+JsonObject calendarJson(const day::Answer& answer, long long stampUnix)
+{
+    if (!answer.reminders)
+        return {};
+    return JsonObject()
+        .text("name", day::calendarFileName(*answer.reminders))
+        .text("text", day::calendarText(answer, stampUnix));
 }
 
 }  // namespace web

@@ -27,8 +27,15 @@ std::string_view keyOf(const day::Subject& subject);
 //  "stay": {"text7" (null: Text7 keeps its text), "datos", "description" (the
 //  chart's), "protectedLine" (with sunscreen, else ""), and "label4" with
 //  "oneDose" and "oneDoseDescription" (the time to 1 DEM, short and in
-//  words), or the skin type's "message" instead}},
+//  words), or the skin type's "message" instead};
+//  "protection": {"line"}, when to protect;
+//  "reminders": [{"clock" (on the zone's clock, "11:27"), "unix" (the
+//  instant, seconds), "text"}], the stay's, in time order},
 // each part only when the answer has it.
 JsonObject answerJson(const day::Request& request, const day::Answer& answer);
+
+// The stay's calendar file made at `stampUnix`: {"name", "text"}; {} when the
+// answer has no reminders.
+JsonObject calendarJson(const day::Answer& answer, long long stampUnix);
 
 }  // namespace web

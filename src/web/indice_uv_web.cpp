@@ -77,6 +77,15 @@ EMSCRIPTEN_KEEPALIVE char* iuv_day(const char* form, double pixelRatio)
     return web::reply(json);
 }
 
+// "Añadir al calendario": the stay of the page's request (the last
+// "Calcular"'s) as an iCalendar file made at `stampUnixSeconds`, as
+// web::calendarJson says.
+EMSCRIPTEN_KEEPALIVE char* iuv_calendar(const char* form, double stampUnixSeconds)
+{
+    return web::reply(web::calendarJson(day::answer(web::requestFromForm(form)),
+                                        static_cast<long long>(stampUnixSeconds)));
+}
+
 // What the chart says of itself before any "Calcular": {"description"}.
 EMSCRIPTEN_KEEPALIVE char* iuv_chart_description()
 {

@@ -90,4 +90,17 @@ JsonObject& JsonObject::object(std::string_view name, const JsonObject& value)
     return *this;
 }
 
+JsonObject& JsonObject::objects(std::string_view name, std::span<const JsonObject> values)
+{
+    this->name(name);
+    members_ += '[';
+    for (const JsonObject& value : values) {
+        if (&value != values.data())
+            members_ += ',';
+        members_ += value.json();
+    }
+    members_ += ']';
+    return *this;
+}
+
 }  // namespace web

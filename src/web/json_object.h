@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,8 @@ public:
     JsonObject& flag(std::string_view name, bool value);
     JsonObject& null(std::string_view name);
     JsonObject& object(std::string_view name, const JsonObject& value);
+    // An array of objects, in their order.
+    JsonObject& objects(std::string_view name, std::span<const JsonObject> values);
 
     std::string json() const { return '{' + members_ + '}'; }
 

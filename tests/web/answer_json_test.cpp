@@ -8,6 +8,7 @@
 #include "web/answer_json.h"
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -57,7 +58,7 @@ TEST(AnswerJson, OnlyThePartsAnswered)
     answer.ozonePlaceholder = "climatología";
     const std::string json = answerJson(day::Request{}, answer).json();
     EXPECT_TRUE(json.starts_with("{\"ozonePlaceholder\":\"climatología\",\"amountNote\":\"")) << json;
-    for (const char* part : {"\"refusal\"", "\"estimate\"", "\"sunDay\"", "\"stay\""})
+    for (const char* part : {"\"refusal\"", "\"estimate\"", "\"sunDay\"", "\"stay\"", "\"protection\"", "\"reminders\""})
         EXPECT_FALSE(has(json, part)) << part;
 }
 
@@ -84,6 +85,25 @@ TEST(AnswerJson, TheEstimatesTexts)
     const std::string json = answerJson(day::Request{}, answer).json();
     EXPECT_TRUE(has(json, ",\"estimate\":{\"shown\":\"10,1\",\"text\":\"uno\\ndos\\ntres\",\"line\":\"Hoy\","
                           "\"zoneHint\":\"\"},\"sunDay\":{\"line\":\"La curva sigue el día.\"}}")) << json;
+}
+
+// When to protect and the reminders, whole, after the stay: the clock as
+// machines read it, round past midnight, and the instant in whole seconds.
+TEST(AnswerJson, TheProtectionAndTheReminders)
+{
+    day::Answer answer;
+    answer.stay.emplace();
+    answer.protection = day::Protection{day::ProtectionCurve::Sun, 10, day::ProtectionHours{10.1, 18.4},
+                                        "Protección solar de 10:00 a 18:30 (índice 3 o más)"};
+    answer.reminders.emplace();
+    answer.reminders->list = {{660, 1782032400, "Al sol hasta las 13:00."},
+                              {1447, 1782079620, "Has llegado a 1 DEM: \"busca\" la sombra"}};
+    const std::string json = answerJson(day::Request{}, answer).json();
+    EXPECT_TRUE(json.ends_with("\"},\"protection\":{\"line\":\"Protección solar de 10:00 a 18:30 (índice 3 o más)\"},"
+                               "\"reminders\":[{\"clock\":\"11:00\",\"unix\":1782032400,\"text\":\"Al sol hasta las 13:00.\"},"
+                               "{\"clock\":\"00:07\",\"unix\":1782079620,\"text\":\"Has llegado a 1 DEM: \\\"busca\\\" la "
+                               "sombra\"}]}"))
+        << json;
 }
 
 struct StayRow {
@@ -175,6 +195,61 @@ TEST(PageRequest, TheSunsDayAndTheStayOnIt)
         << json;
     EXPECT_TRUE(has(json, ",\"stay\":{")) << json;
 }
+
+// The stay on the sun's day in Madrid, summer time (UTC+2): from 11:00 for
+// two hours, its file named for its date; the stamp is 2026-06-20 10:30:15 UT.
+constexpr const char* kMadridSunDay = "&latitud=40.42&longitud=-3.70&fecha=2026-06-21&zona=Europe%2FMadrid&forma=sol"
+                                      "&desfase=2&hoy=2026-06-20";
+constexpr long long kStamp = 1781951415;
+
+TEST(PageRequest, TheStaysRemindersOnTheZonesClock)
+{
+    const std::string json = answered(std::string(kBoxes) + kMadridSunDay);
+    EXPECT_TRUE(has(json, ",\"protection\":{\"line\":\"")) << json;
+    EXPECT_TRUE(has(json, ",\"reminders\":[{\"clock\":\"11:00\",\"unix\":1782032400,\"text\":\"Al sol hasta las 13:00.")) << json;
+}
+
+struct CalendarRow {
+    const char* name;
+    const char* form;
+    std::vector<std::string> parts;  // each in the JSON, in this order
+};
+
+void PrintTo(const CalendarRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class CalendarJson : public testing::TestWithParam<CalendarRow> {};
+
+TEST_P(CalendarJson, TheFileOfTheStay)
+{
+    const day::Request request = requestFromForm(GetParam().form);
+    const std::string json = calendarJson(day::answer(request), kStamp).json();
+    std::size_t from = 0;
+    for (const std::string& part : GetParam().parts) {
+        const std::size_t at = json.find(part, from);
+        EXPECT_NE(at, std::string::npos) << part << " in " << json;
+        from = at == std::string::npos ? from : at + part.size();
+    }
+    if (GetParam().parts.empty()) {
+        EXPECT_EQ(json, "{}");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CalendarJson,
+    testing::Values(CalendarRow{"NoStay", "latitud=40.42&longitud=-3.70&fecha=2026-06-21&zona=Europe%2FMadrid&desfase=2&estimar", {}},
+                    CalendarRow{"ABoxRefused", "Text1=10&Text2=abc&Text3=2&Text4=3&Text5=0&Text6=0", {}},
+                    CalendarRow{"MadridSunDay",
+                                "Text1=10&Text2=11&Text3=2&Text4=3&Text5=0&Text6=0&latitud=40.42&longitud=-3.70"
+                                "&fecha=2026-06-21&zona=Europe%2FMadrid&forma=sol&desfase=2&hoy=2026-06-20",
+                                {"{\"name\":\"indice-uv-2026-06-21.ics\",\"text\":\"BEGIN:VCALENDAR\\r\\n",
+                                 "\\r\\nDTSTAMP:20260620T103015Z\\r\\nDTSTART:20260621T090000Z\\r\\n"
+                                 "DTEND:20260621T110000Z\\r\\n",
+                                 "\\r\\nTRIGGER;VALUE=DATE-TIME:20260621T090000Z\\r\\n",
+                                 "END:VCALENDAR\\r\\n\"}"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace web

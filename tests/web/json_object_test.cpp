@@ -17,6 +17,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -149,6 +150,34 @@ TEST(JsonObject, SeparatesMembersAndNestsObjects)
                   .json(),
               R"({"a":"x","b":1,"c":true,"d":false,"e":null,"f":{"g":-2.5},"h":{}})");
 }
+
+// An array's elements are separated by commas, none before the first or
+// after the last, whether it holds none, one or several.
+struct ArrayRow {
+    const char* name;
+    std::vector<JsonObject> values;
+    const char* json;
+};
+
+void PrintTo(const ArrayRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class ObjectArray : public testing::TestWithParam<ArrayRow> {};
+
+TEST_P(ObjectArray, SeparatesItsObjects)
+{
+    EXPECT_EQ(JsonObject().number("n", 1).objects("a", GetParam().values).flag("z", true).json(), GetParam().json);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ObjectArray,
+    testing::Values(ArrayRow{"Empty", {}, R"({"n":1,"a":[],"z":true})"},
+                    ArrayRow{"One", {JsonObject().text("t", "x")}, R"({"n":1,"a":[{"t":"x"}],"z":true})"},
+                    ArrayRow{"Three", {JsonObject().number("i", 0), JsonObject(), JsonObject().null("k")},
+                             R"({"n":1,"a":[{"i":0},{},{"k":null}],"z":true})"}),
+    [](const testing::TestParamInfo<ArrayRow>& info) { return std::string(info.param.name); });
 
 // JSON has no infinity and no NaN: a number that is not finite is null.
 struct NotFinite {
