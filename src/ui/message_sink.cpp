@@ -34,4 +34,13 @@ void MessageBoxSink::warn(const QString& title, const QString& text)
     show(QMessageBox::Warning, title, text, parent_);
 }
 
+void MessageBoxSink::remind(const QString& title, const QString& text)
+{
+    auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, parent_);
+    box->setTextFormat(Qt::PlainText);
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+}
+
 }  // namespace ui
