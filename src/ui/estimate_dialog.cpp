@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <array>
 #include <cmath>
+#include <string>
 #include <variant>
 
 #include "day/ask.h"
@@ -271,9 +272,9 @@ void EstimateDialog::makeResult()
     f_.result->setTextFormat(Qt::PlainText);
     f_.result->setWordWrap(true);
     f_.result->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Four lines always (the caveat takes two), so that the dialog keeps its
-    // size as the text changes.
-    f_.result->setMinimumHeight(4 * fontMetrics().lineSpacing());
+    // Six lines always (the caveat and the protection take two each), so that
+    // the dialog keeps its size as the text changes.
+    f_.result->setMinimumHeight(6 * fontMetrics().lineSpacing());
     f_.result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -362,8 +363,6 @@ void EstimateDialog::refuse(const QString& message)
     f_.use->setEnabled(false);
 }
 
-// The fields as the day's request: the dialog wants the estimate, and the
-// sun's day when that shape is chosen.
 day::Request EstimateDialog::request() const
 {
     using layout::SkyField;
@@ -402,7 +401,10 @@ void EstimateDialog::refresh()
     if (answer.sunDay)
         sunShape_ = answer.sunDay->shape;
     shownIndex_ = fromUtf8(estimate.shown);
-    f_.result->setText(fromUtf8(estimate.text));
+    std::string text = estimate.text;
+    if (answer.protection)
+        text += "\n" + answer.protection->line;
+    f_.result->setText(fromUtf8(text));
     f_.warning->clear();
     const QString hint = fromUtf8(estimate.zoneHint);
     f_.zoneHint->setText(hint);

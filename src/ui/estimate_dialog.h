@@ -63,6 +63,10 @@ public:
     // The sun's shape of the day for "Calcular" when it is chosen; none for the bell.
     const std::optional<sky::DayShape>& sunShape() const { return sunShape_; }
 
+    // The fields as the day's request: the dialog wants the estimate, and the
+    // sun's day when that shape is chosen.
+    day::Request request() const;
+
     void accept() override;
 
 private:
@@ -74,7 +78,6 @@ private:
     QDialogButtonBox* makeButtons();
     void connectFields();
     void recall();
-    day::Request request() const;
     void refresh();
     void refuse(const QString& message);
 

@@ -171,7 +171,10 @@ TEST_F(Estimate, WithoutAPlacedZoneTheUserTypesThePlace)
 }
 
 // Madrid on the longest day, typed with the decimal comma: the result
-// follows each keystroke, solar noon on Madrid's summer clock.
+// follows each keystroke, solar noon on Madrid's summer clock. Under it,
+// when to protect: index 3 on the sun's day scaled to 10.3 is crossed at
+// 10:04.3 and 18:28.9 (by an independent evaluation of the sun's position),
+// to ten minutes outwards.
 TEST_F(Estimate, ShowsTheResultAsTheUserTypes)
 {
     open(',');
@@ -183,7 +186,8 @@ TEST_F(Estimate, ShowsTheResultAsTheUserTypes)
     EXPECT_EQ(f.result->text(),
               "Índice UV máximo con cielo despejado: 10,3\n"
               "Mediodía solar a las 14:16; ozono 327 DU; el sol a 17,0° del cénit.\n"
-              "La calima y la contaminación lo bajan; la nieve, la arena, el agua y las nubes sueltas pueden subirlo un rato.");
+              "La calima y la contaminación lo bajan; la nieve, la arena, el agua y las nubes sueltas pueden subirlo un rato.\n"
+              "El 21/06/2026 en 40,45° N, 3,70° O, con cielo despejado: protección solar de 10:00 a 18:30 (índice 3 o más)");
     EXPECT_EQ(dialog->shownIndex(), "10,3");
     EXPECT_EQ(f.ozone->placeholderText(), "327 (climatología)");
     EXPECT_TRUE(f.warning->pixmap().isNull());
@@ -213,6 +217,43 @@ TEST_F(Estimate, ShowsTheResultAsTheUserTypes)
     EXPECT_EQ(f.zoneHint->text(), "La zona horaria más cercana a este lugar es America/La_Paz.");
     EXPECT_FALSE(f.zoneHint->isHidden());
     EXPECT_EQ(f.zone->currentText(), "Europe/Madrid");
+    dialog->reject();
+}
+
+// The protection's line takes the result's last two lines; the dialog keeps
+// its size whether the line is there, says that none is needed, or gives way
+// to a refusal of one line.
+TEST_F(Estimate, KeepsItsSizeWithOrWithoutTheProtectionLine)
+{
+    EstimateDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    const EstimateDialog::Fields& f = dialog->fields();
+    const auto settledSize = [dialog] {
+        QApplication::processEvents();
+        return dialog->size();
+    };
+    fill(*dialog, "40.45", "-3.70", QDate(2026, 6, 21), "690");
+    f.cover->setCurrentIndex(1);
+    f.air->setCurrentIndex(static_cast<int>(sky::Air::Turbid));
+    ASSERT_TRUE(f.result->text().contains("protección solar de")) << f.result->text().toStdString();
+    const QSize withHours = settledSize();
+
+    struct Change {
+        const char* name;
+        void (*make)(EstimateDialog&);
+        const char* shows;
+    };
+    const Change changes[] = {
+        {"clear", [](EstimateDialog& d) { d.fields().cover->setCurrentIndex(0); }, "protección solar de"},
+        {"winter", [](EstimateDialog& d) { fill(d, "40.45", "-3.70", QDate(2026, 12, 21), "690"); },
+         "no hace falta protección"},
+        {"refused", [](EstimateDialog& d) { type(d.fields().ozone, "300,5"); }, "no es un número válido"},
+    };
+    for (const Change& change : changes) {
+        change.make(*dialog);
+        EXPECT_TRUE(f.result->text().contains(QString::fromUtf8(change.shows))) << change.name;
+        EXPECT_EQ(settledSize(), withHours) << change.name;
+    }
     dialog->reject();
 }
 
