@@ -16,13 +16,17 @@
 #include <array>
 
 #include "chart/chart_files.h"
+#include "day/calendar.h"
+#include "layout/layout.h"
 #include "model/curve_csv.h"
 #include "model/data_file.h"
 #include "qt/png_file.h"
 #include "qt/qt_surface.h"
 #include "qt/utf8.h"
+#include "runtime/text_file.h"
 #include "ui/message_sink.h"
 #include "ui/picture_box.h"
+#include "ui/reminder_bell.h"
 
 namespace ui {
 namespace {
@@ -34,6 +38,9 @@ constexpr std::array<SaveFormat, 2> kChartFormats{{
 constexpr std::array<SaveFormat, 2> kDataFormats{{
     {"Datos para hoja de cálculo (*.csv)", "csv"},
     {"Datos como datos.dat (*.dat)", "dat"},
+}};
+constexpr std::array<SaveFormat, 1> kCalendarFormats{{
+    {"Calendario (*.ics)", "ics"},
 }};
 
 using qt::fromUtf8;
@@ -96,17 +103,33 @@ ChosenFile chooseFormat(const QString& path, std::span<const SaveFormat> formats
     return {format, path + QLatin1Char('.') + fromUtf8(formats[format].suffix)};
 }
 
+QKeySequence ChartActions::calendarShortcut()
+{
+    return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K);
+}
+
 ChartActions::ChartActions(Sources sources)
     : QObject(sources.chart)
-    , s_(sources)
-    , menu_(new QMenu(sources.chart))
+    , s_(std::move(sources))
+    , menu_(new QMenu(s_.chart))
 {
+    if (!s_.clock)
+        s_.clock = &ReminderBell::systemClock;
     copy_ = menu_->addAction(QStringLiteral("Copiar gráfico"), this, &ChartActions::copyChart);
     copy_->setShortcut(QKeySequence::Copy);  // shown in the menu; the chart's key filter acts on it
     saveChart_ = menu_->addAction(QStringLiteral("Guardar gráfico como…"), this, &ChartActions::askChartFile);
     saveData_ = menu_->addAction(QStringLiteral("Guardar datos como…"), this, &ChartActions::askDataFile);
+    menu_->addSeparator();
+    saveCalendar_ =
+        menu_->addAction(QStringLiteral("Guardar en el calendario…"), this, &ChartActions::askCalendarFile);
+    // Shown in the menu, and heard anywhere in the window with the menu closed.
+    saveCalendar_->setShortcut(calendarShortcut());
+    saveCalendar_->setShortcutContext(Qt::WindowShortcut);
+    s_.chart->window()->addAction(saveCalendar_);
+    remind_ = menu_->addAction(QStringLiteral("Avisarme durante la estancia"), this, &ChartActions::remindDuringStay);
     for (QAction* action : menu_->actions())
         action->setEnabled(false);
+    bell_ = new ReminderBell({s_.messages, qt::fromUtf8(layout::kCaption), s_.clock, s_.notificationBus}, this);
     s_.chart->setContextMenuPolicy(Qt::DefaultContextMenu);
     s_.chart->installEventFilter(this);
 }
@@ -115,8 +138,18 @@ ChartActions::~ChartActions() = default;
 
 void ChartActions::chartRedrawn()
 {
-    for (QAction* action : menu_->actions())
+    for (QAction* action : {copy_, saveChart_, saveData_})
         action->setEnabled(static_cast<bool>(s_.state->NumPuntos));
+}
+
+void ChartActions::stayAnswered(const day::Answer& answer)
+{
+    if (answer.reminders && !answer.reminders->list.empty())
+        stay_ = answer;
+    else
+        stay_.reset();
+    for (QAction* action : {saveCalendar_, remind_})
+        action->setEnabled(stay_.has_value());
 }
 
 bool ChartActions::eventFilter(QObject* watched, QEvent* event)
@@ -169,6 +202,21 @@ bool ChartActions::saveDataAs(const QString& path, DataFormat format)
     return report(path, outcome.saved, outcome.reason);
 }
 
+bool ChartActions::saveCalendarAs(const QString& path)
+{
+    if (!stay_)
+        return false;
+    const std::string text = day::calendarText(*stay_, s_.clock());
+    const runtime::SaveOutcome outcome = runtime::saveTextFile(path.toStdString(), text, callsOf(s_.fileCalls));
+    return report(path, outcome.saved, outcome.reason);
+}
+
+void ChartActions::remindDuringStay()
+{
+    if (stay_)
+        bell_->schedule(stay_->reminders->list);
+}
+
 bool ChartActions::report(const QString& path, bool saved, const std::string& reason)
 {
     if (!saved) {
@@ -184,6 +232,17 @@ void ChartActions::askChartFile()
         askFile(s_.chart->window(), QStringLiteral("Guardar gráfico como"), QStringLiteral("grafica.png"), kChartFormats);
     if (!chosen.path.isEmpty())
         saveChartAs(chosen.path, static_cast<ChartFormat>(chosen.format));
+}
+
+void ChartActions::askCalendarFile()
+{
+    if (!stay_)
+        return;
+    const QString name = qt::fromUtf8(day::calendarFileName(*stay_->reminders));
+    const ChosenFile chosen =
+        askFile(s_.chart->window(), QStringLiteral("Guardar en el calendario"), name, kCalendarFormats);
+    if (!chosen.path.isEmpty())
+        saveCalendarAs(chosen.path);
 }
 
 void ChartActions::askDataFile()

@@ -69,6 +69,7 @@ void EstimateEntry::openDialog()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         use(dialog->shownIndex());
+        used_ = dialog->request();
         if (shapeChosen_)
             shapeChosen_(dialog->sunShape());
     });

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+#include "day/request.h"
 #include "sky/day_shape.h"
 
 class QAction;
@@ -41,6 +42,9 @@ public:
     // The dialog while it is open, else null.
     EstimateDialog* dialog() const;
     void openDialog();
+    // The dialog's fields at the last "Usar", which "Calcular" follows; before
+    // the first, none given, each taking its default. Cancelling changes nothing.
+    const day::Request& usedRequest() const { return used_; }
     // Told, at each "Usar", the day's shape the dialog chose: the sun's, or none for the bell.
     void onShapeChosen(std::function<void(const std::optional<sky::DayShape>&)> handler)
     {
@@ -55,6 +59,7 @@ private:
     char decimalSeparator_;
     QAction* action_;
     QPointer<EstimateDialog> dialog_;
+    day::Request used_;
     std::function<void(const std::optional<sky::DayShape>&)> shapeChosen_;
 };
 

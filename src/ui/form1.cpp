@@ -197,7 +197,8 @@ void Form1::build()
     describeChart();
     readout_ = new ChartReadout(c_.Indice, state_, options_.decimalSeparator);
     chartActions_ = new ChartActions({c_.Indice, &state_, surface_.get(), options_.decimalSeparator,
-                                      options_.messages.get(), options_.fileCalls});
+                                      options_.messages.get(), options_.fileCalls, options_.clock,
+                                      options_.notificationBus});
     estimateEntry_ = new EstimateEntry(c_.Text1, options_.decimalSeparator);
     estimateEntry_->onShapeChosen([this](const std::optional<sky::DayShape>& shape) { useDayShape(shape); });
     connectHandlers();

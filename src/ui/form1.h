@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <optional>
 #include <memory>
@@ -76,6 +77,11 @@ struct Form1Options {
     std::unique_ptr<MessageSink> messages;
     // Null: the real system calls. Not owned.
     runtime::FileCalls* fileCalls = nullptr;
+    // The time now, in seconds since 1970 UT, for the stay's reminders and
+    // calendar. Null: the system's clock.
+    std::function<long long()> clock;
+    // Where the reminders' notifications go: a D-Bus address; empty: the session bus.
+    QString notificationBus;
 };
 
 // The program's one window: 38 controls at fixed places, built from the
@@ -123,7 +129,7 @@ private:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
-    void showExposure(const std::string& caption);
+    void showExposure(const std::string& caption, const std::string& protection);
     void useDayShape(const std::optional<sky::DayShape>& shape);
 
     Form1Options options_;

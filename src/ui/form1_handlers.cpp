@@ -21,7 +21,10 @@
 #include "qt/utf8.h"
 #include "runtime/number_format.h"
 #include "sky/estimate_text.h"
+#include "day/ask.h"
 #include "day/sun_curve.h"
+#include "ui/chart_actions.h"
+#include "ui/estimate_entry.h"
 #include "ui/form1.h"
 #include "ui/picture_box.h"
 #include "ui/spin_bar.h"
@@ -53,6 +56,16 @@ void setUp(const Form1& form, SpinBar* bar)
     bar->setSmallChange(1);
     bar->setBarValue(layout::startValue(row));
     copyValue(form, bar);
+}
+
+// The press's stay at the place, date and zone of the estimate's last "Usar"
+// (each field's default before the first), for the day's answer.
+day::Request stayRequest(day::Request place, const model::InputTexts& boxes, char decimalSeparator)
+{
+    place.estimate = false;
+    place.stay = day::Stay{boxes, false, std::nullopt, std::nullopt};
+    place.decimalSeparator = decimalSeparator;
+    return place;
 }
 
 }  // namespace
@@ -89,6 +102,9 @@ void Form1::Command1_Click()
     }
 
     const auto& result = std::get<model::CalcularResult>(outcome);
+    // When to protect and the stay's reminders, from the day's one answer.
+    const day::Answer stay = day::answer(stayRequest(estimateEntry_->usedRequest(), texts, separator));
+    chartActions_->stayAnswered(stay);
     runtime::FileCalls systemCalls;
     const runtime::SaveOutcome datos = model::saveDataFile(result.datos, options_.dataFilePath,
                                                            options_.fileCalls ? *options_.fileCalls : systemCalls);
@@ -101,23 +117,30 @@ void Form1::Command1_Click()
     if (result.dose.showSkinTypeMessage())
         options_.messages->inform(windowTitle(), fromUtf8(model::kSkinTypeMessage));
     else
-        showExposure(*result.dose.label4Caption);
+        showExposure(*result.dose.label4Caption, stay.protection ? stay.protection->line : std::string());
     if (!datos.saved) {
         options_.messages->warn(windowTitle(),
                                 QStringLiteral("No se pudo guardar datos.dat: %1.").arg(fromUtf8(datos.reason)));
     }
 }
 
-// The exposure, and the time until 1 DEM without protection where the pointer
-// and a screen reader find the exposure: no pixel of the window changes.
-void Form1::showExposure(const std::string& caption)
+// The exposure, the time until 1 DEM without protection and when to protect
+// (if the day says) where the pointer and a screen reader find the exposure:
+// no pixel of the window changes.
+void Form1::showExposure(const std::string& caption, const std::string& protection)
 {
     c_.Label4->setText(fromUtf8(caption));
     const QString untilOneDose =
         fromUtf8(model::oneDoseDescription(model::minutesToOneDose(state_), state_.HoraExposicion));
-    c_.Label4->setToolTip(untilOneDose);
     constexpr std::string_view kWhatItIs = layout::kControls[layout::rowOf("Label4")].accessibleDescription;
-    c_.Label4->setAccessibleDescription(fromUtf8(kWhatItIs) + QStringLiteral(". ") + untilOneDose);
+    QString tip = untilOneDose;
+    QString description = fromUtf8(kWhatItIs) + QStringLiteral(". ") + untilOneDose;
+    if (!protection.empty()) {
+        tip += QLatin1Char('\n') + fromUtf8(protection);
+        description += QStringLiteral(". ") + fromUtf8(protection);
+    }
+    c_.Label4->setToolTip(tip);
+    c_.Label4->setAccessibleDescription(description);
 }
 
 // "Calcular" follows the shape chosen in the estimate's dialog, and the title

@@ -155,10 +155,13 @@ TEST_F(ChartReadoutTest, BoxOverALowCurveStaysOffTheHourLabels)
 TEST_F(ChartReadoutTest, MenuIsOfferedButDisabledUntilCalcular)
 {
     QMenu* menu = actions().menu();
-    ASSERT_EQ(menu->actions().size(), 3);
+    ASSERT_EQ(menu->actions().size(), 6);
     EXPECT_EQ(menu->actions()[0]->text(), "Copiar gráfico");
     EXPECT_EQ(menu->actions()[1]->text(), "Guardar gráfico como…");
     EXPECT_EQ(menu->actions()[2]->text(), "Guardar datos como…");
+    EXPECT_TRUE(menu->actions()[3]->isSeparator());
+    EXPECT_EQ(menu->actions()[4]->text(), "Guardar en el calendario…");
+    EXPECT_EQ(menu->actions()[5]->text(), "Avisarme durante la estancia");
 
     // Right click, the Menu key and Shift+F10 all open it.
     const auto opens = [&](const std::function<void()>& ask) {
@@ -175,11 +178,12 @@ TEST_F(ChartReadoutTest, MenuIsOfferedButDisabledUntilCalcular)
     EXPECT_TRUE(opens([&] { QTest::keyClick(c().Indice, Qt::Key_Menu); }));
     EXPECT_TRUE(opens([&] { QTest::keyClick(c().Indice, Qt::Key_F10, Qt::ShiftModifier); }));
     for (QAction* action : menu->actions())
-        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+        EXPECT_TRUE(action->isSeparator() || !action->isEnabled()) << action->text().toStdString();
 
+    // The press's stay has reminders, on UT's clock where no zone is known.
     calcular();
     for (QAction* action : menu->actions())
-        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+        EXPECT_TRUE(action->isSeparator() || action->isEnabled()) << action->text().toStdString();
 }
 
 TEST_F(ChartReadoutTest, CopyPutsTheChartAsShownOnTheClipboard)

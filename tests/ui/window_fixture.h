@@ -75,6 +75,8 @@ protected:
         options.dataFilePath = dataFile().toStdString();
         options.messages = std::make_unique<RecordingMessages>(messages, onMessage);
         options.fileCalls = fileCalls;
+        if (configure)
+            configure(options);
         window = std::make_unique<ui::Form1>(std::move(options));
         window->show();
         window->activateWindow();
@@ -104,6 +106,8 @@ protected:
     void calcular() { QTest::mouseClick(c().Command1, Qt::LeftButton); }
 
     QTemporaryDir folder;
+    // Anything else a test gives the window it opens.
+    std::function<void(ui::Form1Options&)> configure;
     std::vector<Message> messages;
     std::function<void()> onMessage;
     std::unique_ptr<ui::Form1> window;
