@@ -4,6 +4,7 @@
 
 #include "ui/estimate_dialog.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -17,6 +18,7 @@
 #include <QVBoxLayout>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <variant>
 
@@ -45,6 +47,8 @@ QDate qDate(const sky::CivilDate& date)
 
 // The text the date editor shows, which is what the estimate reads: between
 // keystrokes it may be no date at all ("28/02/"), whatever date() still says.
+// The editor rewrites that text quietly when a day is picked in its calendar
+// or stepped with the arrows, so it says so through `picked`.
 class DateField : public QDateEdit {
 public:
     explicit DateField(QWidget* parent)
@@ -52,6 +56,15 @@ public:
     {
     }
     QLineEdit* editor() const { return lineEdit(); }
+
+    std::function<void()> picked;
+
+    void stepBy(int steps) override
+    {
+        QDateEdit::stepBy(steps);
+        if (picked)
+            picked();
+    }
 };
 
 // The last place used, kept in the user's settings between openings; never
@@ -323,7 +336,12 @@ void EstimateDialog::connectFields()
 {
     for (QLineEdit* field : {f_.latitude, f_.longitude, f_.altitude, f_.ozone})
         connect(field, &QLineEdit::textChanged, this, &EstimateDialog::refresh);
-    connect(static_cast<DateField*>(f_.date)->editor(), &QLineEdit::textChanged, this, &EstimateDialog::refresh);
+    auto* date = static_cast<DateField*>(f_.date);
+    connect(date->editor(), &QLineEdit::textChanged, this, &EstimateDialog::refresh);
+    date->picked = [this] { refresh(); };
+    // After the editor has taken the day from its calendar.
+    connect(date->calendarWidget(), &QCalendarWidget::clicked, this, &EstimateDialog::refresh, Qt::QueuedConnection);
+    connect(date->calendarWidget(), &QCalendarWidget::activated, this, &EstimateDialog::refresh, Qt::QueuedConnection);
     connect(f_.snow, &QCheckBox::toggled, this, &EstimateDialog::refresh);
     connect(f_.cover, &QComboBox::currentIndexChanged, this, &EstimateDialog::refresh);
     connect(f_.air, &QComboBox::currentIndexChanged, this, &EstimateDialog::refresh);

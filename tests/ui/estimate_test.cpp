@@ -17,6 +17,10 @@
 #include <string>
 
 #include "support/reference_days.h"
+#include <QCalendarWidget>
+#include <functional>
+#include <ostream>
+
 #include "support/scoped_tz.h"
 #include "ui/estimate_dialog.h"
 #include "ui/estimate_entry.h"
@@ -219,6 +223,58 @@ TEST_F(Estimate, ShowsTheResultAsTheUserTypes)
     EXPECT_EQ(f.zone->currentText(), "Europe/Madrid");
     dialog->reject();
 }
+
+// A day picked in the calendar or stepped with the arrows is read at once,
+// as a typed one is: Madrid's clear sky is 9,8 on 21 June at sea level and
+// 1,7 on 21 December (independent estimates of the reference days).
+struct DatePick {
+    const char* name;
+    std::function<void(QDateEdit*)> pick;
+    const char* shown;
+};
+
+void PrintTo(const DatePick& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class EstimateDatePick : public Estimate, public ::testing::WithParamInterface<DatePick> {};
+
+TEST_P(EstimateDatePick, RefreshesTheResult)
+{
+    open('.');
+    EstimateDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    const EstimateDialog::Fields& f = dialog->fields();
+    type(f.latitude, "40.42");
+    type(f.longitude, "-3.70");
+    f.date->setDate(QDate(2026, 6, 21));
+    type(f.altitude, "0");  // and the date is read with it
+    ASSERT_EQ(dialog->shownIndex(), "9.8");
+    auto* date = static_cast<QDateEdit*>(f.date);
+    GetParam().pick(date);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->shownIndex() == GetParam().shown; }))
+        << dialog->shownIndex().toStdString() << " for " << date->text().toStdString();
+    dialog->reject();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calendar, EstimateDatePick,
+    ::testing::Values(DatePick{"ClickedInTheCalendar",
+                               [](QDateEdit* date) {
+                                   date->calendarWidget()->setSelectedDate(QDate(2026, 12, 21));
+                                   emit date->calendarWidget()->clicked(QDate(2026, 12, 21));
+                               },
+                               "1.7"},
+                      DatePick{"SteppedByTheMonthWithTheArrows",
+                               [](QDateEdit* date) {
+                                   date->setFocus();
+                                   date->setCurrentSection(QDateTimeEdit::MonthSection);
+                                   for (int i = 0; i < 6; ++i)
+                                       QTest::keyClick(date, Qt::Key_Up);
+                               },
+                               "1.7"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The protection's line takes the result's last two lines; the dialog keeps
 // its size whether the line is there, says that none is needed, or gives way
