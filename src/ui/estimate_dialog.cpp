@@ -376,6 +376,8 @@ void EstimateDialog::refuse(const QString& message)
     sunShape_.reset();
     shownIndex_.clear();
     f_.result->setText(message);
+    f_.zoneHint->clear();
+    f_.zoneHint->hide();
     f_.warning->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this)
                               .pixmap(f_.warning->size(), devicePixelRatioF()));
     f_.use->setEnabled(false);

@@ -333,6 +333,9 @@ TEST_P(EstimateRefuses, NamesTheFieldAndKeepsUsarDisabled)
     EXPECT_TRUE(dialog->shownIndex().isEmpty());
     EXPECT_FALSE(f.use->isEnabled());
     EXPECT_FALSE(f.warning->pixmap().isNull());
+    // No nearer zone is offered for a place that is refused, nor left from a
+    // keystroke before ("9" on the way to "95").
+    EXPECT_TRUE(f.zoneHint->isHidden());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(c().Text1->text(), "10");
