@@ -7,8 +7,9 @@
 // download, the chart replayed from what the WebAssembly calculator recorded
 // at the size it shows, its readout under a pointer or a finger, the
 // clear-sky estimate of the day's maximum and the day's shape by the sun,
-// the sunscreen, and the service worker that keeps the page for use without
-// a connection.
+// the sunscreen, when to protect and the stay's reminders (their calendar
+// file here, their notifications in avisos.js, loaded when first asked for),
+// and the service worker that keeps the page for use without a connection.
 'use strict';
 
 (() => {
@@ -201,19 +202,22 @@
   }
 
   const boxes = ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6'].map(byId);
-  const oneDose = byId('@ONE_DOSE_ID@');
+  const [oneDose, whenToProtect] = ['@ONE_DOSE_ID@', '@WHEN_TO_PROTECT_ID@'].map(byId);
 
   // A question about the day goes to the calculator whole, as one request:
   // the fields by their ids (URLSearchParams), and the answer comes back
-  // whole. The page keeps two requests as values: the sun's day "Usar" put in
-  // force, which every "Calcular" carries, and the last "Calcular", whose
-  // answer the chart drawn again, its readout and the sunscreen's line are.
+  // whole. The page keeps two requests as values: the place, date, zone and
+  // shape of the day the last "Usar" put in force, which every "Calcular"
+  // carries (before one, the browser's zone), and the last "Calcular", whose
+  // answer the chart drawn again, its readout, the sunscreen's line and the
+  // calendar file are.
   let accepted = null;
   let pressed = null;
   const [fps, amount, protectedLine] = ['@FACTOR_ID@', '@AMOUNT_ID@', '@PROTECTED_LINE_ID@'].map(byId);
   function pressRequest() {
-    const request = new URLSearchParams(accepted || '');
+    const request = new URLSearchParams(accepted || browserPlace());
     for (const field of [...boxes, fps, amount]) request.set(field.id, field.value);
+    request.set('@TODAY_KEY@', isoDay(new Date()));
     request.set('@SEPARATOR_KEY@', separatorText());
     return request;
   }
@@ -265,7 +269,10 @@
     pressed = request;
     if (press.text7 !== null) byId('Text7').value = press.text7;
     oneDose.textContent = press.oneDose || '';
+    // When to protect goes with the result, which a skin type without a minimal dose has not.
+    whenToProtect.textContent = (!press.message && answer.protection && answer.protection.line) || '';
     byId('Label4').title = press.oneDoseDescription || '';
+    showReminders(answer.reminders || []);
     showProtection(answer);
     hideReadout();
     replayChart(answer.chart);
@@ -281,6 +288,35 @@
     // The result where it can be read, wherever the press was.
     label4.scrollIntoView({ block: 'nearest' });
   }
+
+  // The stay's reminders: the calendar file of the last press, made by the
+  // calculator when asked; and, once asked for, the page's own
+  // notifications of them, whose code (avisos.js) loads only then.
+  const [remindersPart, remindersStatus, screenOn] = ['@REMINDERS_ID@', '@REMINDERS_STATUS_ID@', '@SCREEN_ON_ID@'].map(byId);
+  let reminders = [];
+  let ringing = null;  // avisos.js, once notifications are allowed
+  function showReminders(list) {
+    reminders = list;
+    remindersPart.hidden = !list.length;
+    if (ringing) ringing.schedule(list);
+  }
+  let calendarFile = null;
+  byId('@CALENDAR_ID@').addEventListener('click', () => {
+    const file = api.calendar(pressed, Math.floor(Date.now() / 1000));
+    if (!file.text) return;
+    if (calendarFile) URL.revokeObjectURL(calendarFile.href);
+    calendarFile = document.createElement('a');
+    calendarFile.href = URL.createObjectURL(new Blob([file.text], { type: 'text/calendar' }));
+    calendarFile.download = file.name;
+    calendarFile.click();
+  });
+  byId('@NOTIFY_ID@').addEventListener('click', () => {
+    import('./avisos.js')
+      .then(async (avisos) => {
+        if (await avisos.start(reminders, remindersStatus, screenOn)) ringing = avisos;
+      })
+      .catch(() => { remindersStatus.textContent = 'No se pudieron preparar los avisos.'; });
+  });
 
   function Command2_Click() {
     // Only a tab a script opened may close itself; otherwise the page says so.
@@ -461,6 +497,23 @@
     return offsetAt(noon.getTime() - offsetAt(noon.getTime()) * 3600000);
   }
 
+  // The browser's own zone, today, as the place of a press before any "Usar":
+  // the zone's place and the sun there say when to protect, its clock when
+  // to remind.
+  function browserZone() {
+    try {
+      return Intl.DateTimeFormat().resolvedOptions().timeZone || '';
+    } catch (error) {
+      return '';  // No zone: no default place, the user types it.
+    }
+  }
+  function browserPlace() {
+    const request = new URLSearchParams();
+    request.set(zone.id, browserZone());
+    request.set('@OFFSET_KEY@', String(offsetAtNoon(browserZone(), isoDay(new Date()))));
+    return request;
+  }
+
   // The fields as a request, a check box given only when checked, with what
   // the browser knows of the zone: its offset at noon of the date, and today.
   function estimateRequest() {
@@ -487,8 +540,8 @@
     const ok = !answer.refusal;
     estimation.classList.toggle('aviso', !ok);
     useInDialog.setAttribute('aria-disabled', String(!ok));
-    // What "Usar" puts in force: the value, and the sun's day as this request asks it.
-    offered = ok ? { shown: estimate.shown, sunDay: answer.sunDay ? request : null, inForce: answer.sunDay || {} } : null;
+    // What "Usar" puts in force: the value, and the place and the day's shape as this request asks them.
+    offered = ok ? { shown: estimate.shown, request, inForce: answer.sunDay || {} } : null;
     glance.textContent = ok ? estimate.line : '';
     glance.hidden = !ok;
     useGlance.hidden = !ok;
@@ -523,7 +576,7 @@
   // which takes the focus, and the chosen day's shape in force.
   function useTheEstimate() {
     if (!offered) return;
-    accepted = offered.sunDay;
+    accepted = offered.request;
     showShapeInForce(offered.inForce);
     boxes[0].value = offered.shown;
     if (estimateDialog.open) estimateDialog.close();
@@ -531,10 +584,13 @@
   }
 
   // "Volver a la campana": the window's own curve for the next "Calcular",
-  // the focus on it.
+  // at the same place, the focus on it.
   function backToTheBell() {
-    accepted = null;
     shape.selectedIndex = 0;
+    if (accepted) {
+      accepted = new URLSearchParams(accepted);
+      accepted.set(shape.id, shape.value);
+    }
     showShapeInForce({});
     refreshEstimate();
     byId('Command1').focus();
@@ -583,13 +639,7 @@
   // The browser's time zone, its place and today, once the calculator is
   // there; a place, a zone or a date typed meanwhile stays.
   function startEstimate() {
-    let browserZone = '';
-    try {
-      browserZone = Intl.DateTimeFormat().resolvedOptions().timeZone || '';
-    } catch (error) {
-      // No zone: no default place, the user types it.
-    }
-    const place = api.zoneDefault(browserZone, separatorCode());
+    const place = api.zoneDefault(browserZone(), separatorCode());
     if (place.latitude !== null) {
       if (!latitude.value) latitude.value = place.latitude;
       if (!longitude.value) longitude.value = place.longitude;
@@ -640,8 +690,10 @@
     // A request goes as its text; the chart is drawn for a ratio above 0.
     const day = ask('iuv_day', ['string', 'number']);
     const readoutAt = ask('iuv_readout', ['string', 'number', 'number']);
+    const calendar = ask('iuv_calendar', ['string', 'number']);
     api = {
       day: (request, ratio) => day(request.toString(), ratio),
+      calendar: (request, stamp) => calendar(request.toString(), stamp),
       chartDescription: ask('iuv_chart_description', []),
       readout: (request, x, y) => readoutAt(request.toString(), x, y),
       readoutBox: ask('iuv_readout_box', ['number', 'number', 'number', 'number', 'number', 'number', 'number']),

@@ -286,7 +286,17 @@ constexpr std::string_view kZoneList = "zonas";
 // The device's place for the estimate, and what became of asking for it.
 constexpr std::string_view kLocate = "ubicacion";
 constexpr std::string_view kLocationStatus = "ubicacion-estado";
+// Under the result, in one live region: the time to 1 DEM and when to protect.
+constexpr std::string_view kResultLines = "resultado-lineas";
 constexpr std::string_view kOneDoseLine = "hasta-dem";
+constexpr std::string_view kWhenToProtect = "cuando-proteger";
+// The stay's reminders: the calendar file, the page's own notifications and
+// their status, and the screen kept on while they wait.
+constexpr std::string_view kReminders = "avisos";
+constexpr std::string_view kCalendar = "calendario";
+constexpr std::string_view kNotify = "avisarme";
+constexpr std::string_view kRemindersStatus = "avisos-estado";
+constexpr std::string_view kScreenOn = "pantalla";
 // The estimate at a glance, its "Usar" and the way to its dialog.
 constexpr std::string_view kGlance = "estimacion-breve";
 constexpr std::string_view kUseGlance = "usar-estimacion";
@@ -385,19 +395,21 @@ std::string estimateField(const layout::EstimateField& row)
 
 // The page's own parts among the window's controls, each after the control it
 // goes with, so that the page reads, tabs and shows them in one order: the
-// time to 1 DEM under the result; the estimate at a glance under "Indice
-// Máximo", with the way to the estimate's dialog; the sunscreen after
-// "Calcular"; and by the chart, while the sun's day is in force, the way back
-// to the bell. On a phone they take their place in the column; on the window's
-// layout, which has no room for them, they follow under the window.
+// time to 1 DEM and when to protect under the result; the estimate at a
+// glance under "Indice Máximo", with the way to the estimate's dialog; the
+// stay's reminders and the sunscreen after "Calcular"; and by the chart,
+// while the sun's day is in force, the way back to the bell. On a phone they
+// take their place in the column; on the window's layout, which has no room
+// for them, they follow under the window.
 struct PageAddition {
     std::string_view after;  // the control's name
     std::string (*html)();
 };
 
-std::string oneDoseLine()
+std::string resultLines()
 {
-    return "<p" + attribute("id", kOneDoseLine) + " class=\"extra\" aria-live=\"polite\"></p>\n";
+    return "<div" + attribute("id", kResultLines) + " class=\"extra\" aria-live=\"polite\"><p" + attribute("id", kOneDoseLine)
+        + "></p><p" + attribute("id", kWhenToProtect) + "></p></div>\n";
 }
 
 std::string estimateLine()
@@ -429,15 +441,28 @@ std::string sunscreenPart()
         + runtime::escapedForMarkup(model::kReapplyNote) + "</p>\n</div>\n";
 }
 
+// Shown once a press has reminders. The screen's check box shows where the
+// browser can keep the screen on, once the reminders are asked for.
+std::string remindersPart()
+{
+    return "<div" + attribute("id", kReminders) + " class=\"extra\" role=\"group\"" + attribute("aria-label", "Avisos de la estancia")
+        + " hidden>\n<button type=\"button\"" + attribute("id", kCalendar) + " class=\"boton\">Añadir al calendario</button>\n"
+        + "<button type=\"button\"" + attribute("id", kNotify) + " class=\"boton\">Avisarme mientras la página esté abierta</button>\n"
+        + "<label class=\"casilla\" hidden><input type=\"checkbox\"" + attribute("id", kScreenOn)
+        + "> Mantener la pantalla encendida</label>\n<p" + attribute("id", kRemindersStatus) + " role=\"status\"></p>\n"
+        + "<p class=\"nota\">Un teléfono puede detener una página en segundo plano; el calendario no se detiene.</p>\n</div>\n";
+}
+
 std::string sunDayLine()
 {
     return "<p" + attribute("id", kSunDay) + " class=\"extra\" hidden><span" + attribute("id", kSunDayText)
         + "></span> <button type=\"button\"" + attribute("id", kBackToBell) + " class=\"boton\">Volver a la campana</button></p>\n";
 }
 
-constexpr std::array<PageAddition, 4> kPageAdditions = {{
-    {"Label4", oneDoseLine},
+constexpr std::array<PageAddition, 5> kPageAdditions = {{
+    {"Label4", resultLines},
     {"VScroll4", estimateLine},
+    {"Command1", remindersPart},
     {"Command1", sunscreenPart},
     {"Indice", sunDayLine},
 }};
@@ -456,9 +481,15 @@ constexpr std::string_view fieldId(layout::SkyField field)
     return layout::fieldOf(field).elementId;
 }
 
-constexpr std::array<ScriptId, 24> kScriptIds = {{
+constexpr std::array<ScriptId, 30> kScriptIds = {{
     {"@CODES_ID@", kCodes},
     {"@ONE_DOSE_ID@", kOneDoseLine},
+    {"@WHEN_TO_PROTECT_ID@", kWhenToProtect},
+    {"@REMINDERS_ID@", kReminders},
+    {"@CALENDAR_ID@", kCalendar},
+    {"@NOTIFY_ID@", kNotify},
+    {"@REMINDERS_STATUS_ID@", kRemindersStatus},
+    {"@SCREEN_ON_ID@", kScreenOn},
     {"@FACTOR_ID@", kFactor},
     {"@AMOUNT_ID@", kAmount},
     {"@PROTECTED_LINE_ID@", kProtectedLine},

@@ -367,8 +367,10 @@ TEST_P(PageAddition, StandsBetweenItsControls)
 
 INSTANTIATE_TEST_SUITE_P(Rows, PageAddition,
                          ::testing::Values(AdditionRow{"Label4", "hasta-dem", "Label1"},
+                                           AdditionRow{"hasta-dem", "cuando-proteger", "Label1"},
                                            AdditionRow{"VScroll4", "estimar-linea", "Label2"},
-                                           AdditionRow{"Command1", "proteccion", "Indice"},
+                                           AdditionRow{"Command1", "avisos", "proteccion"},
+                                           AdditionRow{"avisos", "proteccion", "Indice"},
                                            AdditionRow{"Indice", "dia-sol", "Label8"}),
                          [](const auto& info) {
                              std::string name(info.param.addition);
