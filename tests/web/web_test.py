@@ -774,8 +774,9 @@ def check_first_screen(driver, comma):
         check(by_id(driver, "Text1").get_attribute("value") == shown and focused(driver) == "Text1",
               f"«Usar» de la línea: Text1 {by_id(driver, 'Text1').get_attribute('value')!r}, foco en {focused(driver)!r}")
         tap(driver, by_id(driver, "Command1"))
-        check(below_first_screen(driver, answer + ["hasta-dem"]) == [],
-              f"teléfono: fuera de los primeros 740 px tras «Calcular»: {below_first_screen(driver, answer)}")
+        pressed = answer + ["hasta-dem", "cuando-proteger"]
+        check(below_first_screen(driver, pressed) == [],
+              f"teléfono: fuera de los primeros 740 px tras «Calcular»: {below_first_screen(driver, pressed)}")
 
         # The dialog from the line: the focus in, filled, "Usar", the focus on "Indice Máximo".
         tap(driver, by_id(driver, "abrir-estimar"))
@@ -929,6 +930,194 @@ def check_sunscreen(driver, comma):
     check(by_id(driver, "protegida").text == "", "sin protector queda una línea")
     note = by_id(driver, "cantidad-nota").text
     check(note.endswith(f"un FPS 30 protege como un FPS 5{sep}5."), f"la nota de la cantidad {note!r}")
+
+
+# --- when to protect and the stay's reminders
+
+# Madrid on the summer solstice and today, from 11:00 for two hours, skin
+# type 3, maximum 10: the day's shape chosen in the dialog, its date (None:
+# today on Madrid's clock) and whether the calendar is compared too. The page
+# tells the calculator one offset from UT, its date's; the bell's reminders
+# are on today's clock, whose offset that is only when the date is today (on
+# the solstice it is summer time, today perhaps not), so for the bell on the
+# solstice only the line is compared.
+PROTECTION_ROWS = [
+    ("sol", "2026-06-21", True),
+    ("campana", "2026-06-21", False),
+    ("campana", None, True),
+]
+MADRID = ("40.42", "-3.70")
+STAY = ("10", "11", "2", "3")
+
+
+def madrid_today(driver):
+    """Today on the browser's clock, which the test sets to Madrid's."""
+    return driver.execute_script("const d = new Date(); return [d.getFullYear(), d.getMonth() + 1, d.getDate()]"
+                                 ".map((n) => String(n).padStart(2, '0')).join('-')")
+
+
+def protection_companion(shape, day, comma, calendar):
+    """The companion's --json for the same day and stay, its --calendario written to `calendar`."""
+    place = [v.replace(".", ",") if comma else v for v in MADRID]
+    command = [str(COMPANION), "--json", f"--curva={shape}", f"--latitud={place[0]}", f"--longitud={place[1]}",
+               f"--fecha={day}", "--zona=Europe/Madrid", "--calendario", str(calendar)]
+    command += ["--estimar"] if shape == "campana" else []  # the bell reads the place only for the estimate
+    command += [f"{option}={value}" for option, value in zip(OPTIONS, STAY)]
+    environment = dict(os.environ, LC_ALL="es_ES.UTF-8" if comma else "C.UTF-8", TZ="Europe/Madrid")
+    result = subprocess.run(command, env=environment, capture_output=True, text=True)
+    return json.loads(result.stdout) if result.returncode == 0 else None
+
+
+def downloaded(target, seconds=10):
+    """The file's bytes once the browser has finished writing it, or None."""
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        if target.exists() and not target.with_name(target.name + ".crdownload").exists():
+            return target.read_bytes()
+        time.sleep(0.1)
+    return None
+
+
+def without_stamp(calendar):
+    """The calendar's lines but DTSTAMP, the moment it was made, and that moment (UT seconds)."""
+    lines = calendar.split(b"\r\n")
+    stamps = [line for line in lines if line.startswith(b"DTSTAMP:")]
+    moment = None
+    if len(stamps) == 1:
+        moment = calendar_moment(stamps[0][len(b"DTSTAMP:"):].decode())
+    return [line for line in lines if not line.startswith(b"DTSTAMP:")], moment
+
+
+def calendar_moment(text):
+    """A UTC DATE-TIME ("20260621T090000Z") as seconds since 1970."""
+    import datetime
+    return datetime.datetime.strptime(text, "%Y%m%dT%H%M%SZ").replace(tzinfo=datetime.timezone.utc).timestamp()
+
+
+def check_protection(driver, comma, downloads):
+    """On a phone: the line under the result is the companion's for the same
+    day, within the first screen with "Calcular"; "Añadir al calendario"
+    downloads the companion's --calendario file, made at that moment."""
+    as_phone(driver)
+    in_zone(driver, "Europe/Madrid")
+    scratch = pathlib.Path(tempfile.mkdtemp(prefix="iuv-calendario-"))
+    try:
+        for shape, day, compare_calendar in PROTECTION_ROWS:
+            day = day or madrid_today(driver)
+            label = f"{'coma' if comma else 'punto'} {shape} {day}"
+            open_page(driver, driver.current_url)
+            choose_sun_day(driver, MADRID, day, "Europe/Madrid", comma)
+            Select(by_id(driver, "forma")).select_by_value(shape)
+            tap(driver, by_id(driver, "estimar-usar"))
+            for box, text in zip(("Text1", "Text2", "Text3", "Text4"), STAY):
+                type_into(driver, box, text)
+            tap(driver, by_id(driver, "Command1"))
+            expected = protection_companion(shape, day, comma, scratch / "companion.ics")
+            if not check(expected is not None and expected["proteccion"], f"{label}: el compañero falló"):
+                continue
+            line = by_id(driver, "cuando-proteger").text
+            check(line == expected["proteccion"]["texto"], f"{label}: la línea {line!r}, el compañero "
+                  f"{expected['proteccion']['texto']!r}")
+            first = ["Label4", "hasta-dem", "cuando-proteger", "Text1", "Text2", "Text3", "Text4", "Command1"]
+            check(below_first_screen(driver, first) == [],
+                  f"{label}: fuera de los primeros 740 px: {below_first_screen(driver, first)}")
+            if not compare_calendar:
+                continue
+            target = downloads / f"indice-uv-{day}.ics"  # the day of the stay's clock
+            target.unlink(missing_ok=True)
+            asked = time.time()
+            tap(driver, by_id(driver, "calendario"))
+            page = downloaded(target)
+            if not check(page is not None, f"{label}: «Añadir al calendario» no descarga {target.name}"):
+                continue
+            lines, moment = without_stamp(page)
+            wanted, _ = without_stamp((scratch / "companion.ics").read_bytes())
+            check(lines == wanted, f"{label}: el calendario difiere del compañero: "
+                  f"{[l for l in lines if l not in wanted]} / {[l for l in wanted if l not in lines]}")
+            check(moment is not None and asked - 2 <= moment <= time.time() + 1,
+                  f"{label}: DTSTAMP {moment} no es el momento de la descarga ({asked:.0f})")
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+        in_zone(driver, "")
+        no_emulation(driver)
+
+
+SCHEDULE = """const [rows, done] = [arguments[0], arguments[arguments.length - 1]];
+    import('./avisos.js').then((avisos) => {
+      const now = Math.ceil(Date.now() / 1000);
+      const reminders = rows.map(([offset, clock, text]) => ({ clock, unix: now + offset, text }));
+      avisos.schedule(reminders);
+      done([reminders.map((r) => r.unix), document.getElementById('avisos-estado').textContent]);
+    });"""
+
+SHOWN = """const done = arguments[arguments.length - 1];
+    navigator.serviceWorker.ready.then((registration) => registration.getNotifications()).then((shown) => {
+      done(shown.map((n) => [n.title, n.body, n.tag]));
+      shown.forEach((n) => n.close());
+    });"""
+
+# Reminders handed to the notifications' module (seconds from now, clock,
+# text): those it shows, by text, and what its status line then says. One
+# whose time has passed is not shown.
+NOTIFICATION_ROWS = [
+    ("uno por llegar", [(2, "12:01", "Aviso por llegar")], ["Aviso por llegar"],
+     "Un aviso mientras la página esté abierta; el primero a las 12:01."),
+    ("uno pasado", [(-60, "11:59", "Aviso pasado")], [], "No queda ningún aviso por llegar en esta estancia."),
+    ("pasado y dos por llegar", [(-60, "11:59", "Pasado"), (2, "12:01", "Por llegar"), (3, "12:02", "Después")],
+     ["Por llegar", "Después"], "2 avisos mientras la página esté abierta; el primero a las 12:01."),
+]
+
+GRANTED = re.compile(r"(Un aviso|\d+ avisos) mientras la página esté abierta; el primero a las \d\d:\d\d\."
+                     r"|No queda ningún aviso por llegar en esta estancia\.")
+
+
+def ask_for_notifications(driver, url):
+    """A press, then "Avisarme…": the status line it leaves."""
+    open_page(driver, url)
+    driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[arguments.length - 1]())")
+    by_id(driver, "Text1").send_keys(Keys.ENTER)
+    check(by_id(driver, "avisos").is_displayed(), "tras «Calcular» no se ofrecen los avisos")
+    check(by_id(driver, "avisarme").text == "Avisarme mientras la página esté abierta", "el botón de los avisos")
+    by_id(driver, "avisarme").click()
+    WebDriverWait(driver, 10).until(lambda d: by_id(d, "avisos-estado").text != "")
+    return by_id(driver, "avisos-estado").text
+
+
+def check_notifications(driver, url):
+    """Allowed, "Avisarme" schedules the press's reminders, offers to keep the
+    screen on where the browser can, and a reminder due shows through the
+    service worker; refused, it says so and sends to the calendar."""
+    origin = url.rstrip("/")
+    try:
+        driver.execute_cdp_cmd("Browser.grantPermissions", {"origin": origin, "permissions": ["notifications"]})
+        status = ask_for_notifications(driver, url)
+        check(GRANTED.fullmatch(status), f"avisos permitidos: {status!r}")
+        offered = driver.execute_script("return ['wakeLock' in navigator, "
+                                        "document.getElementById('pantalla').getClientRects().length > 0]")
+        check(offered[0] == offered[1], f"«Mantener la pantalla encendida» (wakeLock, visible): {offered}")
+        driver.execute_async_script(SHOWN)  # none left from before
+        for name, rows, texts, said in NOTIFICATION_ROWS:
+            instants, status = driver.execute_async_script(SCHEDULE, rows)
+            check(status == said, f"avisos, {name}: {status!r}")
+            wanted = sorted(["Indice UV", text, f"indice-uv-{instant}"] for (_, _, text), instant in zip(rows, instants)
+                            if text in texts)
+            time.sleep(max(0, *(offset for offset, _, _ in rows)) + 1)
+            shown = []
+            deadline = time.time() + 10
+            while time.time() < deadline and len(shown) < len(wanted):
+                shown += driver.execute_async_script(SHOWN)
+                time.sleep(0.2)
+            time.sleep(0.5)
+            shown += driver.execute_async_script(SHOWN)
+            check(sorted(shown) == wanted, f"avisos, {name}: se mostraron {shown}, se esperaban {wanted}")
+
+        driver.execute_cdp_cmd("Browser.setPermission", {"origin": origin, "permission": {"name": "notifications"},
+                                                         "setting": "denied"})
+        status = ask_for_notifications(driver, url)
+        check(status == "No se ha dado permiso para mostrar avisos: añada la estancia al calendario.",
+              f"avisos rechazados: {status!r}")
+    finally:
+        driver.execute_cdp_cmd("Browser.resetPermissions", {})
 
 
 # --- the phone
@@ -1311,6 +1500,10 @@ def check_offline(scratch):
         result, expected = companion(values, False, scratch)
         check(by_id(driver, "Label4").text == json.loads(result.stdout)["exposicionTexto"] and fetch_datos(driver) == expected,
               f"sin conexión: «Calcular» da {by_id(driver, 'Label4').text!r}")
+        # The reminders' module, which no load brings, is in the store too.
+        loaded = driver.execute_async_script("const done = arguments[arguments.length - 1]; "
+                                             "import('./avisos.js').then((m) => done(typeof m.schedule), () => done(null))")
+        check(loaded == "function", f"sin conexión: avisos.js no se carga ({loaded})")
         open_page(driver, url + "?punto")
         check(by_id(driver, "Text1").get_attribute("value") == "10", "sin conexión: ?punto no abre la página")
 
@@ -1475,6 +1668,7 @@ def main():
                 timed(check_first_screen, driver, True)
                 timed(check_sun_days, driver, True, SUN_DAYS[:1])
                 timed(check_sunscreen, driver, True)
+                timed(check_protection, driver, True, downloads)
                 timed(check_point_forced, driver, url)
                 # The typed number is read with the browser's separator.
                 timed(check_typed_steps, driver, [("VScroll4", "Text1", "7,5", "down", "7"),
@@ -1496,7 +1690,11 @@ def main():
             timed(check_sun_days, driver, False)
             timed(check_sun_refusals, driver)
             timed(check_sunscreen, driver, False)
+            timed(check_protection, driver, False, downloads)
+            timed(check_notifications, driver, url)
             if SCREENSHOT:
+                # In Madrid's zone, whose place says when to protect, as on the phone's.
+                in_zone(driver, "Europe/Madrid")
                 open_page(driver, url)
                 by_id(driver, "Text1").send_keys(Keys.ENTER)
                 driver.set_window_size(800, 900)
@@ -1505,6 +1703,7 @@ def main():
                 wait_for_fonts(driver)
                 SCREENSHOT.write_bytes(driver.find_element(By.TAG_NAME, "main").screenshot_as_png)
                 driver.set_window_size(800, 800)
+                in_zone(driver, "")
 
             # The same page on a phone.
             timed(check_phone_layout, driver)
@@ -1526,6 +1725,7 @@ def main():
             print(f"Carga hasta el formulario listo, mediana de 15: {load:.1f} ms (teléfono, de 5: {phone_load:.1f} ms)")
             print(f"Bytes transferidos por carga: {weight} ({', '.join(sorted(files))})")
             check(weight <= 300 * 1000, f"la página pesa {weight} bytes, más de 300 KB")
+            check("/avisos.js" not in files, "una carga trae avisos.js, que solo se carga al pedir los avisos")
         first_visit = timed(check_offline, scratch)
         print(f"Bytes de la primera visita, con todo el sitio guardado para usarlo sin conexión: {first_visit}")
     finally:
