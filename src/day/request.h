@@ -43,6 +43,9 @@ struct Request {
     // there. Natively both are none, and the zone library is asked.
     std::optional<double> noonOffset;
     std::optional<sky::CivilDate> today;
+    // The offset at 12:00 of today, for what happens today whatever the
+    // date (the bell's reminders); none or NaN: the date's.
+    std::optional<double> todayNoonOffset;
     // The estimate is wanted even when the stay does not need it: the
     // dialogs, --estimar.
     bool estimate = false;

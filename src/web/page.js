@@ -217,7 +217,10 @@
   function pressRequest() {
     const request = new URLSearchParams(accepted || browserPlace());
     for (const field of [...boxes, fps, amount]) request.set(field.id, field.value);
-    request.set('@TODAY_KEY@', isoDay(new Date()));
+    const today = isoDay(new Date());
+    request.set('@TODAY_KEY@', today);
+    // The stay's reminders on the bell are today's, on today's clock.
+    request.set('@TODAY_OFFSET_KEY@', String(offsetAtNoon(request.get(zone.id) || '', today)));
     request.set('@SEPARATOR_KEY@', separatorText());
     return request;
   }

@@ -120,6 +120,8 @@ day::Request requestFromForm(std::string_view form)
 
     if (const std::string* offset = valueOf(pairs, kOffsetKey))
         request.noonOffset = offsetOf(*offset);
+    if (const std::string* offset = valueOf(pairs, kTodayOffsetKey))
+        request.todayNoonOffset = offsetOf(*offset);
     if (const std::string* today = valueOf(pairs, kTodayKey)) {
         const auto read = day::readDate(*today);
         if (const auto* date = std::get_if<sky::CivilDate>(&read))

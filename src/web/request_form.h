@@ -34,6 +34,7 @@ inline constexpr std::string_view kFpsKey = "fps";
 inline constexpr std::string_view kAmountKey = "cantidad";
 inline constexpr std::string_view kOffsetKey = "desfase";      // hours ahead of UT at 12:00 of the date; NaN: no zone
 inline constexpr std::string_view kTodayKey = "hoy";            // AAAA-MM-DD on the zone's clock
+inline constexpr std::string_view kTodayOffsetKey = "desfase-hoy";  // the same offset at 12:00 of today
 inline constexpr std::string_view kSeparatorKey = "separador";  // "," or "."
 inline constexpr std::string_view kEstimateKey = "estimar";     // given: the estimate is wanted
 inline constexpr std::string_view kDateUnreadableKey = "fecha-ilegible";  // given: the date input holds no day
@@ -44,9 +45,10 @@ struct ScriptKey {
     std::string_view placeholder;
     std::string_view key;
 };
-inline constexpr std::array<ScriptKey, 5> kScriptKeys = {{
+inline constexpr std::array<ScriptKey, 6> kScriptKeys = {{
     {"@OFFSET_KEY@", kOffsetKey},
     {"@TODAY_KEY@", kTodayKey},
+    {"@TODAY_OFFSET_KEY@", kTodayOffsetKey},
     {"@SEPARATOR_KEY@", kSeparatorKey},
     {"@ESTIMATE_KEY@", kEstimateKey},
     {"@DATE_UNREADABLE_KEY@", kDateUnreadableKey},

@@ -126,5 +126,49 @@ TEST(PageWithoutAZone, GivesNoonInUt)
         << text;
 }
 
+// The stay's reminders on the page's clock: the sun's day's date at its
+// offset, or today at today's (Madrid: UT+2 in June, UT+1 in December), so a
+// stay from 11:00 starts at 9:00 or 10:00 UT.
+struct PageClockRow {
+    const char* name;
+    const char* shape;  // nullptr: the bell
+    std::optional<double> todayOffset;
+    const char* startUtc;
+};
+
+void PrintTo(const PageClockRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class PageReminderClock : public testing::TestWithParam<PageClockRow> {};
+
+TEST_P(PageReminderClock, IsTheDaysOwn)
+{
+    Request request;
+    request.field(SkyField::Latitud) = "40.42";
+    request.field(SkyField::Longitud) = "-3.70";
+    request.field(SkyField::Fecha) = "2026-06-21";
+    request.field(SkyField::Zona) = "Europe/Madrid";
+    if (GetParam().shape)
+        request.field(SkyField::Forma) = GetParam().shape;
+    request.noonOffset = 2;
+    request.today = sky::CivilDate{2026, 12, 11};
+    request.todayNoonOffset = GetParam().todayOffset;
+    request.stay = Stay{{"10", "11", "2", "3", "0", "0"}, false, std::nullopt, std::nullopt};
+    const Answer answered = answer(request);
+    ASSERT_FALSE(answered.refusal) << answered.refusal->message;
+    ASSERT_TRUE(answered.reminders);
+    EXPECT_EQ(utcText(answered.reminders->startUnix), GetParam().startUtc);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PageReminderClock,
+    testing::Values(PageClockRow{"BellTodayOnTodaysClock", nullptr, 1, "2026-12-11T10:00:00Z"},
+                    PageClockRow{"SunsDayOnItsOwnDate", "sol", 1, "2026-06-21T09:00:00Z"},
+                    PageClockRow{"TodaysOffsetUnknownTakesTheDates", nullptr, std::nan(""), "2026-12-11T09:00:00Z"},
+                    PageClockRow{"NoTodaysOffsetTakesTheDates", nullptr, std::nullopt, "2026-12-11T09:00:00Z"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace day

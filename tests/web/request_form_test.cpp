@@ -183,6 +183,31 @@ INSTANTIATE_TEST_SUITE_P(
                     OffsetRow{"CommaIsNoNumber", "desfase=5%2C75", std::nan("")}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Today's offset, for the bell's reminders, is read as the date's is.
+class TodayOffsetFromForm : public testing::TestWithParam<OffsetRow> {};
+
+TEST_P(TodayOffsetFromForm, ReadsJavaScriptsNumber)
+{
+    const std::optional<double> offset = requestFromForm(GetParam().form).todayNoonOffset;
+    const std::optional<double>& expected = GetParam().hours;
+    ASSERT_EQ(offset.has_value(), expected.has_value());
+    if (!expected)
+        return;
+    if (std::isnan(*expected)) {
+        EXPECT_TRUE(std::isnan(*offset)) << *offset;
+    } else {
+        EXPECT_EQ(*offset, *expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TodayOffsetFromForm,
+    testing::Values(OffsetRow{"Missing", "desfase=2", std::nullopt},
+                    OffsetRow{"Whole", "desfase=2&desfase-hoy=1", 1.0},
+                    OffsetRow{"QuarterHours", "desfase-hoy=5.75", 5.75},
+                    OffsetRow{"UnknownZone", "desfase-hoy=NaN", std::nan("")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct TodayRow {
     const char* name;
     const char* form;

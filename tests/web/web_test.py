@@ -936,15 +936,13 @@ def check_sunscreen(driver, comma):
 
 # Madrid on the summer solstice and today, from 11:00 for two hours, skin
 # type 3, maximum 10: the day's shape chosen in the dialog, its date (None:
-# today on Madrid's clock) and whether the calendar is compared too. The page
-# tells the calculator one offset from UT, its date's; the bell's reminders
-# are on today's clock, whose offset that is only when the date is today (on
-# the solstice it is summer time, today perhaps not), so for the bell on the
-# solstice only the line is compared.
+# today on Madrid's clock). The bell's reminders, and so its calendar, are
+# today's, on today's clock: the page tells the calculator the offset of today
+# besides the date's (on the solstice it is summer time, today perhaps not).
 PROTECTION_ROWS = [
-    ("sol", "2026-06-21", True),
-    ("campana", "2026-06-21", False),
-    ("campana", None, True),
+    ("sol", "2026-06-21"),
+    ("campana", "2026-06-21"),
+    ("campana", None),
 ]
 MADRID = ("40.42", "-3.70")
 STAY = ("10", "11", "2", "3")
@@ -1002,7 +1000,7 @@ def check_protection(driver, comma, downloads):
     in_zone(driver, "Europe/Madrid")
     scratch = pathlib.Path(tempfile.mkdtemp(prefix="iuv-calendario-"))
     try:
-        for shape, day, compare_calendar in PROTECTION_ROWS:
+        for shape, day in PROTECTION_ROWS:
             day = day or madrid_today(driver)
             label = f"{'coma' if comma else 'punto'} {shape} {day}"
             open_page(driver, driver.current_url)
@@ -1021,9 +1019,8 @@ def check_protection(driver, comma, downloads):
             first = ["Label4", "hasta-dem", "cuando-proteger", "Text1", "Text2", "Text3", "Text4", "Command1"]
             check(below_first_screen(driver, first) == [],
                   f"{label}: fuera de los primeros 740 px: {below_first_screen(driver, first)}")
-            if not compare_calendar:
-                continue
-            target = downloads / f"indice-uv-{day}.ics"  # the day of the stay's clock
+            stay_day = day if shape == "sol" else madrid_today(driver)
+            target = downloads / f"indice-uv-{stay_day}.ics"  # the day of the stay's clock
             target.unlink(missing_ok=True)
             asked = time.time()
             tap(driver, by_id(driver, "calendario"))
