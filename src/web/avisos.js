@@ -10,6 +10,9 @@
 // screen on while the reminders wait. The browser test imports this module
 // too, to ring a reminder a second away.
 
+// A timer waits at most 2^31 - 1 ms, 24.8 days; a longer wait rings at once.
+const kLongestWait = 2 ** 31 - 1;
+
 let timers = [];
 let status = null;
 let lock = null;
@@ -25,15 +28,21 @@ function show(reminder) {
 }
 
 // The reminders still to come, each at its instant, in place of any waiting;
-// one whose time has passed is not shown.
+// one whose time has passed is not shown, nor one too far ahead for a page
+// to wait for (a day of the sun chosen weeks away): the calendar keeps those.
 export function schedule(reminders) {
   for (const timer of timers) clearTimeout(timer);
   const now = Date.now();
-  const coming = reminders.filter((reminder) => reminder.unix * 1000 > now);
-  timers = coming.map((reminder) => setTimeout(() => show(reminder), reminder.unix * 1000 - now));
-  status.textContent = coming.length
-    ? `${coming.length === 1 ? 'Un aviso' : `${coming.length} avisos`} mientras la página esté abierta; el primero a las ${coming[0].clock}.`
-    : 'No queda ningún aviso por llegar en esta estancia.';
+  const waitFor = (reminder) => reminder.unix * 1000 - now;
+  const coming = reminders.filter((reminder) => waitFor(reminder) > 0 && waitFor(reminder) <= kLongestWait);
+  timers = coming.map((reminder) => setTimeout(() => show(reminder), waitFor(reminder)));
+  if (coming.length) {
+    status.textContent = `${coming.length === 1 ? 'Un aviso' : `${coming.length} avisos`} mientras la página esté abierta; el primero a las ${coming[0].clock}.`;
+  } else if (reminders.some((reminder) => waitFor(reminder) > kLongestWait)) {
+    status.textContent = 'Los avisos de ese día llegan dentro de más de 24 días: añada la estancia al calendario.';
+  } else {
+    status.textContent = 'No queda ningún aviso por llegar en esta estancia.';
+  }
 }
 
 // The screen kept on while the box is checked, where the browser can; the

@@ -1062,10 +1062,16 @@ NOTIFICATION_ROWS = [
     ("uno pasado", [(-60, "11:59", "Aviso pasado")], [], "No queda ningún aviso por llegar en esta estancia."),
     ("pasado y dos por llegar", [(-60, "11:59", "Pasado"), (2, "12:01", "Por llegar"), (3, "12:02", "Después")],
      ["Por llegar", "Después"], "2 avisos mientras la página esté abierta; el primero a las 12:01."),
+    # Beyond the longest wait of a timer (2^31 - 1 ms), which would ring at once.
+    ("dentro de un mes", [(30 * 86400, "12:00", "Dentro de un mes")], [],
+     "Los avisos de ese día llegan dentro de más de 24 días: añada la estancia al calendario."),
 ]
+# Long enough for a due reminder to have come.
+LONGEST_TEST_WAIT = 5
 
 GRANTED = re.compile(r"(Un aviso|\d+ avisos) mientras la página esté abierta; el primero a las \d\d:\d\d\."
-                     r"|No queda ningún aviso por llegar en esta estancia\.")
+                     r"|No queda ningún aviso por llegar en esta estancia\."
+                     r"|Los avisos de ese día llegan dentro de más de 24 días: añada la estancia al calendario\.")
 
 
 def ask_for_notifications(driver, url):
@@ -1098,7 +1104,7 @@ def check_notifications(driver, url):
             check(status == said, f"avisos, {name}: {status!r}")
             wanted = sorted(["Indice UV", text, f"indice-uv-{instant}"] for (_, _, text), instant in zip(rows, instants)
                             if text in texts)
-            time.sleep(max(0, *(offset for offset, _, _ in rows)) + 1)
+            time.sleep(min(LONGEST_TEST_WAIT, max(0, *(offset for offset, _, _ in rows))) + 1)
             shown = []
             deadline = time.time() + 10
             while time.time() < deadline and len(shown) < len(wanted):
