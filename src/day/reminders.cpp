@@ -30,11 +30,13 @@ long long unixOf(const StayClock& clock, int minutes)
 
 std::string startText(const StayFacts& stay, int endMinutes)
 {
-    std::string text = "Al sol hasta las " + sky::clockText(endMinutes) + ".";
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) at -O3 on "x" + a string.
+    std::string text("Al sol hasta las ");
+    text.append(sky::clockText(endMinutes)).append(".");
     if (stay.fps)
-        text += " Ponte el protector FPS " + runtime::integerToText(*stay.fps) + ".";
+        text.append(" Ponte el protector FPS ").append(runtime::integerToText(*stay.fps)).append(".");
     if (stay.protection)
-        text += " " + protectionReminderText(stay.protection);
+        text.append(" ").append(protectionReminderText(stay.protection));
     return text;
 }
 
