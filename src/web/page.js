@@ -734,11 +734,12 @@
     navigator.serviceWorker.addEventListener('controllerchange', () => {
       if (updating && !touched) location.reload();
     });
-    // After the page's own loading, which it would otherwise slow down.
-    window.addEventListener('load', () => {
-      navigator.serviceWorker.register('sw.js').catch(() => {
-        // Without a worker the page works as before, online.
-      });
+    // After the page's own loading, which it would otherwise slow down. This
+    // script itself comes after the first paint, often after that loading.
+    const register = () => navigator.serviceWorker.register('sw.js').catch(() => {
+      // Without a worker the page works as before, online.
     });
+    if (document.readyState === 'complete') register();
+    else window.addEventListener('load', register);
   }
 })();
