@@ -56,6 +56,8 @@ std::string folded(std::string_view line)
         std::size_t cut = limit;
         while (cut > 0 && continuesCharacter(line[cut]))
             --cut;
+        if (cut == 0)  // no character starts in reach: not UTF-8, cut anyway
+            cut = limit;
         out.append(line.substr(0, cut));
         out += "\r\n ";
         line.remove_prefix(cut);

@@ -221,6 +221,15 @@ TEST(Calendar, FoldsAt75OctetsWithCrlfAndWholeCharacters)
     EXPECT_EQ(lines.back(), "END:VCALENDAR");
 }
 
+// Bytes that are no UTF-8 (a run of continuation bytes) are still folded,
+// not looped over.
+TEST(Calendar, FoldsEvenWhatIsNoUtf8)
+{
+    const std::string text = calendarText(sunscreenStay(), std::string(200, '\x80'), kStamp);
+    for (const std::string& line : physicalLines(text))
+        EXPECT_LE(line.size(), 75u);
+}
+
 TEST(Calendar, OneAlarmPerReminder)
 {
     const std::string text = calendarText(sunscreenStay(), "", kStamp);
