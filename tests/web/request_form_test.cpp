@@ -151,13 +151,15 @@ struct OffsetRow {
     const char* name;
     const char* form;
     std::optional<double> hours;  // NaN: given, but no zone
+    // The date's offset, or today's for the bell's reminders, read alike.
+    std::optional<double> day::Request::*offset = &day::Request::noonOffset;
 };
 
 class OffsetFromForm : public testing::TestWithParam<OffsetRow> {};
 
 TEST_P(OffsetFromForm, ReadsJavaScriptsNumber)
 {
-    const std::optional<double> offset = requestFromForm(GetParam().form).noonOffset;
+    const std::optional<double> offset = requestFromForm(GetParam().form).*GetParam().offset;
     const std::optional<double>& expected = GetParam().hours;
     ASSERT_EQ(offset.has_value(), expected.has_value());
     if (!expected)
@@ -180,32 +182,10 @@ INSTANTIATE_TEST_SUITE_P(
                     OffsetRow{"Exponent", "desfase=1e-7", 1e-7},
                     OffsetRow{"UnknownZone", "desfase=NaN", std::nan("")},
                     OffsetRow{"Empty", "desfase=", std::nan("")},
-                    OffsetRow{"CommaIsNoNumber", "desfase=5%2C75", std::nan("")}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// Today's offset, for the bell's reminders, is read as the date's is.
-class TodayOffsetFromForm : public testing::TestWithParam<OffsetRow> {};
-
-TEST_P(TodayOffsetFromForm, ReadsJavaScriptsNumber)
-{
-    const std::optional<double> offset = requestFromForm(GetParam().form).todayNoonOffset;
-    const std::optional<double>& expected = GetParam().hours;
-    ASSERT_EQ(offset.has_value(), expected.has_value());
-    if (!expected)
-        return;
-    if (std::isnan(*expected)) {
-        EXPECT_TRUE(std::isnan(*offset)) << *offset;
-    } else {
-        EXPECT_EQ(*offset, *expected);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TodayOffsetFromForm,
-    testing::Values(OffsetRow{"Missing", "desfase=2", std::nullopt},
-                    OffsetRow{"Whole", "desfase=2&desfase-hoy=1", 1.0},
-                    OffsetRow{"QuarterHours", "desfase-hoy=5.75", 5.75},
-                    OffsetRow{"UnknownZone", "desfase-hoy=NaN", std::nan("")}),
+                    OffsetRow{"CommaIsNoNumber", "desfase=5%2C75", std::nan("")},
+                    OffsetRow{"TodayMissing", "desfase=2", std::nullopt, &day::Request::todayNoonOffset},
+                    OffsetRow{"TodayBesideTheDate", "desfase=2&desfase-hoy=1", 1.0, &day::Request::todayNoonOffset},
+                    OffsetRow{"TodayInAnUnknownZone", "desfase-hoy=NaN", std::nan(""), &day::Request::todayNoonOffset}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct TodayRow {
